@@ -1,0 +1,9 @@
+# The -posix compilers: the default win32 thread model lacks std::mutex, which
+# GoogleTest needs.
+set(CMAKE_C_COMPILER ${VORLANE_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${VORLANE_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${VORLANE_MINGW_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${VORLANE_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <stdexcept>
+
+#include "host/message_pump.h"
+
+namespace vorlane::testing {
+
+// A message loop driven by a script. Each time the code under test lets the
+// loop run (once, or one turn of a nested wait), the next scripted event runs:
+// a click, a timer tick, anything. A wait with nothing left to happen fails the
+// test instead of hanging.
+class FakePump final : public MessagePump, public ProgramLifetime {
+ public:
+  struct NothingLeftToHappen : std::runtime_error {
+    NothingLeftToHappen() : std::runtime_error("wait with no scripted event left") {}
+  };
+
+  void script(std::function<void()> event) { events_.push_back(std::move(event)); }
+  // Runs on every turn of the loop, before the scripted event (for example a
+  // clock that advances).
+  void onEveryTurn(std::function<void()> hook) { everyTurn_ = std::move(hook); }
+
+  void pumpOnce() override;
+  void waitUntil(const std::function<bool()>& done) override;
+  void endProgram() override { ended_ = true; }
+  bool ending() const override { return ended_; }
+
+  int pumpCount() const { return pumps_; }
+  int waitDepth() const { return depth_; }
+  int maxWaitDepth() const { return maxDepth_; }
+  bool scriptEmpty() const { return events_.empty(); }
+
+ private:
+  void turn();
+
+  std::deque<std::function<void()>> events_;
+  std::function<void()> everyTurn_;
+  int pumps_ = 0;
+  int depth_ = 0;
+  int maxDepth_ = 0;
+  bool ended_ = false;
+};
+
+}  // namespace vorlane::testing
