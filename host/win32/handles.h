@@ -1,0 +1,121 @@
+#pragma once
+
+// Owners for every kind of Win32 handle the programs hold. Each owner knows the
+// one function that releases its handle, is move-only, and releases on every
+// path; a handle of the wrong kind does not convert, so a wrong release does not
+// compile.
+
+#include <windows.h>
+
+#include <utility>
+
+namespace vorlane::win32 {
+
+template <typename Handle, typename Traits>
+class UniqueHandle {
+ public:
+  UniqueHandle() = default;
+  explicit UniqueHandle(Handle handle) : handle_(handle) {}
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
+  UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+    if (this != &other) {
+      reset(other.release());
+    }
+    return *this;
+  }
+  ~UniqueHandle() { reset(); }
+
+  Handle get() const { return handle_; }
+  explicit operator bool() const { return Traits::valid(handle_); }
+  Handle release() { return std::exchange(handle_, Traits::invalid()); }
+  void reset(Handle handle = Traits::invalid()) {
+    if (Traits::valid(handle_)) {
+      Traits::close(handle_);
+    }
+    handle_ = handle;
+  }
+
+ private:
+  Handle handle_ = Traits::invalid();
+};
+
+template <typename Handle, auto Close>
+struct NullIsInvalid {
+  static Handle invalid() { return nullptr; }
+  static bool valid(Handle handle) { return handle != nullptr; }
+  static void close(Handle handle) { Close(handle); }
+};
+
+struct KernelHandleTraits : NullIsInvalid<HANDLE, &::CloseHandle> {
+  static bool valid(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
+};
+struct FileHandleTraits : KernelHandleTraits {
+  static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
+};
+
+inline void closeKey(HKEY key) { ::RegCloseKey(key); }
+inline void deleteGdiObject(HGDIOBJ object) { ::DeleteObject(object); }
+inline void deleteMemoryDc(HDC dc) { ::DeleteDC(dc); }
+inline void destroyIcon(HICON icon) { ::DestroyIcon(icon); }
+inline void destroyWindow(HWND window) { ::DestroyWindow(window); }
+
+// Kernel objects: mutexes, processes, threads (CloseHandle); files use
+// INVALID_HANDLE_VALUE as their empty value.
+using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
+using UniqueFile = UniqueHandle<HANDLE, FileHandleTraits>;
+using UniqueKey = UniqueHandle<HKEY, NullIsInvalid<HKEY, &closeKey>>;
+using UniqueIcon = UniqueHandle<HICON, NullIsInvalid<HICON, &destroyIcon>>;
+using UniqueWindow = UniqueHandle<HWND, NullIsInvalid<HWND, &destroyWindow>>;
+// A DC from CreateCompatibleDC (DeleteDC).
+using UniqueMemoryDc = UniqueHandle<HDC, NullIsInvalid<HDC, &deleteMemoryDc>>;
+
+// A GDI object of one kind (pen, brush, bitmap, font, region), deleted with
+// DeleteObject. A region handed to a window with SetWindowRgn belongs to the
+// window: release() it from its owner at that moment.
+template <typename Object>
+using UniqueGdiObject = UniqueHandle<Object, NullIsInvalid<Object, &deleteGdiObject>>;
+using UniquePen = UniqueGdiObject<HPEN>;
+using UniqueBrush = UniqueGdiObject<HBRUSH>;
+using UniqueBitmap = UniqueGdiObject<HBITMAP>;
+using UniqueFont = UniqueGdiObject<HFONT>;
+using UniqueRegion = UniqueGdiObject<HRGN>;
+
+// A window's DC from GetDC, given back with ReleaseDC for the same window.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window) : window_(window), dc_(::GetDC(window)) {}
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  ~WindowDc() {
+    if (dc_ != nullptr) {
+      ::ReleaseDC(window_, dc_);
+    }
+  }
+  HDC get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// Selects an object into a DC for one scope and puts the previous one back.
+class SelectGuard {
+ public:
+  SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
+  SelectGuard(const SelectGuard&) = delete;
+  SelectGuard& operator=(const SelectGuard&) = delete;
+  ~SelectGuard() {
+    if (previous_ != nullptr && previous_ != HGDI_ERROR) {
+      ::SelectObject(dc_, previous_);
+    }
+  }
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+}  // namespace vorlane::win32
