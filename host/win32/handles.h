@@ -82,10 +82,13 @@ using UniqueBitmap = UniqueGdiObject<HBITMAP>;
 using UniqueFont = UniqueGdiObject<HFONT>;
 using UniqueRegion = UniqueGdiObject<HRGN>;
 
-// A window's DC from GetDC, given back with ReleaseDC for the same window.
+// A window's DC from GetDC (client area) or GetWindowDC (the whole window,
+// frame included), given back with ReleaseDC for the same window.
 class WindowDc {
  public:
-  explicit WindowDc(HWND window) : window_(window), dc_(::GetDC(window)) {}
+  enum class Area { Client, WholeWindow };
+  explicit WindowDc(HWND window, Area area = Area::Client)
+      : window_(window), dc_(area == Area::Client ? ::GetDC(window) : ::GetWindowDC(window)) {}
   WindowDc(const WindowDc&) = delete;
   WindowDc& operator=(const WindowDc&) = delete;
   ~WindowDc() {
