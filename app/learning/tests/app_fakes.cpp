@@ -1,0 +1,104 @@
+#include "app/learning/tests/app_fakes.h"
+
+#include <stdexcept>
+
+namespace vorlane::testing {
+
+void FakePopup::mention(const std::string& msg) {
+  journal_.push_back("mention: " + msg);
+  if (onWait) {
+    onWait(msg);
+  }
+}
+
+void FakePopup::showmsg(const std::string& msg) {
+  journal_.push_back("showmsg: " + msg);
+  if (onWait) {
+    onWait(msg);
+  }
+}
+
+std::optional<std::string> FakeSettings::read(std::string_view key) {
+  if (throwOnRead) {
+    throw std::runtime_error("settings store unreadable");
+  }
+  const auto found = values.find(key);
+  if (found == values.end()) {
+    return std::nullopt;
+  }
+  return found->second;
+}
+
+bool FakeSettings::write(std::string_view key, std::string_view value) {
+  journal_.push_back("save " + std::string(key) + "=" + std::string(value));
+  values[std::string(key)] = std::string(value);
+  return true;
+}
+
+namespace {
+
+class FakeRunKey final : public RunKey {
+ public:
+  FakeRunKey(FakeRunRegistry& registry, Journal& journal) : registry_(registry), journal_(journal) {
+    ++registry_.openKeys;
+  }
+  ~FakeRunKey() override {
+    --registry_.openKeys;
+    journal_.push_back("run close");
+  }
+  bool setString(std::string_view valueName, std::string_view data) override {
+    journal_.push_back("run set " + std::string(valueName) + "=" + std::string(data));
+    registry_.values[std::string(valueName)] = std::string(data);
+    return true;
+  }
+  bool deleteValue(std::string_view valueName) override {
+    const bool existed = registry_.values.erase(std::string(valueName)) > 0;
+    journal_.push_back("run delete " + std::string(valueName) + (existed ? "" : " (missing)"));
+    return existed;
+  }
+
+ private:
+  FakeRunRegistry& registry_;
+  Journal& journal_;
+};
+
+}  // namespace
+
+std::unique_ptr<RunKey> FakeRunRegistry::openForWrite() {
+  if (refuse) {
+    journal_.push_back("run refused");
+    return nullptr;
+  }
+  return std::make_unique<FakeRunKey>(*this, journal_);
+}
+
+bool FakeLauncher::start(const std::string& path) {
+  const bool found = existing.count(path) > 0;
+  journal_.push_back("launch " + path + (found ? "" : " (missing)"));
+  return found;
+}
+
+std::optional<std::string> FakeTextFiles::readAll(const std::string& path) {
+  journal_.push_back("read " + path);
+  if (throwOnRead) {
+    throw std::runtime_error("read failed");
+  }
+  const auto found = files.find(path);
+  if (found == files.end()) {
+    return std::nullopt;
+  }
+  return found->second;
+}
+
+bool FakeTextFiles::truncate(const std::string& path) {
+  journal_.push_back("truncate " + path);
+  files[path].clear();
+  return true;
+}
+
+bool FakeTextFiles::append(const std::string& path, std::string_view text) {
+  files[path] += text;
+  return true;
+}
+
+}  // namespace vorlane::testing

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "host/program_launcher.h"
+#include "host/run_registry.h"
+#include "host/settings_store.h"
+#include "host/text_files.h"
+#include "popup/message_popup.h"
+
+namespace vorlane::testing {
+
+// One journal shared by the fakes of a test, so that the order of what the
+// code under test does across all of them can be checked in one list.
+using Journal = std::vector<std::string>;
+
+// Records every pop-up call. A waiting call ("mention", "showmsg") runs
+// `onWait`, where a test can end the program or fail, as a click would.
+class FakePopup final : public MessagePopup {
+ public:
+  explicit FakePopup(Journal& journal) : journal_(journal) {}
+  void mention(const std::string& msg) override;
+  void showmsg(const std::string& msg) override;
+  void viewmsg(const std::string& msg) override { journal_.push_back("viewmsg: " + msg); }
+  void timemsg(const std::string& msg, const std::int32_t&) override {
+    journal_.push_back("timemsg: " + msg);
+  }
+  void hidemsg() override { journal_.push_back("hidemsg"); }
+
+  std::function<void(const std::string&)> onWait;
+
+ private:
+  Journal& journal_;
+};
+
+class FakeSettings final : public SettingsStore {
+ public:
+  explicit FakeSettings(Journal& journal) : journal_(journal) {}
+  std::optional<std::string> read(std::string_view key) override;
+  bool write(std::string_view key, std::string_view value) override;
+
+  std::map<std::string, std::string, std::less<>> values;
+  bool throwOnRead = false;
+
+ private:
+  Journal& journal_;
+};
+
+class FakeRunRegistry final : public RunRegistry {
+ public:
+  explicit FakeRunRegistry(Journal& journal) : journal_(journal) {}
+  std::unique_ptr<RunKey> openForWrite() override;
+
+  std::map<std::string, std::string, std::less<>> values;
+  bool refuse = false;
+  int openKeys = 0;
+
+ private:
+  Journal& journal_;
+};
+
+class FakeLauncher final : public ProgramLauncher {
+ public:
+  explicit FakeLauncher(Journal& journal) : journal_(journal) {}
+  bool start(const std::string& path) override;
+
+  std::set<std::string> existing;
+
+ private:
+  Journal& journal_;
+};
+
+class FakeTextFiles final : public TextFiles {
+ public:
+  explicit FakeTextFiles(Journal& journal) : journal_(journal) {}
+  std::optional<std::string> readAll(const std::string& path) override;
+  bool truncate(const std::string& path) override;
+  bool append(const std::string& path, std::string_view text) override;
+
+  std::map<std::string, std::string> files;
+  bool throwOnRead = false;
+
+ private:
+  Journal& journal_;
+};
+
+}  // namespace vorlane::testing

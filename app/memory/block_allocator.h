@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+
+namespace vorlane {
+
+// One block of committed, writable memory of the process. The memory goes back
+// to the system when the object goes.
+class MemoryBlock {
+ public:
+  virtual ~MemoryBlock() = default;
+  virtual unsigned char* data() = 0;
+  virtual std::size_t size() const = 0;
+};
+
+// Where the clearing routine takes its blocks from.
+class BlockAllocator {
+ public:
+  virtual ~BlockAllocator() = default;
+  // A block of exactly `bytes` bytes, or null when the memory cannot be had
+  // (commit limit or address space exhausted, or `bytes` is 0).
+  virtual std::unique_ptr<MemoryBlock> claim(std::size_t bytes) = 0;
+};
+
+}  // namespace vorlane

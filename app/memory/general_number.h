@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vorlane {
+
+// The system's general number text of a double: at most 15 significant digits,
+// no trailing zeros, no decimal separator for whole numbers, exponent form
+// ("1E+15", "1E-05") only from 1E+15 on and below 0.0001, and the
+// user's decimal separator.
+std::string generalNumberText(double value, std::string_view decimalSeparator);
+
+// The user's number conventions, as the platform keeps them.
+class UserNumberFormat {
+ public:
+  virtual ~UserNumberFormat() = default;
+  // The user's decimal separator ("." or ",", for example).
+  virtual std::string decimalSeparator() const = 0;
+};
+
+}  // namespace vorlane

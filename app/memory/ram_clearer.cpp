@@ -1,0 +1,108 @@
+#include "app/memory/ram_clearer.h"
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "host/rounding.h"
+
+namespace vorlane {
+
+namespace {
+
+// Any non-zero byte will do; a space, as the pages were filled with spaces
+// before. Not zero, so no system can treat the pages as untouched zero pages.
+constexpr unsigned char kFillByte = 0x20;
+constexpr const char* kStealthMode = "stealth";
+
+// Runs one step of the routine; a step that fails is dropped and the routine
+// goes on with the next one.
+template <typename Step>
+void attempt(Step&& step) noexcept {
+  try {
+    step();
+  } catch (...) {
+  }
+}
+
+// Sets every byte, so every page of the block becomes resident. The block's
+// memory came from another translation unit through a virtual call and is
+// handed back to one on release, so the compiler cannot prove the stores dead.
+void writeEveryByte(MemoryBlock& block) {
+  unsigned char* const bytes = block.data();
+  if (bytes != nullptr) {
+    std::memset(bytes, kFillByte, block.size());
+  }
+}
+
+class ClearingScope {
+ public:
+  explicit ClearingScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~ClearingScope() { flag_ = false; }
+  ClearingScope(const ClearingScope&) = delete;
+  ClearingScope& operator=(const ClearingScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+std::int32_t capClearing(std::int32_t n, std::uint64_t totalPhysBytes) {
+  const double allowed = static_cast<double>(totalPhysBytes) / RamClearer::kBytesPerAllowedBlock;
+  if (allowed < n) {
+    // allowed < n <= INT32_MAX, so the rounded figure fits.
+    return static_cast<std::int32_t>(roundHalfEven(allowed));
+  }
+  return n;
+}
+
+std::string clearingText(std::int32_t n, std::int32_t percent) {
+  return "Clearing Ram... " + std::to_string(n) + "MB" + "\r\n" + std::to_string(percent) +
+         "% done.";
+}
+
+RamClearer::RamClearer(ProgramState& state, MemoryStatusSource& memory, BlockAllocator& allocator,
+                       MessagePump& pump, MessagePopup& popup)
+    : state_(state), memory_(memory), allocator_(allocator), pump_(pump), popup_(popup) {}
+
+void RamClearer::clearram(std::int32_t& n) {
+  if (clearing_) {
+    return;
+  }
+  const ClearingScope scope(clearing_);
+  attempt([&] { n = capClearing(n, memory_.read().totalPhysBytes); });
+  if (n >= 0) {
+    claimBlocks(n);
+  }
+  attempt([&] { popup_.hidemsg(); });
+}
+
+void RamClearer::claimBlocks(std::int32_t n) {
+  // Declared before the loop and destroyed on return: every block stays claimed
+  // until the last one is written, then all go back together.
+  std::vector<std::unique_ptr<MemoryBlock>> blocks;
+  attempt([&] { blocks.reserve(static_cast<std::size_t>(n) + 1); });
+  const bool showProgress = state_.runmode != kStealthMode;
+  for (std::int64_t i = 0; i <= n; ++i) {
+    attempt([&] { pump_.pumpOnce(); });
+    // With n = 0 there is no share to work out: the last figure stays.
+    if (n != 0) {
+      state_.clearpercent = static_cast<std::int32_t>(
+          roundHalfEven(static_cast<double>(i) / static_cast<double>(n) * 100.0));
+    }
+    attempt([&] {
+      auto block = allocator_.claim(kBlockBytes);
+      if (block) {
+        writeEveryByte(*block);
+        blocks.push_back(std::move(block));
+      }
+    });
+    if (showProgress) {
+      attempt([&] { popup_.viewmsg(clearingText(n, state_.clearpercent)); });
+    }
+    attempt([&] { pump_.pumpOnce(); });
+  }
+}
+
+}  // namespace vorlane

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "app/memory/block_allocator.h"
+#include "app/program_state.h"
+#include "host/memory_status.h"
+#include "host/message_pump.h"
+#include "popup/message_popup.h"
+
+namespace vorlane {
+
+// What the watch timers and the test form call to clear memory.
+class RamClearing {
+ public:
+  virtual ~RamClearing() = default;
+  // Claims, writes and releases n + 1 blocks of 2 MiB; may lower `n`.
+  virtual void clearram(std::int32_t& n) = 0;
+  // True while a clearing runs (its message-loop turns can run other handlers).
+  virtual bool clearing() const = 0;
+};
+
+// The clearing routine. It takes n + 1 blocks of 2 MiB from the allocator one
+// after another and writes every byte of each, so that the system has to give
+// the process real pages (and take them from elsewhere); every block goes back
+// when the call returns. The message loop runs twice per block so the program
+// stays responsive, and the progress goes to the pop-up unless the user runs in
+// stealth mode.
+class RamClearer final : public RamClearing {
+ public:
+  static constexpr std::size_t kBlockBytes = 2 * 1024 * 1024;
+  // At most one block per 4 MiB of physical memory: about half of it.
+  static constexpr double kBytesPerAllowedBlock = 4194304.0;
+
+  RamClearer(ProgramState& state, MemoryStatusSource& memory, BlockAllocator& allocator,
+             MessagePump& pump, MessagePopup& popup);
+  RamClearer(const RamClearer&) = delete;
+  RamClearer& operator=(const RamClearer&) = delete;
+
+  // Never throws: a step that fails (status read, block, text, pop-up) is
+  // skipped and the rest goes on. A call made while another one runs (from a
+  // handler served by its message loop) returns at once and does nothing.
+  void clearram(std::int32_t& n) override;
+  bool clearing() const override { return clearing_; }
+
+ private:
+  void claimBlocks(std::int32_t n);
+
+  ProgramState& state_;
+  MemoryStatusSource& memory_;
+  BlockAllocator& allocator_;
+  MessagePump& pump_;
+  MessagePopup& popup_;
+  bool clearing_ = false;
+};
+
+// `n` lowered to the physical memory in units of 4 MiB (rounded halves to
+// even) when it asks for more; otherwise `n` unchanged.
+std::int32_t capClearing(std::int32_t n, std::uint64_t totalPhysBytes);
+
+// The progress text: "Clearing Ram... 26MB", CR LF, "50% done.".
+std::string clearingText(std::int32_t n, std::int32_t percent);
+
+}  // namespace vorlane

@@ -1,0 +1,45 @@
+#include "app/startup/splash.h"
+
+#include <array>
+
+namespace vorlane {
+
+std::string nextLoadingFrame(std::string_view current) {
+  static constexpr std::array<std::string_view, 6> kFrames = {
+      "Loading", "Loading.", "Loading..", "Loading...", "Loading....", "Loading....."};
+  for (std::size_t i = 0; i < kFrames.size(); ++i) {
+    if (current == kFrames[i]) {
+      return std::string(kFrames[(i + 1) % kFrames.size()]);
+    }
+  }
+  return std::string(current);
+}
+
+Splash::Splash(SplashView& view, TimerService& timers, MessagePopup& popup,
+               StartController& controller)
+    : view_(view), timers_(timers), popup_(popup), controller_(controller) {}
+
+bool Splash::load(bool anotherCopyRunning) {
+  if (anotherCopyRunning) {
+    view_.unload();
+    popup_.mention("Welcome to the options screen!");
+    controller_.showOptionsScreen();
+    return false;
+  }
+  delaytimer_ = timers_.createTimer(kDelayMilliseconds, true, [this] { onDelay(); });
+  Timer2_ = timers_.createTimer(kAnimationMilliseconds, true, [this] { onAnimation(); });
+  return true;
+}
+
+void Splash::onDelay() {
+  view_.hide();
+  delaytimer_->setEnabled(false);
+  // The hidden splash is never shown again: its animation would only wake
+  // the program for nothing.
+  Timer2_->setEnabled(false);
+  controller_.start();
+}
+
+void Splash::onAnimation() { view_.setLoadingCaption(nextLoadingFrame(view_.loadingCaption())); }
+
+}  // namespace vorlane

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "app/startup/start_controller.h"
+#include "host/timer.h"
+#include "popup/message_popup.h"
+
+namespace vorlane {
+
+// The caption of `Label4` after `current` in the six-frame cycle "Loading",
+// "Loading.", ... "Loading....."; a caption outside the cycle stays as it is.
+std::string nextLoadingFrame(std::string_view current);
+
+// `frmSplash` as its logic sees it.
+class SplashView {
+ public:
+  virtual ~SplashView() = default;
+  // The caption of `Label4` ("Loading..." at creation).
+  virtual std::string loadingCaption() const = 0;
+  virtual void setLoadingCaption(const std::string& caption) = 0;
+  // Hides the splash; it stays loaded.
+  virtual void hide() = 0;
+  // Destroys the splash window without it ever having been shown.
+  virtual void unload() = 0;
+};
+
+// `frmSplash`'s logic: the load decision, the hand-over timer `delaytimer` and
+// the "Loading" animation timer `Timer2`.
+class Splash {
+ public:
+  static constexpr unsigned kDelayMilliseconds = 3000;
+  static constexpr unsigned kAnimationMilliseconds = 75;
+
+  Splash(SplashView& view, TimerService& timers, MessagePopup& popup, StartController& controller);
+
+  // The load of `frmSplash`. True when the splash is to become visible; false
+  // for a second copy, where the splash is unloaded, the user is welcomed and
+  // the options screen opened without `start`.
+  bool load(bool anotherCopyRunning);
+
+ private:
+  void onDelay();
+  void onAnimation();
+
+  SplashView& view_;
+  TimerService& timers_;
+  MessagePopup& popup_;
+  StartController& controller_;
+  std::unique_ptr<Timer> delaytimer_;
+  std::unique_ptr<Timer> Timer2_;
+};
+
+}  // namespace vorlane

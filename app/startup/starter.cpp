@@ -1,0 +1,118 @@
+#include "app/startup/starter.h"
+
+#include <exception>
+#include <utility>
+
+#include "app/learning/logger_launch.h"
+#include "app/startup/truth_value.h"
+#include "host/program_folder.h"
+
+namespace vorlane {
+
+Starter::Starter(StarterServices services, ProgramState& state, OptionsView& view,
+                 MemoryWatchControl& watch, std::string_view folderText, std::string exeBaseName)
+    : services_(services),
+      state_(state),
+      view_(view),
+      watch_(watch),
+      folderText_(folderText),
+      exeBaseName_(std::move(exeBaseName)),
+      progfolder_(vorlane::progfolder(folderText)),
+      tabulation_(
+          {services.popup, services.pump, services.lifetime, services.files, services.settings},
+          state) {}
+
+void Starter::start() {
+  state_.tickcount = 0;
+  progfolder_ = vorlane::progfolder(folderText_);
+  try {
+    const auto firstuse = services_.settings.read("firstuse");
+    if (firstuse && readsAsTruthValue(*firstuse)) {
+      firstuseflag_ = false;
+      view_.hide();
+      if (tabulation_.tabulate(progfolder_, *this) != TabulateOutcome::FirstUse) {
+        return;
+      }
+    }
+  } catch (const std::exception&) {
+    // Whatever went wrong on the way to the watch, the user is greeted as on a
+    // first use and can apply the options again, which restarts the learning.
+  }
+  if (services_.lifetime.ending()) {
+    return;
+  }
+  try {
+    greetFirstUse();
+  } catch (const std::exception&) {
+    // Not even the greeting can be shown: nothing useful is left to do.
+    services_.lifetime.endProgram();
+  }
+}
+
+void Starter::greetFirstUse() {
+  if (!page("Welcome to Zendry's Vorlane")) {
+    return;
+  }
+  firstuseflag_ = true;
+  view_.show();
+}
+
+void Starter::showOptionsScreen() { view_.show(); }
+
+void Starter::startfunction() { watch_.startWatch(); }
+
+bool Starter::page(const std::string& text) {
+  services_.popup.mention(text);
+  return !services_.lifetime.ending();
+}
+
+void Starter::setoptions() {
+  auto& settings = services_.settings;
+  settings.write("firstuse", firstuseflag_ ? "True" : "False");
+  settings.write("mode", view_.option1Selected() ? "stealth" : "normal");
+  const std::string startrun = view_.option4Selected() ? "true" : "false";
+  settings.write("startrun", startrun);
+
+  {
+    const auto runKey = services_.runRegistry.openForWrite();
+    if (!runKey) {
+      return;
+    }
+    if (startrun == "true") {
+      // Quoted, so that a folder with blanks ("C:\Program Files\...") cannot be
+      // taken for a shorter program path when Windows runs the entry.
+      runKey->setString(kApplicationTitle, "\"" + progfolder_ + exeBaseName_ + ".exe\"");
+    } else {
+      runKey->deleteValue(kApplicationTitle);
+    }
+  }
+
+  if (firstuseflag_) {
+    view_.hide();
+    if (!page("Vorlane will now start \r\nlearning your memory usage...") ||
+        !page("Please use your computer \r\nas normally as possible...") ||
+        !page("To enter this options dialog again, \r\nrestart and run Vorlane twice.")) {
+      return;
+    }
+    services_.popup.showmsg("Vorlane will start work the \r\nnext time you use this computer.");
+    if (services_.lifetime.ending()) {
+      return;
+    }
+    startlog();
+    if (services_.lifetime.ending()) {
+      return;
+    }
+  }
+  services_.lifetime.endProgram();
+}
+
+void Starter::startlog() {
+  startLogger(progfolder_, services_.launcher, services_.popup, services_.lifetime);
+}
+
+void Starter::restartLearning() {
+  firstuseflag_ = true;
+  setoptions();
+}
+
+}  // namespace vorlane

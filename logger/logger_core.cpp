@@ -1,0 +1,32 @@
+#include "logger/logger_core.h"
+
+#include "host/program_folder.h"
+#include "logger/log_format.h"
+
+namespace vorlane {
+
+LoggerCore::LoggerCore(std::string_view folderText, MemoryStatusSource& memory, TextFiles& files,
+                       TimerService& timers, unsigned tickMilliseconds)
+    : memory_(memory),
+      files_(files),
+      timers_(timers),
+      tickMilliseconds_(tickMilliseconds),
+      logPath_(progfolder(folderText) + kLogFileName) {}
+
+bool LoggerCore::start() {
+  const bool emptied = files_.truncate(logPath_);
+  if (!Timer1_) {
+    Timer1_ = timers_.createTimer(tickMilliseconds_, true, [this] { tick(); });
+  }
+  return emptied;
+}
+
+bool LoggerCore::tick() {
+  const std::string line = formatSample(freePercent(memory_.read()));
+  if (line.empty()) {
+    return false;
+  }
+  return files_.append(logPath_, line + "\r\n");
+}
+
+}  // namespace vorlane

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "host/memory_status.h"
+#include "host/text_files.h"
+#include "host/timer.h"
+
+namespace vorlane {
+
+// What the logger program does once it knows it is the only copy running: it
+// empties log.dat beside itself, then appends one free-memory sample per tick.
+class LoggerCore {
+ public:
+  static constexpr unsigned kTickMilliseconds = 60000;
+  static constexpr const char* kLogFileName = "log.dat";
+
+  // `folderText` is the platform's folder of the running logger ("C:\" or
+  // "C:\Apps"); the log lies beside the program. `tickMilliseconds` lets test
+  // runs scale the logger's minute.
+  LoggerCore(std::string_view folderText, MemoryStatusSource& memory, TextFiles& files,
+             TimerService& timers, unsigned tickMilliseconds = kTickMilliseconds);
+
+  // Empties the log and starts Timer1. Returns false when the log could not be
+  // emptied; sampling starts all the same, since a log that is only appended to
+  // still teaches the main program something, while a silent logger teaches it
+  // nothing.
+  bool start();
+
+  // One tick of Timer1: reads the memory status and appends the sample as one
+  // line. A sample that cannot be written is skipped (false); the next tick
+  // tries again, and what the log holds is never cut.
+  bool tick();
+
+  const std::string& logPath() const { return logPath_; }
+
+ private:
+  MemoryStatusSource& memory_;
+  TextFiles& files_;
+  TimerService& timers_;
+  unsigned tickMilliseconds_;
+  std::string logPath_;
+  std::unique_ptr<Timer> Timer1_;
+};
+
+}  // namespace vorlane

@@ -1,0 +1,83 @@
+#include "logger/log_format.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <string>
+#include <utility>
+
+#include "host/rounding.h"
+
+namespace vorlane {
+namespace {
+
+TEST(FormatSample, WritesFifteenSignificantDigitsWithoutExponent) {
+  const std::pair<double, const char*> cases[] = {
+      {37.59384155273438, "37.5938415527344"},
+      {100.0, "100"},
+      {5.5, "5.5"},
+      {0.5, "0.5"},
+      {0.0, "0"},
+      {-0.0, "0"},
+      {-5.25, "-5.25"},
+      {200.0 / 3.0, "66.6666666666667"},
+      {0.1 + 0.2, "0.3"},
+      {99.99999999999999, "100"},
+      {123456789012345678.0, "123456789012346000"},
+      {0.000123456789012345678, "0.000123456789012346"},
+      {1e-7, "0.0000001"},
+      {1e-20, "0.00000000000000000001"},
+      {1e20, "100000000000000000000"},
+      {std::numeric_limits<double>::quiet_NaN(), ""},
+      {std::numeric_limits<double>::infinity(), ""},
+  };
+  for (const auto& [value, line] : cases) {
+    EXPECT_EQ(formatSample(value), line) << value;
+  }
+}
+
+TEST(FormatSample, ReadsBackAsTheRoundedSample) {
+  // Percentages as the logger works them out from many memory figures.
+  std::uint64_t seed = 12345;
+  for (int i = 0; i < 10000; ++i) {
+    seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+    const std::uint64_t total = (seed >> 20) % (64ULL << 30) + 1;
+    const std::uint64_t avail = (seed >> 7) % (total + 1);
+    const double sample = static_cast<double>(avail) / static_cast<double>(total) * 100.0;
+    const std::string line = formatSample(sample);
+    ASSERT_EQ(line.find_first_of("eE,"), std::string::npos) << line;
+    EXPECT_NEAR(std::strtod(line.c_str(), nullptr), sample, sample * 1e-14) << line;
+    const auto read = parseLogFields(line + "\r\n");
+    ASSERT_EQ(read.size(), 1u) << line;
+    EXPECT_EQ(read[0], roundHalfEven(sample)) << line;
+  }
+}
+
+TEST(ParseLogFields, RoundsHalfToEvenAndTakesEverySeparatorAndSpelling) {
+  using Samples = std::vector<std::int32_t>;
+  EXPECT_EQ(parseLogFields("37.4\r\n38.6\r\n12.5\r\n13.5\r\n"), (Samples{37, 39, 12, 14}));
+  EXPECT_EQ(parseLogFields(".5\n0.5\n1.5\n100\n0"), (Samples{0, 0, 2, 100, 0}));
+  EXPECT_EQ(parseLogFields("\r\n\r\n10\r\n\n\r\n20,30\t ,,40 \r\n\r\n"), (Samples{10, 20, 30, 40}));
+  EXPECT_EQ(parseLogFields("+5 5. 1e1 2.5E+1 -0 3.7e-1 00042"), (Samples{5, 5, 10, 25, 0, 0, 42}));
+  EXPECT_TRUE(parseLogFields("\r\n \r\n").empty());
+}
+
+TEST(LogFieldReader, SkipsFieldsThatAreNotSamplesAndGoesOn) {
+  const std::string log =
+      "40\r\ngarbage\r\n-1\r\n100.5\r\n1e300\r\n1e999\r\ninf\r\nnan\r\n0x10\r\n.\r\n1e\r\n"
+      "12abc\r\n4-2\r\n--5\r\n1..2\r\n\"7\"\r\n" +
+      std::string("\0\x01\xff", 3) + "\r\n60\r\n37.59";
+  LogFieldReader reader(log);
+  std::vector<std::int32_t> samples;
+  while (const auto sample = reader.next()) {
+    samples.push_back(*sample);
+  }
+  EXPECT_EQ(samples, (std::vector<std::int32_t>{40, 60, 38}));
+  EXPECT_EQ(reader.skipped(), 16u);
+}
+
+}  // namespace
+}  // namespace vorlane
