@@ -19,8 +19,8 @@ std::int32_t megabytesToClear(double freePercent, std::int32_t learnedPercent,
                                std::numeric_limits<std::int32_t>::max()));
 }
 
-MemoryWatch::MemoryWatch(TimerService& timers, MemoryStatusSource& memory,
-                         ProgramState& state, RamClearing& clearer)
+MemoryWatch::MemoryWatch(TimerService& timers, MemoryStatusSource& memory, ProgramState& state,
+                         RamClearing& clearer)
     : memory_(memory),
       state_(state),
       clearer_(clearer),
