@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Prints the speed and size figures: the benchmarks of the hot paths (optimised
+# native build) and the sizes of the two exes in the Windows XP (x86) build.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+tools/install-deps.sh
+cmake --preset bench >/dev/null
+cmake --build build/bench --target vorlane_bench -j2 >/dev/null
+build/bench/bench/vorlane_bench --benchmark_min_time=0.2
+
+cmake --preset win32 >/dev/null
+cmake --build --preset win32 >/dev/null
+echo
+echo "x86 exe sizes (goals: Vorlane.exe <= 400 KB, logger.exe <= 200 KB):"
+for exe in Vorlane.exe logger.exe; do
+  file=build/win32/bin/$exe
+  [ -f "$file" ] && printf '  %-12s %6d KB\n' "$exe" $(( $(stat -c %s "$file") / 1024 ))
+done

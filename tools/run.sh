@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Builds Vorlane for Windows and starts it under Wine.
+#   With a display ($DISPLAY set): Vorlane opens on it, from build/win64/bin, in
+#   its own Wine prefix (build/run-prefix), so every later start is a real later
+#   start: run it again to see the learning and the watch.
+#   Without a display: a short scripted tour of the first use runs on Wine's
+#   virtual display and saves a screenshot of every step into build/tour/.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+tools/install-deps.sh
+cmake --preset win64 >/dev/null
+cmake --build --preset win64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+
+if [ -n "${DISPLAY:-}" ]; then
+  export WINEPREFIX=$root/build/run-prefix
+  if [ ! -d "$WINEPREFIX" ]; then
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+  fi
+  exec wine "$root/build/win64/bin/Vorlane.exe"
+fi
+
+tour=$root/build/tour
+rm -rf "$tour"
+mkdir -p "$tour"
+prefix=$root/build/tour-prefix
+server=$(tools/wine-prefix.sh start "$prefix")
+trap 'WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true; wait "$server" 2>/dev/null || true' EXIT
+WINEPREFIX=$prefix VORLANE_SCREENSHOTS=$(WINEPREFIX=$prefix winepath -w "$tour") \
+  wine "$root/build/win64/bin/vorlane_e2e_tests.exe" --gtest_filter='FirstUse.*' --gtest_brief=1
+echo "No display: the first-use tour ran on Wine's virtual display. Screenshots: $tour"
+ls "$tour"
