@@ -1,0 +1,182 @@
+#include "controls/progressbar/artwork.h"
+
+#include <algorithm>
+
+#include "host/rounding.h"
+
+namespace vorlane::progressbar {
+
+namespace {
+
+constexpr Rgb kWhite = rgb(0xFF, 0xFF, 0xFF);
+
+int red(Rgb colour) { return static_cast<int>((colour >> 16) & 0xFF); }
+int green(Rgb colour) { return static_cast<int>((colour >> 8) & 0xFF); }
+int blue(Rgb colour) { return static_cast<int>(colour & 0xFF); }
+
+int channel(double value) {
+  return static_cast<int>(std::clamp<std::int64_t>(roundHalfEven(value), 0, 255));
+}
+
+// Moves a colour towards white (amount > 0) or towards black (amount < 0);
+// amount 1 is white, -1 black.
+Rgb shade(Rgb colour, double amount) {
+  const auto move = [amount](int value) {
+    return amount >= 0 ? channel(value + (255 - value) * amount) : channel(value * (1 + amount));
+  };
+  return rgb(move(red(colour)), move(green(colour)), move(blue(colour)));
+}
+
+// The frame: a rounded dark-grey outline and a pale ring around a white well,
+// as the Luna progress bar has it. Edges are uniform along their length and
+// the middle uniform, because the resize handler stretches them. The third
+// ring is white like the well: the interior is stretched from a middle that
+// reaches into the bottom border's inner row.
+PixelImage drawFrame() {
+  const Rgb outline = rgb(0x68, 0x68, 0x68);
+  const Rgb ring = rgb(0xD6, 0xD3, 0xCE);
+  const Rgb cornerBlend = rgb(0xAA, 0xA8, 0xA0);
+
+  PixelImage image(kFrameWidth, kFrameHeight, kWhite);
+  const int right = kFrameWidth - 1;
+  const int bottom = kFrameHeight - 1;
+  for (int y = 0; y <= bottom; ++y) {
+    for (int x = 0; x <= right; ++x) {
+      const int depth = std::min(std::min(x, right - x), std::min(y, bottom - y));
+      if (depth == 0) {
+        image.at(x, y) = outline;
+      } else if (depth == 1) {
+        image.at(x, y) = ring;
+      }
+    }
+  }
+  // Round the outline: the corner pixel takes the form's colour and its two
+  // neighbours on the ring a blend, so the corner reads as a curve.
+  for (const int x : {0, right}) {
+    for (const int y : {0, bottom}) {
+      const int inX = x == 0 ? 1 : right - 1;
+      const int inY = y == 0 ? 1 : bottom - 1;
+      image.at(x, y) = rgb(0xEC, 0xE9, 0xD8);
+      image.at(inX, inY) = cornerBlend;
+    }
+  }
+  return image;
+}
+
+// How each of the ten rows of a block departs from the skin's colour
+// (positive towards white, negative towards black).
+// Flat skins: darker rims and a lighter band across the middle.
+constexpr std::array<double, kBlockPictureHeight> kFlatRows = {-0.10, 0.20, 0.45, 0.60,  0.50,
+                                                               0.30,  0.12, 0.00, -0.08, -0.18};
+// Metal skins: a bright top reflection falling to a dark waist and a second,
+// weaker reflection at the bottom.
+constexpr std::array<double, kBlockPictureHeight> kMetalRows = {0.80,  0.62,  0.40,  0.15, -0.05,
+                                                                -0.28, -0.40, -0.22, 0.10, 0.35};
+
+struct SkinStyle {
+  Rgb colour;
+  bool metal;
+};
+
+constexpr std::array<SkinStyle, kSkinCount> kSkinStyles = {{
+    {rgb(0x2F, 0xB4, 0x2F), false},  // master: the familiar green
+    {rgb(0x2E, 0x6F, 0xE0), false},  // blue
+    {rgb(0x3A, 0x6C, 0xC8), true},   // bluemet
+    {rgb(0xD0, 0x9C, 0x1C), true},   // goldmet
+    {rgb(0x3A, 0x9A, 0x3A), true},   // grmet
+    {rgb(0x8A, 0x8C, 0x90), true},   // greymet
+    {rgb(0xEE, 0x84, 0x1A), true},   // orangemet
+    {rgb(0xCC, 0x30, 0x2C), true},   // redmet
+}};
+
+// Picture 2 is the solid block; pictures 1 and 0, the middle and trailing
+// segments of the moving group, fade towards white so the group reads as a
+// comet moving to the right.
+constexpr std::array<double, kPicturesPerSkin> kFade = {0.55, 0.28, 0.0};
+
+PixelImage drawSkinPicture(int skin, int index) {
+  const SkinStyle& style = kSkinStyles[static_cast<std::size_t>(skin)];
+  const auto& rows = style.metal ? kMetalRows : kFlatRows;
+  PixelImage image(kBlockPictureWidth, kBlockPictureHeight, kWhite);
+  for (int y = 0; y < kBlockPictureHeight; ++y) {
+    const Rgb rowColour = shade(style.colour, rows[static_cast<std::size_t>(y)]);
+    for (int x = 0; x < kBlockPictureWidth; ++x) {
+      // The outer columns are a shade darker, so neighbouring blocks stay
+      // apart even where the gap between them is squeezed away.
+      const bool rim = x == 0 || x == kBlockPictureWidth - 1;
+      const Rgb pixel = rim ? shade(rowColour, -0.12) : rowColour;
+      image.at(x, y) = shade(pixel, kFade[static_cast<std::size_t>(index)]);
+    }
+  }
+  return image;
+}
+
+bool validSkinPicture(Picture picture) {
+  return picture.skin >= 0 && picture.skin < kSkinCount && picture.index >= 0 &&
+         picture.index < kPicturesPerSkin;
+}
+
+}  // namespace
+
+PixelRect pictureBounds(Picture picture) {
+  switch (picture.kind) {
+    case Picture::Kind::Frame:
+      return {0, 0, kFrameWidth, kFrameHeight};
+    case Picture::Kind::Blank:
+      return {0, 0, kBlockPictureWidth, kBlockPictureHeight};
+    case Picture::Kind::Skin:
+      if (validSkinPicture(picture)) {
+        return {0, 0, kBlockPictureWidth, kBlockPictureHeight};
+      }
+      break;
+  }
+  return {};
+}
+
+PixelImage drawPicture(Picture picture) {
+  switch (picture.kind) {
+    case Picture::Kind::Frame:
+      return drawFrame();
+    case Picture::Kind::Blank:
+      return PixelImage(kBlockPictureWidth, kBlockPictureHeight, kWhite);
+    case Picture::Kind::Skin:
+      if (validSkinPicture(picture)) {
+        return drawSkinPicture(picture.skin, picture.index);
+      }
+      break;
+  }
+  return {};
+}
+
+const PixelImage& artworkPicture(Picture picture) {
+  struct Drawn {
+    PixelImage frame = drawPicture(Picture::img());
+    PixelImage blank = drawPicture(Picture::blank());
+    std::array<std::array<PixelImage, kPicturesPerSkin>, kSkinCount> skins;
+    PixelImage none;
+    Drawn() {
+      for (int skin = 0; skin < kSkinCount; ++skin) {
+        for (int index = 0; index < kPicturesPerSkin; ++index) {
+          skins[static_cast<std::size_t>(skin)][static_cast<std::size_t>(index)] =
+              drawPicture(Picture::skinPicture(skin, index));
+        }
+      }
+    }
+  };
+  static const Drawn drawn;
+  switch (picture.kind) {
+    case Picture::Kind::Frame:
+      return drawn.frame;
+    case Picture::Kind::Blank:
+      return drawn.blank;
+    case Picture::Kind::Skin:
+      if (validSkinPicture(picture)) {
+        return drawn
+            .skins[static_cast<std::size_t>(picture.skin)][static_cast<std::size_t>(picture.index)];
+      }
+      break;
+  }
+  return drawn.none;
+}
+
+}  // namespace vorlane::progressbar

@@ -1,0 +1,102 @@
+// Renders the progress bar's artwork and sample bars of every skin, in both
+// styles, into image files for the README gallery:
+//   progressbar_gallery <output folder>
+// writes gallery, frame and one file per skin (PNG when the build can write
+// PNG, BMP otherwise). The Windows build draws the bars with GDI.
+
+#include <cstdio>
+#include <string>
+
+#include "controls/progressbar/artwork.h"
+#include "controls/progressbar/bar_surface.h"
+#include "controls/progressbar/gallery/render_bar.h"
+#include "controls/progressbar/image_files.h"
+
+namespace {
+
+using vorlane::progressbar::Picture;
+using vorlane::progressbar::PixelImage;
+
+constexpr int kBarWidth = 150;
+constexpr int kBarHeight = 17;
+constexpr int kMargin = 8;
+constexpr int kZoom = 4;
+
+void paste(PixelImage& sheet, const PixelImage& image, int left, int top, int zoom) {
+  for (int y = 0; y < image.height * zoom; ++y) {
+    for (int x = 0; x < image.width * zoom; ++x) {
+      const int sheetX = left + x;
+      const int sheetY = top + y;
+      if (sheetX < sheet.width && sheetY < sheet.height) {
+        sheet.at(sheetX, sheetY) = image.at(x / zoom, y / zoom);
+      }
+    }
+  }
+}
+
+bool save(const std::string& folder, const std::string& name, const PixelImage& image) {
+  const bool png = vorlane::progressbar::pngAvailable();
+  const std::string path = folder + "/" + name + (png ? ".png" : ".bmp");
+  const bool saved = png ? vorlane::progressbar::writePng(path, image)
+                         : vorlane::progressbar::writeBmp(path, image);
+  if (!saved) {
+    std::fprintf(stderr, "cannot write %s\n", path.c_str());
+  }
+  return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: progressbar_gallery <output folder>\n");
+    return 2;
+  }
+  const std::string folder = argv[1];
+  namespace pb = vorlane::progressbar;
+
+  // One row per skin: its three pictures enlarged, three style-0 bars at 30,
+  // 65 and 100, and two moving-group bars.
+  constexpr int kStyle0Values[] = {30, 65, 100};
+  constexpr int kStyledSteps[] = {6, 20};
+  const int pictureColumn = kMargin + pb::kPicturesPerSkin * (pb::kBlockPictureWidth * kZoom + 4);
+  const int rowHeight = pb::kBlockPictureHeight * kZoom + kMargin;
+  const int sheetWidth = pictureColumn + 5 * (kBarWidth + kMargin);
+  const int sheetHeight = kMargin + pb::kSkinCount * rowHeight + pb::kFrameHeight * kZoom + kMargin;
+  PixelImage sheet(sheetWidth, sheetHeight, pb::kBackColour);
+
+  bool ok = true;
+  for (int skin = 0; skin < pb::kSkinCount; ++skin) {
+    const int top = kMargin + skin * rowHeight;
+    PixelImage skinSheet(pb::kPicturesPerSkin * (pb::kBlockPictureWidth * kZoom + 4),
+                         pb::kBlockPictureHeight * kZoom, pb::kBackColour);
+    for (int index = 0; index < pb::kPicturesPerSkin; ++index) {
+      const PixelImage& picture = pb::artworkPicture(Picture::skinPicture(skin, index));
+      const int left = index * (pb::kBlockPictureWidth * kZoom + 4);
+      paste(sheet, picture, kMargin + left, top, kZoom);
+      paste(skinSheet, picture, left, 0, kZoom);
+    }
+    int left = pictureColumn;
+    const int barTop = top + (pb::kBlockPictureHeight * kZoom - kBarHeight) / 2;
+    for (const int value : kStyle0Values) {
+      paste(sheet, vorlane::progressbar::gallery::renderBar(kBarWidth, kBarHeight, skin, 0, value),
+            left, barTop, 1);
+      left += kBarWidth + kMargin;
+    }
+    for (const int steps : kStyledSteps) {
+      paste(sheet, vorlane::progressbar::gallery::renderBar(kBarWidth, kBarHeight, skin, 1, steps),
+            left, barTop, 1);
+      left += kBarWidth + kMargin;
+    }
+    ok = save(folder, "skin_" + std::string(pb::kSkinNames[static_cast<std::size_t>(skin)]),
+              skinSheet) &&
+         ok;
+  }
+  const PixelImage& frame = pb::artworkPicture(Picture::img());
+  paste(sheet, frame, kMargin, kMargin + pb::kSkinCount * rowHeight, kZoom);
+  PixelImage frameSheet(frame.width * kZoom, frame.height * kZoom, pb::kBackColour);
+  paste(frameSheet, frame, 0, 0, kZoom);
+  ok = save(folder, "frame", frameSheet) && ok;
+  ok = save(folder, "gallery", sheet) && ok;
+  return ok ? 0 : 1;
+}
