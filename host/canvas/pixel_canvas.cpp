@@ -1,0 +1,193 @@
+#include "host/canvas/pixel_canvas.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace vorlane {
+
+namespace {
+
+std::int64_t floorDiv(std::int64_t numerator, std::int64_t denominator) {
+  const std::int64_t quotient = numerator / denominator;
+  return (numerator % denominator != 0 && (numerator < 0) != (denominator < 0)) ? quotient - 1
+                                                                                : quotient;
+}
+
+}  // namespace
+
+PixelCanvas::PixelCanvas(std::int32_t width, std::int32_t height, Color background)
+    : pixels_(width, height, background) {}
+
+void PixelCanvas::fillRect(const Rect& rect, Color color) {
+  // GDI orders the corners of a filled rectangle before filling it.
+  const std::int32_t left = std::max(std::min(rect.left, rect.right), 0);
+  const std::int32_t right = std::min(std::max(rect.left, rect.right), width());
+  const std::int32_t top = std::max(std::min(rect.top, rect.bottom), 0);
+  const std::int32_t bottom = std::min(std::max(rect.top, rect.bottom), height());
+  for (std::int32_t y = top; y < bottom; ++y) {
+    for (std::int32_t x = left; x < right; ++x) {
+      pixels_.set(x, y, color);
+    }
+  }
+}
+
+void PixelCanvas::frameRect(const Rect& rect, Color color) {
+  // FrameRect draws nothing for an empty or inverted rectangle.
+  if (rect.empty()) {
+    return;
+  }
+  fillRect({rect.left, rect.top, rect.right, rect.top + 1}, color);
+  fillRect({rect.left, rect.bottom - 1, rect.right, rect.bottom}, color);
+  fillRect({rect.left, rect.top, rect.left + 1, rect.bottom}, color);
+  fillRect({rect.right - 1, rect.top, rect.right, rect.bottom}, color);
+}
+
+void PixelCanvas::line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                       Color color) {
+  // Bresenham along the major axis, one pixel per step, end point left out. A
+  // minor coordinate exactly half-way between two pixels rounds toward the
+  // smaller coordinate, as GDI's lines do.
+  const std::int64_t dx = x2 - x1;
+  const std::int64_t dy = y2 - y1;
+  const std::int64_t major = std::max(std::llabs(dx), std::llabs(dy));
+  const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+  for (std::int64_t i = 0; i < major; ++i) {
+    const std::int64_t minorDelta = xMajor ? dy : dx;
+    // i * minorDelta / major to the nearest pixel, half-way ties downward.
+    const std::int64_t twice = 2 * i * minorDelta + major;
+    const std::int64_t denominator = 2 * major;
+    std::int64_t minor = floorDiv(twice, denominator);
+    if (twice % denominator == 0) {
+      minor -= 1;
+    }
+    const std::int64_t step = (xMajor ? dx : dy) < 0 ? -i : i;
+    const auto px = static_cast<std::int32_t>(xMajor ? x1 + step : x1 + minor);
+    const auto py = static_cast<std::int32_t>(xMajor ? y1 + minor : y1 + step);
+    plot(px, py, color);
+  }
+}
+
+void PixelCanvas::setPixel(std::int32_t x, std::int32_t y, Color color) { plot(x, y, color); }
+
+void PixelCanvas::ellipse(const Rect& rect, Color pen, Color fill) {
+  // The pen (two pixels wide) runs along the inside of the bounding rectangle;
+  // pixel centres are tested against the outer and inner ellipses.
+  const double left = std::min(rect.left, rect.right);
+  const double right = std::max(rect.left, rect.right);
+  const double top = std::min(rect.top, rect.bottom);
+  const double bottom = std::max(rect.top, rect.bottom);
+  const double cx = (left + right - 1) / 2.0;
+  const double cy = (top + bottom - 1) / 2.0;
+  const double rx = (right - left) / 2.0;
+  const double ry = (bottom - top) / 2.0;
+  if (rx <= 0 || ry <= 0) {
+    return;
+  }
+  const double innerX = rx - 2.0;
+  const double innerY = ry - 2.0;
+  for (auto y = static_cast<std::int32_t>(top); y < static_cast<std::int32_t>(bottom); ++y) {
+    for (auto x = static_cast<std::int32_t>(left); x < static_cast<std::int32_t>(right); ++x) {
+      const double ox = (x - cx) / rx;
+      const double oy = (y - cy) / ry;
+      if (ox * ox + oy * oy > 1.0) {
+        continue;
+      }
+      bool insidePen = innerX > 0 && innerY > 0;
+      if (insidePen) {
+        const double ix = (x - cx) / innerX;
+        const double iy = (y - cy) / innerY;
+        insidePen = ix * ix + iy * iy < 1.0;
+      }
+      plot(x, y, insidePen ? fill : pen);
+    }
+  }
+}
+
+void PixelCanvas::drawText(std::string_view text, const Rect& rect, unsigned flags, Color color,
+                           const Font& font) {
+  textCalls_.push_back({std::string(text), rect, flags, color, font});
+}
+
+void PixelCanvas::focusRect(const Rect& rect, Color) {
+  // A dotted outline that inverts every other pixel of the rectangle's border,
+  // in a checkerboard fixed to the surface.
+  if (rect.empty()) {
+    return;
+  }
+  auto invert = [this](std::int32_t x, std::int32_t y) {
+    if (inside(x, y) && (x + y) % 2 == 0) {
+      pixels_.set(x, y, pixels_.at(x, y) ^ 0xFFFFFFu);
+    }
+  };
+  for (std::int32_t x = rect.left; x < rect.right; ++x) {
+    invert(x, rect.top);
+    if (rect.bottom - 1 != rect.top) {
+      invert(x, rect.bottom - 1);
+    }
+  }
+  for (std::int32_t y = rect.top + 1; y < rect.bottom - 1; ++y) {
+    invert(rect.left, y);
+    if (rect.right - 1 != rect.left) {
+      invert(rect.right - 1, y);
+    }
+  }
+}
+
+Pixels24 PixelCanvas::readPixels(std::int32_t x, std::int32_t y, std::int32_t width,
+                                 std::int32_t height) const {
+  Pixels24 copy(width, height);
+  for (std::int32_t row = 0; row < copy.height(); ++row) {
+    for (std::int32_t column = 0; column < copy.width(); ++column) {
+      if (inside(x + column, y + row)) {
+        copy.set(column, row, pixels_.at(x + column, y + row));
+      }
+    }
+  }
+  return copy;
+}
+
+void PixelCanvas::writePixels(std::int32_t x, std::int32_t y, const Pixels24& pixels) {
+  for (std::int32_t row = 0; row < pixels.height(); ++row) {
+    for (std::int32_t column = 0; column < pixels.width(); ++column) {
+      plot(x + column, y + row, pixels.at(column, row));
+    }
+  }
+}
+
+void PixelCanvas::copyFrom(const Canvas& source, std::int32_t sourceX, std::int32_t sourceY,
+                           std::int32_t width, std::int32_t height, std::int32_t x,
+                           std::int32_t y) {
+  if (width <= 0 || height <= 0) {
+    return;
+  }
+  const Pixels24 block = source.readPixels(sourceX, sourceY, width, height);
+  // Only pixels that exist in the source are copied.
+  for (std::int32_t row = 0; row < height; ++row) {
+    for (std::int32_t column = 0; column < width; ++column) {
+      const std::int32_t fromX = sourceX + column;
+      const std::int32_t fromY = sourceY + row;
+      if (fromX >= 0 && fromY >= 0 && fromX < source.width() && fromY < source.height()) {
+        plot(x + column, y + row, block.at(column, row));
+      }
+    }
+  }
+}
+
+std::unique_ptr<Canvas> PixelCanvas::createCompatible(std::int32_t width,
+                                                      std::int32_t height) const {
+  return std::make_unique<PixelCanvas>(width, height);
+}
+
+void PixelCanvas::drawPicture(const Picture& picture, std::int32_t x, std::int32_t y) {
+  const Pixels24& source = picture.pixels();
+  const bool icon = picture.type() != PictureType::kBitmap;
+  for (std::int32_t row = 0; row < source.height(); ++row) {
+    for (std::int32_t column = 0; column < source.width(); ++column) {
+      if (!icon || picture.opaqueAt(column, row)) {
+        plot(x + column, y + row, source.at(column, row));
+      }
+    }
+  }
+}
+
+}  // namespace vorlane

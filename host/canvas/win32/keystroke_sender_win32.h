@@ -1,0 +1,13 @@
+#pragma once
+
+#include "host/canvas/keystroke_sender.h"
+
+namespace vorlane::win32 {
+
+// Types the keystroke into the active window with SendInput.
+class Win32KeystrokeSender final : public KeystrokeSender {
+ public:
+  void send(Keystroke keystroke) override;
+};
+
+}  // namespace vorlane::win32

@@ -1,0 +1,45 @@
+#include "host/diagnostics.h"
+
+#include <gtest/gtest.h>
+
+namespace vorlane {
+namespace {
+
+TEST(TimeScale, WholeNumbersFromOneUp) {
+  EXPECT_EQ(parseTimeScale("60"), 60u);
+  EXPECT_EQ(parseTimeScale("1"), 1u);
+}
+
+TEST(TimeScale, AnythingElseIsRealTime) {
+  for (const char* text : {"", "0", "-5", "abc", "12x", "99999999999999999999999"}) {
+    EXPECT_EQ(parseTimeScale(text), 1u) << text;
+  }
+  EXPECT_EQ(parseTimeScale(nullptr), 1u);
+}
+
+TEST(TimeScale, IntervalsDivideWithATenMillisecondFloor) {
+  EXPECT_EQ(scaledInterval(60000, 60), 1000u);
+  EXPECT_EQ(scaledInterval(50, 60), 10u);
+  EXPECT_EQ(scaledInterval(3000, 1000), 10u);
+  EXPECT_EQ(scaledInterval(50, 1), 50u);
+  EXPECT_EQ(scaledInterval(5, 1), 5u);  // unscaled intervals are left to the system
+}
+
+TEST(TimeScale, ZeroIntervalStaysZero) { EXPECT_EQ(scaledInterval(0, 60), 0u); }
+
+TEST(MemoryFigures, TotalThenAvailable) {
+  const auto status = parseMemoryFigures("8589934592 1073741824\r\n");
+  ASSERT_TRUE(status);
+  EXPECT_EQ(status->totalPhysBytes, 8589934592ULL);
+  EXPECT_EQ(status->availPhysBytes, 1073741824ULL);
+}
+
+TEST(MemoryFigures, MalformedTextKeepsTheRealFigures) {
+  for (const char* text : {"", "100", "100 abc", "abc 100", "100 50 7", "-100 50", "0 0", "50 100",
+                           "100 50x", "99999999999999999999999 5"}) {
+    EXPECT_FALSE(parseMemoryFigures(text)) << text;
+  }
+}
+
+}  // namespace
+}  // namespace vorlane

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <windows.h>
+
+#include "host/win32/container.h"
+#include "host/win32/handles.h"
+
+namespace vorlane::win32 {
+
+// A plain rectangle of one colour without border (a bar, a rule); movable.
+class FilledBox : public Control {
+ public:
+  FilledBox(Container& container, const TwipsRect& bounds, COLORREF colour);
+  ~FilledBox() override;
+
+  void setColour(COLORREF colour);
+  COLORREF colour() const { return colour_; }
+  // The one paint function of WM_PAINT, WM_PRINTCLIENT and tests.
+  void paint(HDC dc) const;
+
+ protected:
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  COLORREF colour_;
+  UniqueBrush brush_;
+};
+
+// A straight line between two points of its container, in twips; one pixel
+// thick. Horizontal and vertical lines are drawn exactly; a slanted one is drawn
+// as its horizontal or vertical extent, whichever is longer.
+class Line : public FilledBox {
+ public:
+  Line(Container& container, double x1, double y1, double x2, double y2, COLORREF colour);
+
+ protected:
+  RECT pixelBounds() const override;
+};
+
+// The logo (or another icon resource of the exe) drawn stretched to its box,
+// over the container's colour. Without the resource, the system's application
+// icon stands in.
+class IconBox : public Control {
+ public:
+  IconBox(Container& container, const TwipsRect& bounds, int iconResource);
+  ~IconBox() override;
+
+  bool hasOwnIcon() const { return static_cast<bool>(ownIcon_); }
+  void paint(HDC dc) const;
+
+ protected:
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  UniqueIcon ownIcon_;
+  HICON sharedIcon_ = nullptr;  // a system icon: shared, never destroyed
+};
+
+}  // namespace vorlane::win32

@@ -1,0 +1,86 @@
+#include "host/win32/form.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace vorlane::win32 {
+
+namespace {
+
+std::vector<Form*>& liveForms() {
+  static std::vector<Form*> forms;
+  return forms;
+}
+
+}  // namespace
+
+Form::Form(const FormOptions& options) : Container(options.background) {
+  const Dpi& dpi = Dpi::screen();
+  const int width = dpi.toPixelsX(options.clientWidth);
+  const int height = dpi.toPixelsY(options.clientHeight);
+  // Integer halving truncates, as in every layout computation.
+  const int left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int top = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  DWORD exStyle = WS_EX_CONTROLPARENT;
+  exStyle |= options.taskbarButton ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
+  if (options.topmost) {
+    exStyle |= WS_EX_TOPMOST;
+  }
+  createOwn("VorlaneForm", exStyle, WS_POPUP | WS_CLIPCHILDREN, options.caption.c_str(), left, top,
+            width, height, nullptr);
+  liveForms().push_back(this);
+}
+
+Form::~Form() {
+  auto& forms = liveForms();
+  forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+  destroyWindow();
+}
+
+void Form::destroyAll() {
+  // Copy first: a destroyed window's handlers may create or destroy forms.
+  const std::vector<Form*> forms = liveForms();
+  for (Form* form : forms) {
+    const auto& live = liveForms();
+    if (std::find(live.begin(), live.end(), form) != live.end()) {
+      form->destroyWindow();
+    }
+  }
+}
+
+void Form::show() { ::ShowWindow(handle(), SW_SHOW); }
+
+void Form::hide() { ::ShowWindow(handle(), SW_HIDE); }
+
+bool Form::visible() const { return handle() != nullptr && ::IsWindowVisible(handle()); }
+
+void Form::activate() { ::SetForegroundWindow(handle()); }
+
+void Form::makeTopmost() {
+  ::SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void Form::setCaption(const std::string& caption) { ::SetWindowTextA(handle(), caption.c_str()); }
+
+std::string Form::caption() const {
+  std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(handle())) + 1, '\0');
+  text.resize(static_cast<std::size_t>(
+      ::GetWindowTextA(handle(), text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CLOSE) {
+    if (onClose_) {
+      onClose_();
+    }
+    return 0;
+  }
+  LRESULT result = 0;
+  if (handleContainerMessage(message, wParam, lParam, result)) {
+    return result;
+  }
+  return callDefault(message, wParam, lParam);
+}
+
+}  // namespace vorlane::win32

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "host/win32/container.h"
+#include "host/win32/window.h"
+
+namespace vorlane::win32 {
+
+struct FormOptions {
+  std::string caption;
+  double clientWidth = 0;  // twips
+  double clientHeight = 0;
+  COLORREF background = RGB(0, 0, 0);
+  bool topmost = false;
+  // The options screen has a taskbar button; the splash and the pop-up do not.
+  bool taskbarButton = false;
+};
+
+// A top-level window without border or title bar, its client area sized in
+// twips, placed at the centre of the screen when created, hidden until shown.
+// Destroying it (or the program ending) does not end the program by itself.
+class Form : public Window, public Container {
+ public:
+  explicit Form(const FormOptions& options);
+  ~Form() override;
+
+  HWND containerHandle() const override { return handle(); }
+  // Shows the window, which also activates it.
+  void show();
+  void hide();
+  bool visible() const;
+  void activate();
+  // Above every window that is not topmost itself, without moving it.
+  void makeTopmost();
+  void setCaption(const std::string& caption);
+  std::string caption() const;
+  // What Alt+F4 or the taskbar's Close does; without a callback it does nothing,
+  // so a form only goes when its owner says so.
+  void setOnCloseRequest(std::function<void()> onClose) { onClose_ = std::move(onClose); }
+
+  // Destroys the window of every form that still has one (the end of the program).
+  static void destroyAll();
+
+ protected:
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  std::function<void()> onClose_;
+};
+
+}  // namespace vorlane::win32

@@ -1,0 +1,119 @@
+#include "host/win32/label.h"
+
+namespace vorlane::win32 {
+
+namespace {
+
+DWORD alignmentStyle(Alignment alignment) {
+  switch (alignment) {
+    case Alignment::kCenter:
+      return SS_CENTER;
+    case Alignment::kRight:
+      return SS_RIGHT;
+    case Alignment::kLeft:
+      break;
+  }
+  return SS_LEFTNOWORDWRAP;
+}
+
+}  // namespace
+
+Label::Label(Container& container, const TwipsRect& bounds, const std::string& text,
+             LabelOptions options)
+    : Control(container, bounds), options_(std::move(options)), font_(createFont(options_.font)) {
+  const RECT box = pixelBounds();
+  // SS_NOTIFY: the label takes the mouse itself, so moving onto a label is not
+  // moving over the bare panel beneath it.
+  createSystem("STATIC", 0,
+               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_NOTIFY | SS_NOPREFIX |
+                   alignmentStyle(options_.alignment),
+               text.c_str(), box.left, box.top, box.right - box.left, box.bottom - box.top,
+               container.containerHandle());
+  if (font_) {
+    ::SendMessageA(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  }
+  fitToText();
+}
+
+Label::~Label() { destroyWindow(); }
+
+void Label::setText(const std::string& text) {
+  ::SetWindowTextA(handle(), text.c_str());
+  fitToText();
+  ::InvalidateRect(handle(), nullptr, TRUE);
+}
+
+std::string Label::text() const {
+  std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(handle())) + 1, '\0');
+  text.resize(static_cast<std::size_t>(
+      ::GetWindowTextA(handle(), text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void Label::setFont(const FontSpec& font) {
+  UniqueFont created = createFont(font);
+  if (!created) {
+    return;
+  }
+  options_.font = font;
+  // The window lets go of the old font before it is deleted.
+  ::SendMessageA(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(created.get()), FALSE);
+  font_ = std::move(created);
+  fitToText();
+  ::InvalidateRect(handle(), nullptr, TRUE);
+}
+
+void Label::setUnderline(bool underline) {
+  if (underline == options_.font.underline) {
+    return;
+  }
+  FontSpec font = options_.font;
+  font.underline = underline;
+  setFont(font);
+}
+
+void Label::setColour(COLORREF colour) {
+  options_.colour = colour;
+  ::InvalidateRect(handle(), nullptr, TRUE);
+}
+
+LRESULT Label::controlColour(HDC dc) {
+  ::SetTextColor(dc, options_.colour.value_or(::GetSysColor(COLOR_BTNTEXT)));
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetBkColor(dc, container().background());
+  return reinterpret_cast<LRESULT>(container().backgroundBrush());
+}
+
+LRESULT Label::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (mouse_.handle(handle(), message)) {
+    return 0;
+  }
+  return callDefault(message, wParam, lParam);
+}
+
+void Label::fitToText() {
+  if (!options_.autoSize || handle() == nullptr) {
+    return;
+  }
+  const std::string content = text();
+  WindowDc dc(handle());
+  if (!dc) {
+    return;
+  }
+  SelectGuard selectFont(dc.get(),
+                         font_ ? static_cast<HGDIOBJ>(font_.get()) : ::GetStockObject(SYSTEM_FONT));
+  RECT extent = {0, 0, 0, 0};
+  if (content.empty()) {
+    // An empty label keeps the height of one line, as a sized label does.
+    TEXTMETRICA metrics = {};
+    ::GetTextMetricsA(dc.get(), &metrics);
+    extent.bottom = metrics.tmHeight;
+  } else {
+    ::DrawTextA(dc.get(), content.c_str(), static_cast<int>(content.size()), &extent,
+                DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
+  }
+  ::SetWindowPos(handle(), nullptr, 0, 0, extent.right, extent.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace vorlane::win32

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "host/win32/container.h"
+#include "host/win32/font.h"
+
+namespace vorlane::win32 {
+
+enum class Alignment { kLeft, kCenter, kRight };
+
+struct LabelOptions {
+  FontSpec font;
+  // Unset: the system's button-text colour.
+  std::optional<COLORREF> colour;
+  Alignment alignment = Alignment::kLeft;
+  // Sizes the label to its text from its top-left corner, at creation and on
+  // every change of text or font.
+  bool autoSize = false;
+};
+
+// A text label: a real STATIC window that holds its text, so other programs
+// (screen readers, test drivers) read it with WM_GETTEXT. Its background is its
+// container's colour, so it looks transparent on the plain panels it sits on.
+// "&" is shown as it is.
+class Label : public Control {
+ public:
+  Label(Container& container, const TwipsRect& bounds, const std::string& text,
+        LabelOptions options);
+  ~Label() override;
+
+  void setText(const std::string& text);
+  std::string text() const;
+  void setFont(const FontSpec& font);
+  const FontSpec& font() const { return options_.font; }
+  void setUnderline(bool underline);
+  bool underline() const { return options_.font.underline; }
+  void setColour(COLORREF colour);
+
+  void setOnMouseMove(std::function<void()> onMove) { mouse_.setOnMouseMove(std::move(onMove)); }
+  void setOnClick(std::function<void()> onClick) { mouse_.setOnClick(std::move(onClick)); }
+
+  LRESULT controlColour(HDC dc) override;
+
+ protected:
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void fitToText();
+
+  LabelOptions options_;
+  UniqueFont font_;
+  MouseCallbacks mouse_;
+};
+
+}  // namespace vorlane::win32

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <windows.h>
+
+#include "host/message_pump.h"
+
+namespace vorlane::win32 {
+
+// The user-interface thread's message loop. Keyboard input for a form goes
+// through IsDialogMessage first, so Tab, the arrow keys and access keys move
+// between its controls. A failure parked by a window or timer procedure is
+// thrown again from here, on the far side of DispatchMessage.
+class Win32MessagePump final : public MessagePump, public ProgramLifetime {
+ public:
+  void pumpOnce() override;
+  // A WM_QUIT seen by a nested wait ends it and is posted again, so that every
+  // enclosing wait and the top-level loop see it too.
+  void waitUntil(const std::function<bool()>& done) override;
+  // Destroys every form's window and posts WM_QUIT (exit code 0).
+  void endProgram() override;
+  bool ending() const override { return ending_; }
+
+  // The top-level loop of WinMain: runs until WM_QUIT, returns its exit code.
+  int run();
+
+ private:
+  void dispatch(MSG& message);
+  void quitSeen(const MSG& message);
+
+  bool ending_ = false;
+  int exitCode_ = 0;
+};
+
+}  // namespace vorlane::win32

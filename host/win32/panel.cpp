@@ -1,0 +1,60 @@
+#include "host/win32/panel.h"
+
+namespace vorlane::win32 {
+
+Panel::Panel(Container& container, const TwipsRect& bounds, COLORREF background)
+    : Control(container, bounds), Container(background) {
+  const RECT box = pixelBounds();
+  createOwn("VorlanePanel", WS_EX_CONTROLPARENT,
+            WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, "", box.left, box.top,
+            box.right - box.left, box.bottom - box.top, container.containerHandle());
+}
+
+Panel::~Panel() { destroyWindow(); }
+
+LRESULT Panel::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (handleContainerMessage(message, wParam, lParam, result)) {
+    return result;
+  }
+  return callDefault(message, wParam, lParam);
+}
+
+Frame::Frame(Container& container, const TwipsRect& bounds, const std::string& caption,
+             const FontSpec& font, COLORREF background)
+    : Panel(container, bounds, background), font_(createFont(font)) {
+  RECT client = {};
+  ::GetClientRect(handle(), &client);
+  // The group box is a plain child of the panel, kept at the bottom so that
+  // the panel's controls lie over it and it is never a tab stop.
+  groupBox_ = ::CreateWindowExA(
+      0, "BUTTON", caption.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX, 0, 0,
+      client.right, client.bottom, handle(), nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  if (groupBox_ != nullptr) {
+    if (font_) {
+      ::SendMessageA(groupBox_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    }
+    ::SetWindowPos(groupBox_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
+Frame::~Frame() { destroyWindow(); }
+
+LRESULT Frame::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if ((message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) &&
+      reinterpret_cast<HWND>(lParam) == groupBox_) {
+    const auto dc = reinterpret_cast<HDC>(wParam);
+    ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+    ::SetBkColor(dc, background());
+    return reinterpret_cast<LRESULT>(backgroundBrush());
+  }
+  return Panel::handleMessage(message, wParam, lParam);
+}
+
+std::string Frame::caption() const {
+  char text[256] = {};
+  ::GetWindowTextA(groupBox_, text, sizeof text);
+  return text;
+}
+
+}  // namespace vorlane::win32

@@ -1,0 +1,34 @@
+#include "host/win32/program_launcher.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "host/win32/handles.h"
+
+namespace vorlane::win32 {
+
+bool Win32ProgramLauncher::start(const std::string& path) {
+  if (path.empty()) {
+    return false;
+  }
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWMINIMIZED;
+  PROCESS_INFORMATION process = {};
+  // The command line is the quoted path alone, so the program sees its own
+  // name as its first word and no arguments; CreateProcessA may write to it.
+  const std::string quoted = "\"" + path + "\"";
+  std::vector<char> commandLine(quoted.begin(), quoted.end());
+  commandLine.push_back('\0');
+  if (!::CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+    return false;
+  }
+  const UniqueKernelHandle processHandle(process.hProcess);
+  const UniqueKernelHandle threadHandle(process.hThread);
+  return true;
+}
+
+}  // namespace vorlane::win32

@@ -1,0 +1,61 @@
+#include "host/win32/registry_settings_store.h"
+
+#include <windows.h>
+
+#include "host/win32/handles.h"
+
+namespace vorlane::win32 {
+
+std::optional<std::string> RegistrySettingsStore::read(std::string_view name) {
+  HKEY opened = nullptr;
+  if (::RegOpenKeyExA(HKEY_CURRENT_USER, key_.c_str(), 0, KEY_QUERY_VALUE, &opened) !=
+      ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  const UniqueKey key(opened);
+  const std::string valueName(name);
+  // The value may change size between the two calls; try again if it grew.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    DWORD type = 0;
+    DWORD size = 0;
+    if (::RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &type, nullptr, &size) !=
+            ERROR_SUCCESS ||
+        type != REG_SZ) {
+      return std::nullopt;
+    }
+    std::string data(size, '\0');
+    const LONG result = ::RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &type,
+                                           reinterpret_cast<BYTE*>(data.data()), &size);
+    if (result == ERROR_MORE_DATA) {
+      continue;
+    }
+    if (result != ERROR_SUCCESS || type != REG_SZ) {
+      return std::nullopt;
+    }
+    data.resize(size);
+    // Stored strings normally carry their NUL; a value written without one
+    // (by another program) is taken as it is.
+    const auto end = data.find('\0');
+    if (end != std::string::npos) {
+      data.resize(end);
+    }
+    return data;
+  }
+  return std::nullopt;
+}
+
+bool RegistrySettingsStore::write(std::string_view name, std::string_view value) {
+  HKEY created = nullptr;
+  if (::RegCreateKeyExA(HKEY_CURRENT_USER, key_.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_SET_VALUE, nullptr, &created, nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  const UniqueKey key(created);
+  const std::string valueName(name);
+  const std::string data(value);
+  return ::RegSetValueExA(key.get(), valueName.c_str(), 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(data.c_str()),
+                          static_cast<DWORD>(data.size() + 1)) == ERROR_SUCCESS;
+}
+
+}  // namespace vorlane::win32

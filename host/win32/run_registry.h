@@ -1,0 +1,24 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "host/run_registry.h"
+
+namespace vorlane::win32 {
+
+// The per-user Run key, HKEY_CURRENT_USER "Software\Microsoft\Windows\CurrentVersion\Run",
+// opened with RegOpenKeyExA for KEY_WRITE. Tests give
+// another key under HKEY_CURRENT_USER.
+class Win32RunRegistry final : public RunRegistry {
+ public:
+  static constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+  explicit Win32RunRegistry(std::string key = kRunKey) : key_(std::move(key)) {}
+  std::unique_ptr<RunKey> openForWrite() override;
+
+ private:
+  std::string key_;
+};
+
+}  // namespace vorlane::win32

@@ -1,0 +1,257 @@
+#include "host/win32/forms.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+namespace vorlane::win32 {
+namespace {
+
+FormOptions formOptions(bool taskbarButton, bool topmost) {
+  FormOptions options;
+  options.caption = "Zendry's Vorlane";
+  options.clientWidth = 4905;
+  options.clientHeight = 2265;
+  options.taskbarButton = taskbarButton;
+  options.topmost = topmost;
+  return options;
+}
+
+RECT placeIn(HWND window, HWND container) {
+  RECT box = {};
+  ::GetWindowRect(window, &box);
+  ::MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&box), 2);
+  return box;
+}
+
+std::string windowText(HWND window) {
+  char text[256] = {};
+  ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+class FormsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (Dpi::screen().x != 96 || Dpi::screen().y != 96) {
+      GTEST_SKIP() << "pixel figures below are for 96 DPI";
+    }
+  }
+};
+
+TEST_F(FormsTest, FormIsABorderlessClientAreaInTwipsAtTheScreenCentre) {
+  Form form(formOptions(true, false));
+  RECT client = {};
+  ::GetClientRect(form.handle(), &client);
+  EXPECT_EQ(client.right, 327);  // 4905 / 15
+  EXPECT_EQ(client.bottom, 151);
+  RECT window = {};
+  ::GetWindowRect(form.handle(), &window);
+  EXPECT_EQ(window.right - window.left, 327) << "no border";
+  EXPECT_EQ(window.left, (::GetSystemMetrics(SM_CXSCREEN) - 327) / 2);
+  EXPECT_EQ(window.top, (::GetSystemMetrics(SM_CYSCREEN) - 151) / 2);
+  EXPECT_EQ(windowText(form.handle()), "Zendry's Vorlane");
+  EXPECT_FALSE(form.visible());
+}
+
+TEST_F(FormsTest, TaskbarButtonAndTopmostStyles) {
+  Form options(formOptions(true, false));
+  Form popup(formOptions(false, true));
+  const auto exStyle = [](const Form& form) {
+    return ::GetWindowLongA(form.handle(), GWL_EXSTYLE);
+  };
+  EXPECT_TRUE(exStyle(options) & WS_EX_APPWINDOW);
+  EXPECT_FALSE(exStyle(options) & WS_EX_TOOLWINDOW);
+  EXPECT_TRUE(exStyle(popup) & WS_EX_TOOLWINDOW);
+  EXPECT_TRUE(exStyle(popup) & WS_EX_TOPMOST);
+  EXPECT_FALSE(::GetWindowLongA(popup.handle(), GWL_STYLE) & (WS_CAPTION | WS_BORDER));
+}
+
+TEST_F(FormsTest, ShowHideAndCloseRequest) {
+  Form form(formOptions(false, false));
+  form.show();
+  EXPECT_TRUE(form.visible());
+  int closes = 0;
+  ::SendMessageA(form.handle(), WM_CLOSE, 0, 0);
+  EXPECT_NE(form.handle(), nullptr) << "without a callback, Close does nothing";
+  form.setOnCloseRequest([&] { ++closes; });
+  ::SendMessageA(form.handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(closes, 1);
+  form.hide();
+  EXPECT_FALSE(form.visible());
+}
+
+TEST_F(FormsTest, ControlsArePlacedInTwipsRelativeToTheirContainer) {
+  Form form(formOptions(true, false));
+  Panel panel(form, {50, 50, 4815, 2175}, ::GetSysColor(COLOR_WINDOW));
+  FilledBox box(panel, {2400, 1080, 735, 50}, RGB(67, 117, 154));
+  const RECT inPanel = placeIn(box.handle(), panel.handle());
+  EXPECT_EQ(inPanel.left, 160);
+  EXPECT_EQ(inPanel.top, 72);
+  EXPECT_EQ(inPanel.right - inPanel.left, 49);
+  EXPECT_EQ(inPanel.bottom - inPanel.top, 3);
+  box.setLeft(150);
+  EXPECT_EQ(placeIn(box.handle(), panel.handle()).left, 10);
+  EXPECT_EQ(placeIn(box.handle(), form.handle()).left, 13);
+}
+
+TEST_F(FormsTest, LabelHoldsItsTextAndSizesItselfToIt) {
+  Form form(formOptions(false, false));
+  Panel panel(form, {50, 50, 4815, 2175}, RGB(255, 255, 255));
+  LabelOptions options;
+  options.font.points = 9;
+  options.font.bold = true;
+  options.autoSize = true;
+  Label label(panel, {120, 1200, 2925, 225}, "Opening Log file...", options);
+  EXPECT_EQ(windowText(label.handle()), "Opening Log file...");
+  char className[32] = {};
+  ::GetClassNameA(label.handle(), className, sizeof className);
+  EXPECT_STREQ(className, "Static");
+  const RECT before = placeIn(label.handle(), panel.handle());
+  EXPECT_EQ(before.left, 8);
+  EXPECT_EQ(before.top, 80);
+  label.setText("Opening Log file... and much more text");
+  const RECT after = placeIn(label.handle(), panel.handle());
+  EXPECT_GT(after.right - after.left, before.right - before.left);
+  EXPECT_EQ(after.left, 8) << "it grows from its top-left corner";
+  label.setText("two\r\nlines");
+  const RECT twoLines = placeIn(label.handle(), panel.handle());
+  EXPECT_GT(twoLines.bottom - twoLines.top, before.bottom - before.top);
+  EXPECT_EQ(label.text(), "two\r\nlines");
+}
+
+TEST_F(FormsTest, LabelFontAndUnderline) {
+  Form form(formOptions(false, false));
+  Panel panel(form, {50, 50, 3135, 1575}, RGB(255, 255, 255));
+  LabelOptions options;
+  options.font.points = 8.25;
+  options.colour = RGB(0, 0, 255);
+  Label link(panel, {2400, 840, 615, 255}, "Close", options);
+  const auto currentFont = [&] {
+    LOGFONTA font = {};
+    ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(link.handle(), WM_GETFONT, 0, 0)),
+                 sizeof font, &font);
+    return font;
+  };
+  EXPECT_EQ(currentFont().lfHeight, -11);
+  EXPECT_STREQ(currentFont().lfFaceName, "Arial");
+  EXPECT_FALSE(currentFont().lfUnderline);
+  link.setUnderline(true);
+  EXPECT_TRUE(currentFont().lfUnderline);
+  EXPECT_TRUE(link.underline());
+  const RECT box = placeIn(link.handle(), panel.handle());
+  EXPECT_EQ(box.right - box.left, 41) << "a label without auto-size keeps its box";
+}
+
+TEST_F(FormsTest, OptionButtonsFormOneGroupPerContainer) {
+  Form form(formOptions(true, false));
+  Panel panel(form, {50, 50, 4815, 2175}, ::GetSysColor(COLOR_WINDOW));
+  FontSpec font;
+  Frame mode(panel, {120, 480, 1695, 1095}, "Mode Select", font, ::GetSysColor(COLOR_WINDOW));
+  OptionButton stealth(mode, {120, 240, 1455, 375}, "Stealth ", font, false);
+  OptionButton normal(mode, {120, 600, 1455, 375}, "Normal", font, true);
+  Frame run(panel, {1920, 480, 2775, 1095}, "Run When Computer Starts", font,
+            ::GetSysColor(COLOR_WINDOW));
+  OptionButton yes(run, {120, 240, 1455, 375}, "True", font, true);
+  OptionButton no(run, {120, 600, 1455, 375}, "False", font, false);
+  EXPECT_EQ(mode.caption(), "Mode Select");
+  EXPECT_EQ(stealth.caption(), "Stealth ");
+  EXPECT_TRUE(normal.selected());
+  EXPECT_TRUE(yes.selected());
+  int clicks = 0;
+  stealth.setOnClick([&] { ++clicks; });
+  ::SendMessageA(stealth.handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(stealth.selected());
+  EXPECT_FALSE(normal.selected());
+  EXPECT_TRUE(yes.selected()) << "the other frame's group is its own";
+  no.setSelected(true);
+  EXPECT_FALSE(yes.selected());
+  EXPECT_TRUE(stealth.selected());
+  EXPECT_TRUE(::GetWindowLongA(stealth.handle(), GWL_STYLE) & WS_GROUP);
+  EXPECT_FALSE(::GetWindowLongA(normal.handle(), GWL_STYLE) & WS_GROUP);
+}
+
+TEST_F(FormsTest, TabOrderIsCreationOrder) {
+  Form form(formOptions(true, false));
+  Panel panel(form, {50, 50, 4815, 2175}, ::GetSysColor(COLOR_WINDOW));
+  FontSpec font;
+  PushButton first(panel, {120, 120, 1000, 375}, "First", font);
+  PushButton second(panel, {120, 600, 1000, 375}, "Second", font);
+  EXPECT_EQ(::GetNextDlgTabItem(form.handle(), first.handle(), FALSE), second.handle());
+}
+
+TEST_F(FormsTest, PushButtonClickAndAccessKey) {
+  Form form(formOptions(true, false));
+  FontSpec font;
+  font.face = "Verdana";
+  font.bold = true;
+  PushButton apply(form, {120, 1680, 4575, 375}, "Ap&ply", font);
+  int clicks = 0;
+  apply.setOnClick([&] { ++clicks; });
+  apply.click();
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(windowText(apply.handle()), "Ap&ply");
+}
+
+TEST_F(FormsTest, LineIsOnePixelThick) {
+  Form form(formOptions(true, false));
+  Panel panel(form, {50, 50, 4815, 2175}, ::GetSysColor(COLOR_WINDOW));
+  Line line(panel, 0, 360, 4800, 360, ::GetSysColor(COLOR_WINDOWTEXT));
+  const RECT box = placeIn(line.handle(), panel.handle());
+  EXPECT_EQ(box.top, 24);
+  EXPECT_EQ(box.bottom - box.top, 1);
+  EXPECT_EQ(box.right - box.left, 320);
+}
+
+TEST_F(FormsTest, HiddenListKeepsItsItems) {
+  Form form(formOptions(true, false));
+  ListBox list(form, {0, 0, 1000, 1000});
+  EXPECT_FALSE(list.visible());
+  list.addItem("42");
+  list.addItem("17");
+  EXPECT_EQ(list.count(), 2);
+  EXPECT_EQ(list.item(0), "42");
+  EXPECT_EQ(list.item(1), "17") << "kept in the order added, not sorted";
+  EXPECT_EQ(list.item(2), "");
+  EXPECT_EQ(list.item(-1), "");
+  list.clear();
+  EXPECT_EQ(list.count(), 0);
+}
+
+TEST_F(FormsTest, IconBoxFallsBackToTheSystemIcon) {
+  Form form(formOptions(false, false));
+  IconBox logo(form, {1320, 480, 495, 465}, 30000);
+  EXPECT_FALSE(logo.hasOwnIcon());
+  const RECT box = placeIn(logo.handle(), form.handle());
+  EXPECT_EQ(box.right - box.left, 33);
+  EXPECT_EQ(box.bottom - box.top, 31);
+}
+
+TEST_F(FormsTest, PanelReportsMovesOverItsBareSurfaceOnly) {
+  Form form(formOptions(false, false));
+  Panel panel(form, {50, 50, 3135, 1575}, RGB(255, 255, 255));
+  Label label(panel, {0, 0, 600, 300}, "label", LabelOptions{});
+  int panelMoves = 0;
+  int labelMoves = 0;
+  panel.setOnMouseMove([&] { ++panelMoves; });
+  label.setOnMouseMove([&] { ++labelMoves; });
+  ::SendMessageA(label.handle(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+  EXPECT_EQ(labelMoves, 1);
+  EXPECT_EQ(panelMoves, 0);
+  ::SendMessageA(panel.handle(), WM_MOUSEMOVE, 0, MAKELPARAM(100, 60));
+  EXPECT_EQ(panelMoves, 1);
+}
+
+TEST(Forms, ChildWindowsDestroyedWithTheirFormAreForgotten) {
+  auto form = std::make_unique<Form>(formOptions(false, false));
+  Label label(*form, {0, 0, 600, 300}, "label", LabelOptions{});
+  ::DestroyWindow(form->handle());
+  EXPECT_EQ(form->handle(), nullptr);
+  EXPECT_EQ(label.handle(), nullptr);
+  label.setText("still safe");
+}
+
+}  // namespace
+}  // namespace vorlane::win32

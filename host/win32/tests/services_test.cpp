@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "host/program_folder.h"
+#include "host/win32/clock.h"
+#include "host/win32/memory_status.h"
+#include "host/win32/program_folder.h"
+#include "host/win32/text_files.h"
+
+namespace vorlane::win32 {
+namespace {
+
+std::string scratchPath(const char* name) {
+  return progfolder(programFolderText()) + name + std::to_string(::GetCurrentProcessId());
+}
+
+TEST(TextFiles, TruncateAppendAndReadBack) {
+  const std::string path = scratchPath("text-files-");
+  Win32TextFiles files;
+  ASSERT_TRUE(files.truncate(path));
+  EXPECT_EQ(files.readAll(path), "");
+  EXPECT_TRUE(files.append(path, "42\r\n"));
+  EXPECT_TRUE(files.append(path, "17\r\n"));
+  EXPECT_EQ(files.readAll(path), "42\r\n17\r\n");
+  ASSERT_TRUE(files.truncate(path));
+  EXPECT_EQ(files.readAll(path), "");
+  ::DeleteFileA(path.c_str());
+}
+
+TEST(TextFiles, AppendCreatesAMissingFile) {
+  const std::string path = scratchPath("text-append-");
+  ::DeleteFileA(path.c_str());
+  Win32TextFiles files;
+  EXPECT_TRUE(files.append(path, "55\r\n"));
+  EXPECT_EQ(files.readAll(path), "55\r\n");
+  ::DeleteFileA(path.c_str());
+}
+
+TEST(TextFiles, OtherProgramMayReadWhileTheFileIsOpen) {
+  const std::string path = scratchPath("text-shared-");
+  Win32TextFiles files;
+  ASSERT_TRUE(files.truncate(path));
+  HANDLE writer = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+  EXPECT_TRUE(files.readAll(path).has_value());
+  EXPECT_TRUE(files.append(path, "1\r\n"));
+  ::CloseHandle(writer);
+  ::DeleteFileA(path.c_str());
+}
+
+TEST(TextFiles, MissingFileAndBadPath) {
+  Win32TextFiles files;
+  EXPECT_FALSE(files.readAll(scratchPath("no-such-file-")));
+  EXPECT_FALSE(files.append("Z:\\no\\such\\folder\\log.dat", "1"));
+  EXPECT_FALSE(files.truncate("Z:\\no\\such\\folder\\log.dat"));
+}
+
+TEST(MemoryStatus, SystemFiguresAreSixtyFourBitAndSane) {
+  const MemoryStatus status = Win32MemoryStatusSource::readSystem();
+  EXPECT_GT(status.totalPhysBytes, 64ULL << 20);
+  EXPECT_LE(status.availPhysBytes, status.totalPhysBytes);
+}
+
+TEST(MemoryStatus, FileOverridesAndIsReadAgainEachTime) {
+  const std::string path = scratchPath("memory-");
+  Win32TextFiles files;
+  ASSERT_TRUE(files.truncate(path));
+  ASSERT_TRUE(files.append(path, "8589934592 4294967296"));
+  Win32MemoryStatusSource source(path);
+  EXPECT_EQ(source.read().totalPhysBytes, 8589934592ULL);
+  EXPECT_EQ(source.read().availPhysBytes, 4294967296ULL);
+  ASSERT_TRUE(files.truncate(path));
+  ASSERT_TRUE(files.append(path, "8589934592 429496729\r\n"));
+  EXPECT_EQ(source.read().availPhysBytes, 429496729ULL);
+  ASSERT_TRUE(files.truncate(path));
+  ASSERT_TRUE(files.append(path, "garbage"));
+  EXPECT_EQ(source.read().totalPhysBytes, Win32MemoryStatusSource::readSystem().totalPhysBytes)
+      << "a malformed file leaves the real figures";
+  ::DeleteFileA(path.c_str());
+  EXPECT_EQ(source.read().totalPhysBytes, Win32MemoryStatusSource::readSystem().totalPhysBytes);
+}
+
+TEST(Clock, WidensTheTickCountAcrossItsWrap) {
+  std::uint32_t last = 0;
+  std::uint64_t wraps = 0;
+  EXPECT_EQ(Win32Clock::widen(0xFFFFFFF0u, last, wraps), 0xFFFFFFF0ULL);
+  EXPECT_EQ(Win32Clock::widen(0x10u, last, wraps), 0x100000010ULL);
+  EXPECT_EQ(Win32Clock::widen(0x20u, last, wraps), 0x100000020ULL);
+}
+
+TEST(Clock, MovesForward) {
+  Win32Clock clock;
+  const std::uint64_t first = clock.milliseconds();
+  ::Sleep(100);
+  const std::uint64_t second = clock.milliseconds();
+  EXPECT_GE(second, first + 50);  // the tick count moves in steps of 10 to 16 ms
+  EXPECT_LT(second, first + 5000);
+}
+
+}  // namespace
+}  // namespace vorlane::win32

@@ -1,0 +1,61 @@
+#include "host/win32/text_files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "host/win32/handles.h"
+
+namespace vorlane::win32 {
+
+namespace {
+
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE;
+
+UniqueFile openFile(const std::string& path, DWORD access, DWORD disposition) {
+  return UniqueFile(::CreateFileA(path.c_str(), access, kShareAll, nullptr, disposition,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+}  // namespace
+
+std::optional<std::string> Win32TextFiles::readAll(const std::string& path) {
+  const UniqueFile file = openFile(path, GENERIC_READ, OPEN_EXISTING);
+  if (!file) {
+    return std::nullopt;
+  }
+  std::string content;
+  char buffer[4096];
+  for (;;) {
+    DWORD got = 0;
+    if (!::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
+      return std::nullopt;
+    }
+    if (got == 0) {
+      return content;
+    }
+    content.append(buffer, got);
+  }
+}
+
+bool Win32TextFiles::truncate(const std::string& path) {
+  return static_cast<bool>(openFile(path, GENERIC_WRITE, CREATE_ALWAYS));
+}
+
+bool Win32TextFiles::append(const std::string& path, std::string_view text) {
+  const UniqueFile file = openFile(path, GENERIC_WRITE, OPEN_ALWAYS);
+  if (!file || ::SetFilePointer(file.get(), 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER) {
+    return false;
+  }
+  while (!text.empty()) {
+    DWORD written = 0;
+    const auto chunk = static_cast<DWORD>(std::min<std::size_t>(text.size(), 1 << 20));
+    if (!::WriteFile(file.get(), text.data(), chunk, &written, nullptr) || written == 0) {
+      return false;
+    }
+    text.remove_prefix(written);
+  }
+  return true;
+}
+
+}  // namespace vorlane::win32

@@ -1,0 +1,118 @@
+#include "host/win32/window.h"
+
+#include "host/win32/callback_failures.h"
+
+namespace vorlane::win32 {
+
+namespace {
+
+// Marks a GWLP_USERDATA value as ours: other windows may keep their own data there.
+constexpr LONG_PTR kNoObject = 0;
+
+void registerOwnClass(const char* className, WNDPROC procedure) {
+  WNDCLASSEXA windowClass = {};
+  windowClass.cbSize = sizeof windowClass;
+  if (::GetClassInfoExA(::GetModuleHandleA(nullptr), className, &windowClass)) {
+    return;
+  }
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = ::GetModuleHandleA(nullptr);
+  windowClass.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  windowClass.lpszClassName = className;
+  ::RegisterClassExA(&windowClass);
+}
+
+}  // namespace
+
+Window::~Window() { destroyWindow(); }
+
+Window* Window::fromHandle(HWND window) {
+  if (window == nullptr) {
+    return nullptr;
+  }
+  const auto procedure = ::GetWindowLongPtrA(window, GWLP_WNDPROC);
+  if (procedure != reinterpret_cast<LONG_PTR>(&ownProcedure) &&
+      procedure != reinterpret_cast<LONG_PTR>(&subclassProcedure)) {
+    return nullptr;
+  }
+  return reinterpret_cast<Window*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+void Window::createOwn(const char* className, DWORD exStyle, DWORD style, const char* text, int x,
+                       int y, int width, int height, HWND parent) {
+  registerOwnClass(className, &ownProcedure);
+  ::CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent, nullptr,
+                    ::GetModuleHandleA(nullptr), this);
+}
+
+void Window::createSystem(const char* className, DWORD exStyle, DWORD style, const char* text,
+                          int x, int y, int width, int height, HWND parent) {
+  HWND window = ::CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent,
+                                  nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  if (window == nullptr) {
+    return;
+  }
+  window_.reset(window);
+  ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  original_ = reinterpret_cast<WNDPROC>(
+      ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&subclassProcedure)));
+}
+
+LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return callDefault(message, wParam, lParam);
+}
+
+LRESULT Window::callDefault(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (original_ != nullptr) {
+    return ::CallWindowProcA(original_, handle(), message, wParam, lParam);
+  }
+  return ::DefWindowProcA(handle(), message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::ownProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    self->window_.reset(window);
+  }
+  auto* self = reinterpret_cast<Window*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (self == nullptr) {
+    return ::DefWindowProcA(window, message, wParam, lParam);
+  }
+  return self->dispatch(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::subclassProcedure(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+  auto* self = reinterpret_cast<Window*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (self == nullptr) {
+    return ::DefWindowProcA(window, message, wParam, lParam);
+  }
+  return self->dispatch(window, message, wParam, lParam);
+}
+
+LRESULT Window::dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCDESTROY) {
+    // The window is going (with its parent, or through destroyWindow): cut the
+    // link so that nothing reaches this object, and give the class its due.
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, kNoObject);
+    const WNDPROC original = original_;
+    if (original != nullptr) {
+      ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+    }
+    original_ = nullptr;
+    window_.release();
+    return original != nullptr ? ::CallWindowProcA(original, window, message, wParam, lParam)
+                               : ::DefWindowProcA(window, message, wParam, lParam);
+  }
+  try {
+    return handleMessage(message, wParam, lParam);
+  } catch (...) {
+    parkCallbackFailure();
+    return original_ != nullptr ? ::CallWindowProcA(original_, window, message, wParam, lParam)
+                                : ::DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace vorlane::win32

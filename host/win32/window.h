@@ -1,0 +1,53 @@
+#pragma once
+
+#include <windows.h>
+
+#include "host/win32/handles.h"
+
+namespace vorlane::win32 {
+
+// The one window-procedure pattern of the toolkit. Windows of the toolkit's own
+// classes get their object through lpCreateParams at WM_NCCREATE; system
+// controls (STATIC, BUTTON, LISTBOX) are subclassed right after creation. Either
+// way the object lives in GWLP_USERDATA until WM_NCDESTROY, where the link is
+// cut and the object forgets its handle, so a window destroyed with its parent
+// is never destroyed twice. Exceptions from handlers are parked for the message
+// pump (callback_failures.h). Destroying a window never ends the program.
+class Window {
+ public:
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  virtual ~Window();
+
+  HWND handle() const { return window_.get(); }
+  // The toolkit object behind a window, or null for any other window.
+  static Window* fromHandle(HWND window);
+
+ protected:
+  Window() = default;
+
+  // A window of one of the toolkit's own classes (registered on first use).
+  void createOwn(const char* className, DWORD exStyle, DWORD style, const char* text, int x, int y,
+                 int width, int height, HWND parent);
+  // A system control, subclassed so that this object sees its messages.
+  void createSystem(const char* className, DWORD exStyle, DWORD style, const char* text, int x,
+                    int y, int width, int height, HWND parent);
+  // Destroys the window now; derived classes call it first in their
+  // destructors, while the resources the window uses (fonts, brushes) live.
+  void destroyWindow() { window_.reset(); }
+
+  // Every message of the window; the default hands it on to the class.
+  virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT callDefault(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  static LRESULT CALLBACK ownProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK subclassProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
+  LRESULT dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  UniqueWindow window_;
+  WNDPROC original_ = nullptr;  // the system control's own procedure
+};
+
+}  // namespace vorlane::win32

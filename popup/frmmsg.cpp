@@ -1,0 +1,151 @@
+#include "popup/frmmsg.h"
+
+namespace vorlane {
+
+frmmsg::frmmsg(PopupView& view, TimerService& timers, MessagePump& pump, MonotonicClock& clock)
+    : view_(view), pump_(pump), clock_(clock), lastTickAt_(clock.milliseconds()) {
+  // Created hidden: the sweep counts from now, but its timers wait for a show.
+  animate1_ = timers.createTimer(Sweep::kTickMilliseconds, false, [this] { animateTick(); });
+  animate2_ = timers.createTimer(Sweep::kTickMilliseconds, false, [this] { animateTick(); });
+  Timer1_ = timers.createTimer(0, false, [this] { Timer1Tick(); });
+  view_.setLinkText(linkText_);
+  view_.setLinkUnderline(false);
+  view_.setTwoLineText("");
+  view_.setOneLineText("");
+  view_.setBarLeft(sweep_.left);
+}
+
+void frmmsg::mention(const std::string& msg) {
+  setLinkText("Next");
+  closed_ = false;
+  // A time-out belongs to the timed text it came with; it must not end a wait
+  // that is meant for the user's click.
+  Timer1_->setEnabled(false);
+  timedText_ = false;
+  showText(msg);
+  waitForClose();
+}
+
+void frmmsg::showmsg(const std::string& msg) {
+  setLinkText("Close");
+  closed_ = false;
+  Timer1_->setEnabled(false);
+  timedText_ = false;
+  showText(msg);
+  waitForClose();
+}
+
+void frmmsg::viewmsg(const std::string& msg) {
+  timedText_ = false;
+  showText(msg);
+}
+
+void frmmsg::timemsg(const std::string& msg, const std::int32_t& time) {
+  setLinkText("");
+  closed_ = false;
+  Timer1_->setEnabled(false);
+  if (time > 0) {
+    Timer1_->setInterval(static_cast<unsigned>(time));
+    Timer1_->setEnabled(true);
+  }
+  showText(msg);
+  timedText_ = true;
+}
+
+void frmmsg::hidemsg() {
+  timedText_ = false;
+  view_.setTwoLineText("");
+  view_.setOneLineText("");
+  view_.hide();
+  if (shown_) {
+    shown_ = false;
+    stopSweepTimers();
+  }
+}
+
+void frmmsg::linkClicked() { closed_ = true; }
+
+void frmmsg::pointerOverLink() {
+  if (!underlined_) {
+    underlined_ = true;
+    view_.setLinkUnderline(true);
+  }
+}
+
+void frmmsg::pointerOverPanel() {
+  if (underlined_) {
+    underlined_ = false;
+    view_.setLinkUnderline(false);
+  }
+}
+
+Sweep frmmsg::sweep() const {
+  if (shown_) {
+    return sweep_;
+  }
+  Sweep caughtUp = sweep_;
+  caughtUp.advance((clock_.milliseconds() - lastTickAt_) / Sweep::kTickMilliseconds);
+  return caughtUp;
+}
+
+void frmmsg::setLinkText(const std::string& text) {
+  linkText_ = text;
+  view_.setLinkText(text);
+}
+
+void frmmsg::showText(const std::string& msg) {
+  view_.setTwoLineText("");
+  view_.setOneLineText("");
+  // Only the exact pair CR LF makes a two-line text; a lone CR or LF does not.
+  if (msg.find("\r\n") != std::string::npos) {
+    view_.setTwoLineText(msg);
+  } else {
+    view_.setOneLineText(msg);
+  }
+  if (!shown_) {
+    const std::uint64_t now = clock_.milliseconds();
+    const std::uint64_t ticks = (now - lastTickAt_) / Sweep::kTickMilliseconds;
+    sweep_.advance(ticks);
+    lastTickAt_ += ticks * Sweep::kTickMilliseconds;
+    view_.setBarLeft(sweep_.left);
+    shown_ = true;
+    startSweepTimers();
+  }
+  view_.showOnTop();
+}
+
+void frmmsg::waitForClose() {
+  pump_.waitUntil([this] { return closed_; });
+  hidemsg();
+}
+
+void frmmsg::animateTick() {
+  sweep_.tick();
+  lastTickAt_ = clock_.milliseconds();
+  view_.setBarLeft(sweep_.left);
+  startSweepTimers();
+}
+
+void frmmsg::Timer1Tick() {
+  closed_ = true;
+  Timer1_->setEnabled(false);
+  // A timed text goes when its time is up; any later operation has taken the
+  // window over, and the time-out then only sets `closed`.
+  if (timedText_) {
+    hidemsg();
+  }
+}
+
+void frmmsg::startSweepTimers() {
+  // Exactly one of the two runs: `animate1` rightwards, `animate2` leftwards.
+  // Enabling the one already running leaves its rhythm alone.
+  (sweep_.rightwards ? animate2_ : animate1_)->setEnabled(false);
+  (sweep_.rightwards ? animate1_ : animate2_)->setEnabled(true);
+}
+
+void frmmsg::stopSweepTimers() {
+  animate1_->setEnabled(false);
+  animate2_->setEnabled(false);
+}
+
+}  // namespace vorlane

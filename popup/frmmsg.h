@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "host/clock.h"
+#include "host/message_pump.h"
+#include "host/timer.h"
+#include "popup/message_popup.h"
+#include "popup/popup_view.h"
+#include "popup/sweep.h"
+
+namespace vorlane {
+
+// The notification pop-up: everything it decides, over a view that draws it.
+//
+// The waiting operations run the program's message loop (MessagePump::waitUntil)
+// until the one shared `closed` flag is set, so a nested mention that gets its
+// click ends the outer wait as well. `timemsg` with a positive `time` arms
+// `Timer1` as a time-out of that many milliseconds.
+//
+// The sweep's timers run only while the window is shown: a hidden pop-up wakes
+// nothing. On showing, the sweep first catches up by the 50 ms ticks that
+// passed unseen (read from the clock), so the bar stands where it would have
+// got to.
+class frmmsg final : public MessagePopup {
+ public:
+  frmmsg(PopupView& view, TimerService& timers, MessagePump& pump, MonotonicClock& clock);
+
+  void mention(const std::string& msg) override;
+  void showmsg(const std::string& msg) override;
+  void viewmsg(const std::string& msg) override;
+  void timemsg(const std::string& msg, const std::int32_t& time) override;
+  void hidemsg() override;
+
+  // What the window reports.
+  void linkClicked();
+  void pointerOverLink();
+  void pointerOverPanel();
+
+  bool closed() const { return closed_; }
+  bool shown() const { return shown_; }
+  const std::string& linkText() const { return linkText_; }
+  bool linkUnderlined() const { return underlined_; }
+  // Where the bar is and which way it goes, counting ticks not yet caught up.
+  Sweep sweep() const;
+
+ private:
+  void setLinkText(const std::string& text);
+  void showText(const std::string& msg);
+  void waitForClose();
+  void animateTick();
+  void Timer1Tick();
+  void startSweepTimers();
+  void stopSweepTimers();
+
+  PopupView& view_;
+  MessagePump& pump_;
+  MonotonicClock& clock_;
+  bool closed_ = false;
+  bool shown_ = false;
+  bool underlined_ = false;
+  // True while the text on show is the one a timemsg put there.
+  bool timedText_ = false;
+  std::string linkText_ = "Close";
+  Sweep sweep_;
+  std::uint64_t lastTickAt_;
+  std::unique_ptr<Timer> animate1_;
+  std::unique_ptr<Timer> animate2_;
+  std::unique_ptr<Timer> Timer1_;
+};
+
+}  // namespace vorlane

@@ -1,0 +1,88 @@
+#include "popup/win32/popup_window.h"
+
+#include "res/resource_ids.h"
+
+namespace vorlane::win32 {
+
+namespace {
+
+FontSpec arial(double points, bool bold) {
+  FontSpec font;
+  font.face = "Arial";
+  font.points = points;
+  font.bold = bold;
+  return font;
+}
+
+LabelOptions labelOptions(FontSpec font, Alignment alignment, bool autoSize) {
+  LabelOptions options;
+  options.font = std::move(font);
+  options.alignment = alignment;
+  options.autoSize = autoSize;
+  return options;
+}
+
+FormOptions formOptions() {
+  FormOptions options;
+  options.caption = "Form2";
+  options.clientWidth = 3240;
+  options.clientHeight = 1665;
+  options.background = RGB(0, 0, 0);
+  options.topmost = true;
+  options.taskbarButton = false;
+  return options;
+}
+
+LabelOptions linkOptions() {
+  LabelOptions options = labelOptions(arial(8.25, false), Alignment::kCenter, false);
+  options.colour = RGB(0, 0, 255);
+  return options;
+}
+
+FontSpec arialBlack() {
+  FontSpec font;
+  font.face = "Arial Black";
+  font.points = 9.75;
+  return font;
+}
+
+}  // namespace
+
+PopupWindow::PopupWindow()
+    : frmmsg_(formOptions()),
+      Frame1_(frmmsg_, {50, 50, 3135, 1575}, RGB(255, 255, 255)),
+      lblProductName_(Frame1_, {60, 120, 2865, 360}, "Zendry's Vorlane",
+                      labelOptions(arial(15.75, true), Alignment::kLeft, true)),
+      // "\xA9" is the copyright sign in the ANSI code page the labels use.
+      Label3_(Frame1_, {2880, 0, 255, 255}, "\xA9",
+              labelOptions(arialBlack(), Alignment::kLeft, false)),
+      imgLogo_(Frame1_, {1320, 480, 495, 465}, IDI_VORLANE_LOGO),
+      Label2_(Frame1_, {2400, 840, 615, 255}, "Close", linkOptions()),
+      Picture1_(Frame1_, {0, 1080, 4575, 50}, RGB(0, 0, 0)),
+      pic_(Frame1_, {2400, 1080, 735, 50}, RGB(67, 117, 154)),
+      Label1_(Frame1_, {120, 1150, 2925, 450}, "",
+              labelOptions(arial(8.25, true), Alignment::kCenter, true)),
+      Label4_(Frame1_, {120, 1200, 2925, 225}, "",
+              labelOptions(arial(9, true), Alignment::kLeft, true)) {
+  // The bar lies over the rule.
+  pic_.bringToFront();
+}
+
+void PopupWindow::setLinkText(const std::string& text) { Label2_.setText(text); }
+
+void PopupWindow::setLinkUnderline(bool underline) { Label2_.setUnderline(underline); }
+
+void PopupWindow::setTwoLineText(const std::string& text) { Label1_.setText(text); }
+
+void PopupWindow::setOneLineText(const std::string& text) { Label4_.setText(text); }
+
+void PopupWindow::setBarLeft(int twips) { pic_.setLeft(twips); }
+
+void PopupWindow::showOnTop() {
+  frmmsg_.show();
+  frmmsg_.makeTopmost();
+}
+
+void PopupWindow::hide() { frmmsg_.hide(); }
+
+}  // namespace vorlane::win32

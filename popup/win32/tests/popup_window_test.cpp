@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "host/win32/clock.h"
+#include "host/win32/message_pump.h"
+#include "host/win32/tests/child_process.h"
+#include "host/win32/tests/screenshot.h"
+#include "host/win32/timer_service.h"
+#include "popup/win32/win32_popup.h"
+
+namespace vorlane::win32 {
+namespace {
+
+using testing::environmentValue;
+using testing::runSelf;
+
+const char* const kWindowVariable = "VORLANE_TEST_LABEL_WINDOW";
+const char* const kTextVariable = "VORLANE_TEST_LABEL_TEXT";
+
+POINT placeInForm(HWND control, HWND form) {
+  RECT box = {};
+  ::GetWindowRect(control, &box);
+  POINT corner = {box.left, box.top};
+  ::ScreenToClient(form, &corner);
+  return corner;
+}
+
+POINT centreOnScreen(HWND control) {
+  RECT box = {};
+  ::GetWindowRect(control, &box);
+  return POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+}
+
+// Real mouse input, as a user's hand gives it.
+void sendMouse(POINT screen, DWORD buttons) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = ::MulDiv(screen.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = ::MulDiv(screen.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | buttons;
+  ::SendInput(1, &input, sizeof input);
+}
+
+void clickAt(POINT screen) {
+  sendMouse(screen, 0);
+  sendMouse(screen, MOUSEEVENTF_LEFTDOWN);
+  sendMouse(screen, MOUSEEVENTF_LEFTUP);
+}
+
+LOGFONTA fontOf(HWND window) {
+  LOGFONTA font = {};
+  ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+  return font;
+}
+
+class PopupWindowTest : public ::testing::Test {
+ protected:
+  // Waits with the real message loop; gives up after five seconds.
+  void waitFor(const std::function<bool()>& done) {
+    bool gaveUp = false;
+    auto guard = timers.createTimer(5000, true, [&] { gaveUp = true; });
+    pump.waitUntil([&] { return gaveUp || done(); });
+    ASSERT_FALSE(gaveUp) << "waited five seconds in vain";
+  }
+
+  testing::DesktopLock desktop;
+  Win32TimerService timers{1};
+  Win32MessagePump pump;
+  Win32Clock clock;
+  Win32Popup popup{timers, pump, clock};
+  PopupWindow& window = popup.window();
+};
+
+TEST_F(PopupWindowTest, LayoutInTwipsAt96Dpi) {
+  if (Dpi::screen().x != 96 || Dpi::screen().y != 96) {
+    GTEST_SKIP() << "pixel figures for 96 DPI";
+  }
+  HWND form = window.form().handle();
+  RECT client = {};
+  ::GetClientRect(form, &client);
+  EXPECT_EQ(client.right, 216);
+  EXPECT_EQ(client.bottom, 111);
+  const POINT link = placeInForm(window.link().handle(), form);
+  EXPECT_EQ(link.x, 163);
+  EXPECT_EQ(link.y, 59);
+  EXPECT_EQ(placeInForm(window.twoLineArea().handle(), form).y, 80);  // 50 + 1150
+  EXPECT_EQ(placeInForm(window.oneLineArea().handle(), form).y, 83);  // 50 + 1200
+  EXPECT_EQ(placeInForm(window.bar().handle(), form).x, 163);         // 50 + 2400
+  EXPECT_EQ(placeInForm(window.logo().handle(), form).x, 91);         // 50 + 1320
+  RECT frame = {};
+  ::GetWindowRect(form, &frame);
+  EXPECT_EQ(frame.left, (::GetSystemMetrics(SM_CXSCREEN) - 216) / 2);
+  EXPECT_EQ(window.form().caption(), "Form2");
+  const LONG exStyle = ::GetWindowLongA(form, GWL_EXSTYLE);
+  EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW) << "no taskbar button";
+}
+
+TEST_F(PopupWindowTest, FontsAsNamed) {
+  const LOGFONTA link = fontOf(window.link().handle());
+  EXPECT_STREQ(link.lfFaceName, "Arial");
+  EXPECT_EQ(link.lfHeight, -pointsToPixels(8.25, Dpi::screen().y));
+  EXPECT_EQ(link.lfWeight, FW_NORMAL);
+  const LOGFONTA twoLine = fontOf(window.twoLineArea().handle());
+  EXPECT_EQ(twoLine.lfHeight, -pointsToPixels(8.25, Dpi::screen().y));
+  EXPECT_EQ(twoLine.lfWeight, FW_BOLD);
+  const LOGFONTA oneLine = fontOf(window.oneLineArea().handle());
+  EXPECT_EQ(oneLine.lfHeight, -pointsToPixels(9, Dpi::screen().y));
+  EXPECT_EQ(oneLine.lfWeight, FW_BOLD);
+}
+
+TEST_F(PopupWindowTest, ShowsOnTopAndHides) {
+  popup.viewmsg("Opening Log file...");
+  EXPECT_TRUE(window.form().visible());
+  EXPECT_TRUE(::GetWindowLongA(window.form().handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_EQ(window.oneLineArea().text(), "Opening Log file...");
+  popup.viewmsg("Vorlane will start work the \r\nnext time you use this computer.");
+  EXPECT_EQ(window.oneLineArea().text(), "");
+  EXPECT_EQ(window.twoLineArea().text(),
+            "Vorlane will start work the \r\nnext time you use this computer.");
+  popup.hidemsg();
+  EXPECT_FALSE(window.form().visible());
+  EXPECT_EQ(window.twoLineArea().text(), "");
+}
+
+// Runs only as the second process of the next test.
+TEST(PopupChild, ReadsLabelText) {
+  const std::string windowText = environmentValue(kWindowVariable);
+  if (windowText.empty()) {
+    GTEST_SKIP() << "only run as a child process";
+  }
+  const auto label = reinterpret_cast<HWND>(
+      static_cast<std::uintptr_t>(std::strtoull(windowText.c_str(), nullptr, 10)));
+  char text[256] = {};
+  DWORD_PTR copied = 0;
+  ASSERT_TRUE(::SendMessageTimeoutA(label, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                                    SMTO_ABORTIFHUNG, 5000, &copied));
+  EXPECT_EQ(std::string(text), environmentValue(kTextVariable));
+}
+
+TEST_F(PopupWindowTest, LabelTextsAreReadableFromAnotherProcess) {
+  popup.viewmsg("Clearing Ram... 30");
+  const auto handleText = [](HWND control) {
+    return std::to_string(reinterpret_cast<std::uintptr_t>(control));
+  };
+  EXPECT_EQ(runSelf("PopupChild.ReadsLabelText",
+                    {{kWindowVariable, handleText(window.oneLineArea().handle())},
+                     {kTextVariable, "Clearing Ram... 30"}}),
+            0);
+  EXPECT_EQ(
+      runSelf("PopupChild.ReadsLabelText",
+              {{kWindowVariable, handleText(window.link().handle())}, {kTextVariable, "Close"}}),
+      0);
+  popup.hidemsg();
+}
+
+TEST_F(PopupWindowTest, RealClickOnTheLinkEndsNestedWaitsTogether) {
+  bool innerReturned = false;
+  bool guardFired = false;
+  std::string innerLink;
+  std::unique_ptr<Timer> nest;
+  std::unique_ptr<Timer> click;
+  nest = timers.createTimer(100, true, [&] {
+    nest->setEnabled(false);
+    popup.mention("inner page");
+    innerReturned = true;
+  });
+  click = timers.createTimer(400, true, [&] {
+    click->setEnabled(false);
+    innerLink = window.link().text();
+    EXPECT_EQ(window.oneLineArea().text(), "inner page");
+    clickAt(centreOnScreen(window.link().handle()));
+  });
+  auto guard = timers.createTimer(10000, true, [&] {
+    guardFired = true;
+    popup.model().linkClicked();
+  });
+  popup.mention("outer page");
+  EXPECT_FALSE(guardFired) << "the real click never arrived";
+  EXPECT_TRUE(innerReturned);
+  EXPECT_EQ(innerLink, "Next");
+  EXPECT_FALSE(window.form().visible());
+  EXPECT_EQ(window.link().text(), "Next");
+  EXPECT_EQ(window.oneLineArea().text(), "");
+}
+
+TEST_F(PopupWindowTest, RealPointerUnderlinesTheLinkUntilTheBarePanel) {
+  popup.viewmsg("status");
+  sendMouse(centreOnScreen(window.link().handle()), 0);
+  waitFor([&] { return popup.model().linkUnderlined(); });
+  EXPECT_TRUE(fontOf(window.link().handle()).lfUnderline);
+  RECT form = {};
+  ::GetWindowRect(window.form().handle(), &form);
+  sendMouse(POINT{form.left + 23, form.top + 53}, 0);  // bare panel, left of the logo
+  waitFor([&] { return !popup.model().linkUnderlined(); });
+  EXPECT_FALSE(fontOf(window.link().handle()).lfUnderline);
+  popup.hidemsg();
+}
+
+TEST_F(PopupWindowTest, BarSlidesOnTheGridWithRealTimers) {
+  popup.viewmsg("status");
+  HWND form = window.form().handle();
+  const int start = placeInForm(window.bar().handle(), form).x;
+  waitFor([&] { return placeInForm(window.bar().handle(), form).x <= start - 30; });
+  const Sweep sweep = popup.model().sweep();
+  EXPECT_FALSE(sweep.rightwards) << "the first tick turns it leftwards";
+  EXPECT_EQ(sweep.left % 150, 0);
+  EXPECT_EQ(placeInForm(window.bar().handle(), form).x,
+            Dpi::screen().toPixelsX(50) + Dpi::screen().toPixelsX(sweep.left));
+  popup.hidemsg();
+}
+
+// With VORLANE_SCREENSHOT_DIR set, saves the pop-up as it looks with a
+// one-line text, a two-line text, and a page with its "Next" link.
+TEST_F(PopupWindowTest, SavesScreenshotsWhenAsked) {
+  const std::string folder = environmentValue("VORLANE_SCREENSHOT_DIR");
+  if (folder.empty()) {
+    GTEST_SKIP() << "VORLANE_SCREENSHOT_DIR not set";
+  }
+  const auto shoot = [&](const char* name) {
+    pump.pumpOnce();
+    ::UpdateWindow(window.form().handle());
+    EXPECT_TRUE(testing::saveWindowBitmap(window.form().handle(), folder + "\\" + name));
+  };
+  popup.viewmsg("Opening Log file...");
+  shoot("popup-one-line.bmp");
+  popup.viewmsg("Vorlane will now start \r\nlearning your memory usage...");
+  shoot("popup-two-lines.bmp");
+  auto shot = timers.createTimer(100, true, [&] {
+    shoot("popup-next.bmp");
+    popup.model().linkClicked();
+  });
+  popup.mention("Please use your computer \r\nas normally as possible...");
+}
+
+}  // namespace
+}  // namespace vorlane::win32

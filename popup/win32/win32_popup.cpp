@@ -1,0 +1,12 @@
+#include "popup/win32/win32_popup.h"
+
+namespace vorlane::win32 {
+
+Win32Popup::Win32Popup(TimerService& timers, MessagePump& pump, MonotonicClock& clock)
+    : model_(window_, timers, pump, clock) {
+  window_.setOnLinkClick([this] { model_.linkClicked(); });
+  window_.setOnPointerOverLink([this] { model_.pointerOverLink(); });
+  window_.setOnPointerOverPanel([this] { model_.pointerOverPanel(); });
+}
+
+}  // namespace vorlane::win32
