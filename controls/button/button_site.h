@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "host/canvas/canvas.h"
+#include "host/canvas/keystroke_sender.h"
+#include "host/canvas/picture.h"
+#include "host/canvas/region_shape.h"
+#include "host/canvas/text.h"
+#include "host/timer.h"
+
+namespace vorlane {
+
+// What the push button takes from the window that carries it and from the form
+// that hosts it: the surface (size, drawing, region, enabled flag, access key,
+// pointer), the container (ambient flags, display name, property-changed notice,
+// picture references) and the system (colours, cursor, keystrokes, timers).
+class ButtonSite {
+ public:
+  struct ParentColors {
+    Color background = 0xFFFFFF;
+    Color text = 0;
+  };
+
+  virtual ~ButtonSite() = default;
+
+  // Client area in pixels, origin top-left.
+  virtual Rect clientRect() const = 0;
+  // Draws the button onto its surface now: ends in VelkXPButton::paint.
+  virtual void redrawNow() = 0;
+  // Brings what has been drawn to the screen at once.
+  virtual void refreshSurface() = 0;
+  // Gives the outline to the window; the window owns it from then on.
+  virtual void setWindowRegion(const RegionShape& shape) = 0;
+  virtual void setSurfaceEnabled(bool enabled) = 0;
+  // The access key in lower case, or '\0' for none.
+  virtual void setAccessKey(char key) = 0;
+  // The caption as the window's text, so screen readers can read it.
+  virtual void setWindowText(const std::string& text) = 0;
+  // False if the surface refuses the pointer number.
+  virtual bool setMousePointer(std::int16_t pointer) = 0;
+  // False if the surface cannot take the icon.
+  virtual bool setMouseIcon(const PicturePtr& icon) = 0;
+
+  virtual bool designMode() const = 0;
+  virtual std::string displayName() const = 0;
+  // The ambient display-as-default flag: true while this is the form's default button.
+  virtual bool displayAsDefault() const = 0;
+  virtual void propertyChanged(std::string_view property) = 0;
+  // The picture a property bag refers to by `reference`, or none.
+  virtual PicturePtr resolvePicture(const std::string& reference) const = 0;
+
+  // GetSysColor as RGB; 0 for an index the system does not know.
+  virtual Color systemColor(std::int32_t index) const = 0;
+  virtual ParentColors parentColors() const = 0;
+  // The colour the surface clears itself to.
+  virtual Color surfaceBackground() const = 0;
+  virtual const TextMeasurer& textMeasurer() const = 0;
+  virtual std::int32_t dotsPerInch() const = 0;
+
+  // Whether the window under the cursor is the button's own window.
+  virtual bool isMouseInside() const = 0;
+  virtual void captureMouse() = 0;
+  virtual void sendKeystroke(KeystrokeSender::Keystroke keystroke) = 0;
+  virtual TimerService& timers() = 0;
+
+  // An off-screen surface for what lies behind the button.
+  virtual std::unique_ptr<Canvas> createBackgroundCanvas(std::int32_t width,
+                                                         std::int32_t height) = 0;
+  // Uncovers the parent (the button's height goes to 0), lets the message loop
+  // run once so the parent repaints, copies width by height pixels of the parent
+  // at the button's position into `background`, and restores the height.
+  virtual void captureBehind(Canvas* background, std::int32_t width, std::int32_t height) = 0;
+};
+
+}  // namespace vorlane

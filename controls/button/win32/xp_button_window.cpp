@@ -1,0 +1,484 @@
+#include "controls/button/win32/xp_button_window.h"
+
+#include <windowsx.h>
+
+#include <cctype>
+#include <string>
+
+#include "host/canvas/win32/gdi_picture.h"
+
+namespace vorlane::win32 {
+
+namespace {
+
+bool registerClassOnce(WNDPROC windowProcedure) {
+  static const bool registered = [windowProcedure] {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DBLCLKS;
+    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = XpButtonWindow::kClassName;
+    windowClass.lpfnWndProc = windowProcedure;
+    return ::RegisterClassExA(&windowClass) != 0;
+  }();
+  return registered;
+}
+
+std::int16_t shiftMask() {
+  std::int16_t mask = 0;
+  if (::GetKeyState(VK_SHIFT) < 0) {
+    mask |= 1;
+  }
+  if (::GetKeyState(VK_CONTROL) < 0) {
+    mask |= 2;
+  }
+  if (::GetKeyState(VK_MENU) < 0) {
+    mask |= 4;
+  }
+  return mask;
+}
+
+std::int16_t heldButtons(WPARAM wParam) {
+  std::int16_t mask = 0;
+  if (wParam & MK_LBUTTON) {
+    mask |= 1;
+  }
+  if (wParam & MK_RBUTTON) {
+    mask |= 2;
+  }
+  if (wParam & MK_MBUTTON) {
+    mask |= 4;
+  }
+  return mask;
+}
+
+// The surface's standard pointers by number; 99 is the custom MouseIcon.
+LPCSTR standardCursor(std::int16_t pointer) {
+  switch (pointer) {
+    case 2:
+      return IDC_CROSS;
+    case 3:
+      return IDC_IBEAM;
+    case 5:
+    case 15:
+      return IDC_SIZEALL;
+    case 6:
+      return IDC_SIZENESW;
+    case 7:
+      return IDC_SIZENS;
+    case 8:
+      return IDC_SIZENWSE;
+    case 9:
+      return IDC_SIZEWE;
+    case 10:
+      return IDC_UPARROW;
+    case 11:
+      return IDC_WAIT;
+    case 12:
+      return IDC_NO;
+    case 13:
+      return IDC_APPSTARTING;
+    case 14:
+      return IDC_HELP;
+    default:
+      return IDC_ARROW;
+  }
+}
+
+}  // namespace
+
+XpButtonWindow::XpButtonWindow(const XpButtonOptions& options, TimerService& timers,
+                               MessagePump& pump, KeystrokeSender& keystrokes)
+    : options_(options), timers_(timers), pump_(pump), keystrokes_(keystrokes), button_(*this) {
+  registerClassOnce(&windowProc);
+  window_ = UniqueWindow(
+      ::CreateWindowExA(0, kClassName, "", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS, options.x,
+                        options.y, options.width, options.height, options.parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(options.id)),
+                        ::GetModuleHandleA(nullptr), this));
+  if (!window_) {
+    return;
+  }
+  if (options_.properties != nullptr) {
+    button_.ReadProperties(*options_.properties);
+  } else {
+    button_.InitProperties();
+  }
+  ready_ = true;
+  button_.Resize();
+  if (options_.visible) {
+    ::ShowWindow(hwnd_, SW_SHOWNA);
+  }
+}
+
+XpButtonWindow::~XpButtonWindow() {
+  if (hwnd_ != nullptr) {
+    button_.Terminate();
+  }
+}
+
+XpButtonWindow* XpButtonWindow::fromHandle(HWND window) {
+  char name[32] = {};
+  if (window == nullptr || ::GetClassNameA(window, name, sizeof name) == 0 ||
+      std::string(name) != kClassName) {
+    return nullptr;
+  }
+  return reinterpret_cast<XpButtonWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+LRESULT CALLBACK XpButtonWindow::windowProc(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    auto* creator = static_cast<XpButtonWindow*>(create->lpCreateParams);
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creator));
+    if (creator != nullptr) {
+      creator->hwnd_ = window;
+    }
+    return ::DefWindowProcA(window, message, wParam, lParam);
+  }
+  auto* self = reinterpret_cast<XpButtonWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (message == WM_NCDESTROY) {
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    if (self != nullptr) {
+      self->hwnd_ = nullptr;
+    }
+    return ::DefWindowProcA(window, message, wParam, lParam);
+  }
+  if (self == nullptr) {
+    return ::DefWindowProcA(window, message, wParam, lParam);
+  }
+  // Nothing a host's event handler throws may cross into the system.
+  try {
+    return self->handle(message, wParam, lParam);
+  } catch (...) {
+    return 0;
+  }
+}
+
+void XpButtonWindow::paintOn(HDC dc) {
+  RECT client{};
+  ::GetClientRect(hwnd_, &client);
+  GdiCanvas canvas(dc, client.right, client.bottom);
+  button_.paint(canvas);
+}
+
+void XpButtonWindow::mouseButton(std::int16_t mouseButton, bool down, LPARAM lParam) {
+  const auto x = static_cast<float>(GET_X_LPARAM(lParam));
+  const auto y = static_cast<float>(GET_Y_LPARAM(lParam));
+  if (down) {
+    if (mouseButton == 1 && ::GetFocus() != hwnd_) {
+      ::SetFocus(hwnd_);
+    }
+    // Moves and the release reach the button even off its window.
+    ::SetCapture(hwnd_);
+    pressedHere_ |= mouseButton;
+    button_.onMouseDown(mouseButton, shiftMask(), x, y);
+    return;
+  }
+  const bool pressedHere = (pressedHere_ & mouseButton) != 0;
+  pressedHere_ &= static_cast<std::int16_t>(~mouseButton);
+  button_.onMouseUp(mouseButton, shiftMask(), x, y);
+  const bool stillHeld = (::GetKeyState(VK_LBUTTON) < 0) || (::GetKeyState(VK_RBUTTON) < 0) ||
+                         (::GetKeyState(VK_MBUTTON) < 0);
+  if (!stillHeld && ::GetCapture() == hwnd_) {
+    ::ReleaseCapture();
+  }
+  // A release over the button of a press made on it is a click; the release
+  // that ends a double-click is not.
+  RECT client{};
+  ::GetClientRect(hwnd_, &client);
+  const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  if (afterDoubleClick_) {
+    afterDoubleClick_ = false;
+    return;
+  }
+  if (pressedHere && ::PtInRect(&client, at) && hwnd_ != nullptr) {
+    button_.onClick();
+  }
+}
+
+LRESULT XpButtonWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      const PaintDc dc(hwnd_);
+      paintOn(dc.get());
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      paintOn(reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // every pixel is painted in WM_PAINT
+    case WM_SIZE:
+      if (ready_) {
+        button_.Resize();
+      }
+      return 0;
+    case WM_SHOWWINDOW:
+      if (ready_) {
+        if (wParam != 0) {
+          button_.Show();
+        } else {
+          button_.Hide();
+        }
+      }
+      break;
+    case WM_LBUTTONDOWN:
+      mouseButton(1, true, lParam);
+      return 0;
+    case WM_RBUTTONDOWN:
+      mouseButton(2, true, lParam);
+      return 0;
+    case WM_MBUTTONDOWN:
+      mouseButton(4, true, lParam);
+      return 0;
+    case WM_LBUTTONUP:
+      mouseButton(1, false, lParam);
+      return 0;
+    case WM_RBUTTONUP:
+      mouseButton(2, false, lParam);
+      return 0;
+    case WM_MBUTTONUP:
+      mouseButton(4, false, lParam);
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      afterDoubleClick_ = true;
+      pressedHere_ |= 1;
+      button_.onDoubleClick();
+      return 0;
+    case WM_MOUSEMOVE:
+      button_.onMouseMove(heldButtons(wParam), shiftMask(),
+                          static_cast<float>(GET_X_LPARAM(lParam)),
+                          static_cast<float>(GET_Y_LPARAM(lParam)));
+      return 0;
+    case WM_KEYDOWN:
+      button_.onKeyDown(static_cast<std::int16_t>(wParam & 0xFF), shiftMask());
+      return 0;
+    case WM_KEYUP:
+      button_.onKeyUp(static_cast<std::int16_t>(wParam & 0xFF), shiftMask());
+      return 0;
+    case WM_CHAR:
+      button_.onKeyPress(static_cast<std::int16_t>(wParam & 0xFF));
+      return 0;
+    case WM_SYSCHAR:
+      if (handleAccessKey(static_cast<char>(wParam))) {
+        return 0;
+      }
+      break;
+    case WM_ENABLE:
+      // A form that enables or disables the window directly changes Enabled.
+      if ((wParam != 0) != button_.Enabled()) {
+        button_.setEnabled(wParam != 0);
+      }
+      return 0;
+    case WM_SETFOCUS:
+      button_.onFocusGained();
+      return 0;
+    case WM_KILLFOCUS:
+      button_.onFocusLost();
+      return 0;
+    case WM_GETDLGCODE:
+      return DLGC_WANTARROWS;
+    case WM_SETCURSOR:
+      if (LOWORD(lParam) == HTCLIENT) {
+        HCURSOR cursor = nullptr;
+        if (pointer_ == 99 && mouseIcon_) {
+          cursor = gdiPicture(*mouseIcon_).icon();
+        }
+        if (cursor == nullptr) {
+          cursor = ::LoadCursorA(nullptr, standardCursor(pointer_));
+        }
+        ::SetCursor(cursor);
+        return TRUE;
+      }
+      break;
+    case WM_DESTROY:
+      button_.Terminate();
+      break;
+    default:
+      break;
+  }
+  return ::DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+bool XpButtonWindow::handleAccessKey(char key) {
+  if (accessKey_ == '\0' || hwnd_ == nullptr ||
+      static_cast<char>(std::tolower(static_cast<unsigned char>(key))) != accessKey_ ||
+      !::IsWindowEnabled(hwnd_) || !::IsWindowVisible(hwnd_)) {
+    return false;
+  }
+  button_.onAccessKey();
+  return true;
+}
+
+bool XpButtonWindow::dispatchAccessKey(HWND form, char key) {
+  struct Search {
+    char key;
+    bool taken;
+  } search{key, false};
+  ::EnumChildWindows(
+      form,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto* wanted = reinterpret_cast<Search*>(data);
+        XpButtonWindow* button = fromHandle(child);
+        if (button != nullptr && button->handleAccessKey(wanted->key)) {
+          wanted->taken = true;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.taken;
+}
+
+void XpButtonWindow::setDefault(bool isDefault) {
+  options_.isDefault = isDefault;
+  button_.AmbientChanged();
+}
+
+Rect XpButtonWindow::clientRect() const {
+  RECT client{};
+  if (hwnd_ != nullptr) {
+    ::GetClientRect(hwnd_, &client);
+  }
+  return {client.left, client.top, client.right, client.bottom};
+}
+
+void XpButtonWindow::redrawNow() {
+  if (hwnd_ != nullptr) {
+    ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  }
+}
+
+void XpButtonWindow::refreshSurface() {
+  if (hwnd_ != nullptr) {
+    ::UpdateWindow(hwnd_);
+  }
+}
+
+void XpButtonWindow::setWindowRegion(const RegionShape& shape) {
+  if (hwnd_ == nullptr) {
+    return;
+  }
+  CountedRegion region;
+  if (shape.ellipse) {
+    region = adoptGdi(::CreateEllipticRgn(0, 0, shape.width, shape.height));
+  } else {
+    region = adoptGdi(::CreateRectRgn(0, 0, shape.width, shape.height));
+    for (const Point& pixel : shape.cutPixels) {
+      const CountedRegion cut =
+          adoptGdi(::CreateRectRgn(pixel.x, pixel.y, pixel.x + 1, pixel.y + 1));
+      ::CombineRgn(region.get(), region.get(), cut.get(), RGN_DIFF);
+    }
+  }
+  giveRegionToWindow(hwnd_, region, true);
+}
+
+void XpButtonWindow::setSurfaceEnabled(bool enabled) {
+  if (hwnd_ != nullptr) {
+    ::EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+  }
+}
+
+void XpButtonWindow::setWindowText(const std::string& text) {
+  if (hwnd_ != nullptr) {
+    ::SetWindowTextA(hwnd_, text.c_str());
+  }
+}
+
+bool XpButtonWindow::setMousePointer(std::int16_t pointer) {
+  if (!((pointer >= 0 && pointer <= 15) || pointer == 99)) {
+    return false;
+  }
+  pointer_ = pointer;
+  return true;
+}
+
+bool XpButtonWindow::setMouseIcon(const PicturePtr& icon) {
+  mouseIcon_ = icon;
+  return true;
+}
+
+void XpButtonWindow::propertyChanged(std::string_view property) {
+  if (options_.propertyChanged) {
+    options_.propertyChanged(property);
+  }
+}
+
+PicturePtr XpButtonWindow::resolvePicture(const std::string& reference) const {
+  return options_.pictures ? options_.pictures(reference) : nullptr;
+}
+
+Color XpButtonWindow::systemColor(std::int32_t index) const { return ::GetSysColor(index); }
+
+ButtonSite::ParentColors XpButtonWindow::parentColors() const {
+  ParentColors colors;
+  const HWND parent = hwnd_ != nullptr ? ::GetParent(hwnd_) : nullptr;
+  const WindowDc dc(parent);
+  if (dc) {
+    colors.background = ::GetBkColor(dc.get());
+    colors.text = ::GetTextColor(dc.get());
+  }
+  return colors;
+}
+
+Color XpButtonWindow::surfaceBackground() const { return ::GetSysColor(COLOR_BTNFACE); }
+
+std::int32_t XpButtonWindow::dotsPerInch() const {
+  const WindowDc screen(nullptr);
+  const int dpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSX) : 0;
+  return dpi > 0 ? dpi : 96;
+}
+
+bool XpButtonWindow::isMouseInside() const {
+  POINT cursor{};
+  if (hwnd_ == nullptr || !::GetCursorPos(&cursor)) {
+    return false;
+  }
+  return ::WindowFromPoint(cursor) == hwnd_;
+}
+
+void XpButtonWindow::captureMouse() {
+  if (hwnd_ != nullptr) {
+    ::SetCapture(hwnd_);
+  }
+}
+
+void XpButtonWindow::sendKeystroke(KeystrokeSender::Keystroke keystroke) {
+  keystrokes_.send(keystroke);
+}
+
+std::unique_ptr<Canvas> XpButtonWindow::createBackgroundCanvas(std::int32_t width,
+                                                               std::int32_t height) {
+  const WindowDc dc(hwnd_);
+  return std::make_unique<GdiMemoryCanvas>(dc.get(), width, height);
+}
+
+void XpButtonWindow::captureBehind(Canvas* background, std::int32_t width, std::int32_t height) {
+  if (hwnd_ == nullptr) {
+    return;
+  }
+  const HWND parent = ::GetParent(hwnd_);
+  RECT bounds{};
+  ::GetWindowRect(hwnd_, &bounds);
+  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&bounds), 2);
+  const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+  // Collapsed, the button no longer covers its parent, which repaints there.
+  ::SetWindowPos(hwnd_, nullptr, 0, 0, bounds.right - bounds.left, 0, flags);
+  pump_.pumpOnce();
+  if (parent != nullptr) {
+    ::UpdateWindow(parent);
+  }
+  if (background != nullptr && parent != nullptr) {
+    const WindowDc parentDc(parent);
+    if (parentDc) {
+      const GdiCanvas parentCanvas(parentDc.get(), 0, 0);
+      background->copyFrom(parentCanvas, bounds.left, bounds.top, width, height, 0, 0);
+    }
+  }
+  ::SetWindowPos(hwnd_, nullptr, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                 flags);
+}
+
+}  // namespace vorlane::win32

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "controls/button/button_site.h"
+#include "controls/button/xp_button.h"
+#include "host/canvas/win32/gdi_canvas.h"
+#include "host/message_pump.h"
+#include "host/property_bag.h"
+#include "host/timer.h"
+#include "host/win32/handles.h"
+
+namespace vorlane::win32 {
+
+// How a form creates a push button: where, under which name, and with which
+// stored properties (none: a fresh button with the defaults of a new control).
+struct XpButtonOptions {
+  HWND parent = nullptr;
+  int id = 0;
+  // Position and size in pixels of the parent's client area.
+  int x = 0;
+  int y = 0;
+  int width = 75;
+  int height = 23;
+  std::string displayName = "VelkXPButton1";
+  const PropertyBag* properties = nullptr;
+  bool isDefault = false;
+  bool visible = true;
+  // Resolves a stored picture reference (for example a resource name).
+  std::function<PicturePtr(const std::string&)> pictures;
+  // Told whenever a stored property changes.
+  std::function<void(std::string_view)> propertyChanged;
+};
+
+// The push button as a real child window of class "VelkXPButton": it hosts a
+// VelkXPButton, feeds it the window's input and paints it through a GdiCanvas.
+class XpButtonWindow final : public ButtonSite {
+ public:
+  static constexpr const char* kClassName = "VelkXPButton";
+
+  XpButtonWindow(const XpButtonOptions& options, TimerService& timers, MessagePump& pump,
+                 KeystrokeSender& keystrokes);
+  ~XpButtonWindow() override;
+  XpButtonWindow(const XpButtonWindow&) = delete;
+  XpButtonWindow& operator=(const XpButtonWindow&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+  VelkXPButton& button() { return button_; }
+  ButtonEvents& events() { return button_.events(); }
+  // The form passes on Alt+key (and plain keys when it wants them): true when
+  // `key` is this button's access key and the button took it.
+  bool handleAccessKey(char key);
+  void setDefault(bool isDefault);
+  // The window carrying `window`, if it is a push button of this class.
+  static XpButtonWindow* fromHandle(HWND window);
+  // Gives an access key (Alt+key, as the form's message loop sees it) to the
+  // first enabled, visible push button inside `form` that has it. True when a
+  // button took it.
+  static bool dispatchAccessKey(HWND form, char key);
+
+  // ButtonSite.
+  Rect clientRect() const override;
+  void redrawNow() override;
+  void refreshSurface() override;
+  void setWindowRegion(const RegionShape& shape) override;
+  void setSurfaceEnabled(bool enabled) override;
+  void setAccessKey(char key) override { accessKey_ = key; }
+  void setWindowText(const std::string& text) override;
+  bool setMousePointer(std::int16_t pointer) override;
+  bool setMouseIcon(const PicturePtr& icon) override;
+  bool designMode() const override { return false; }
+  std::string displayName() const override { return options_.displayName; }
+  bool displayAsDefault() const override { return options_.isDefault; }
+  void propertyChanged(std::string_view property) override;
+  PicturePtr resolvePicture(const std::string& reference) const override;
+  Color systemColor(std::int32_t index) const override;
+  ParentColors parentColors() const override;
+  Color surfaceBackground() const override;
+  const TextMeasurer& textMeasurer() const override { return measurer_; }
+  std::int32_t dotsPerInch() const override;
+  bool isMouseInside() const override;
+  void captureMouse() override;
+  void sendKeystroke(KeystrokeSender::Keystroke keystroke) override;
+  TimerService& timers() override { return timers_; }
+  std::unique_ptr<Canvas> createBackgroundCanvas(std::int32_t width, std::int32_t height) override;
+  void captureBehind(Canvas* background, std::int32_t width, std::int32_t height) override;
+
+ private:
+  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void paintOn(HDC dc);
+  void mouseButton(std::int16_t button, bool down, LPARAM lParam);
+
+  XpButtonOptions options_;
+  TimerService& timers_;
+  MessagePump& pump_;
+  KeystrokeSender& keystrokes_;
+  GdiTextMeasurer measurer_;
+  char accessKey_ = '\0';
+  std::int16_t pointer_ = 0;
+  PicturePtr mouseIcon_;
+  bool ready_ = false;
+  bool afterDoubleClick_ = false;
+  // Mouse buttons pressed on this window and not yet released.
+  std::int16_t pressedHere_ = 0;
+  // The window from WM_NCCREATE to WM_NCDESTROY.
+  HWND hwnd_ = nullptr;
+  // Declared before the window so that it outlives it: the window's last
+  // messages still reach the button.
+  VelkXPButton button_;
+  UniqueWindow window_;
+};
+
+}  // namespace vorlane::win32
