@@ -1,0 +1,97 @@
+// Vorlane.exe: the splash, the start controller with its options screen, the
+// learning from the logger's log, and the memory watch, on one message loop.
+
+#include <windows.h>
+
+#include <exception>
+#include <string>
+
+#include "app/memory/memory_watch.h"
+#include "app/memory/ram_clearer.h"
+#include "app/memory/win32/virtual_alloc_allocator.h"
+#include "app/program_state.h"
+#include "app/startup/splash.h"
+#include "app/startup/starter.h"
+#include "app/win32/options_window.h"
+#include "app/win32/splash_window.h"
+#include "host/win32/clock.h"
+#include "host/win32/memory_status.h"
+#include "host/win32/message_box.h"
+#include "host/win32/message_pump.h"
+#include "host/win32/program_folder.h"
+#include "host/win32/program_launcher.h"
+#include "host/win32/registry_settings_store.h"
+#include "host/win32/run_registry.h"
+#include "host/win32/single_instance.h"
+#include "host/win32/text_files.h"
+#include "host/win32/timer_service.h"
+#include "popup/shared_popup.h"
+#include "popup/win32/win32_popup.h"
+
+namespace vorlane::win32 {
+namespace {
+
+// The start controller starts the watch through this narrow door.
+class WatchStarter final : public MemoryWatchControl {
+ public:
+  explicit WatchStarter(MemoryWatch& watch) : watch_(watch) {}
+  void startWatch() override { watch_.startWatch(); }
+
+ private:
+  MemoryWatch& watch_;
+};
+
+// "C:\Apps\Vorlane.exe" -> "Vorlane": the Run entry names the exe by it.
+std::string exeBaseName(const std::string& path) {
+  const std::string name = path.substr(path.find_last_of("\\/") + 1);
+  return name.substr(0, name.find_last_of('.'));
+}
+
+int runVorlane() {
+  const SingleInstance instance("Vorlane");
+  Win32MessagePump pump;
+  Win32TimerService timers;
+  Win32Clock clock;
+  RegistrySettingsStore settings;
+  Win32RunRegistry runRegistry;
+  Win32ProgramLauncher launcher;
+  Win32TextFiles files;
+  Win32MemoryStatusSource memory;
+  Win32MessageBox messages;
+  VirtualAllocBlockAllocator allocator;
+  ProgramState state;
+
+  SharedPopup popup([&] { return std::make_unique<Win32Popup>(timers, pump, clock); });
+  RamClearer clearer(state, memory, allocator, pump, popup);
+  MemoryWatch watch(timers, memory, state, clearer);
+  WatchStarter watchStarter(watch);
+
+  Starter* starter = nullptr;
+  SharedOptionsWindow options([&] { starter->setoptions(); }, messages);
+  Starter frmstarter({popup, settings, runRegistry, launcher, pump, pump, files}, state, options,
+                     watchStarter, programFolderText(), exeBaseName(modulePath()));
+  starter = &frmstarter;
+
+  SplashWindow frmSplash;
+  Splash splash(frmSplash, timers, popup, frmstarter);
+  if (splash.load(instance.previousInstance())) {
+    frmSplash.show();
+  }
+  if (pump.ending()) {
+    return 0;
+  }
+  return pump.run();
+}
+
+}  // namespace
+}  // namespace vorlane::win32
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // A failure that no handler of the program deals with ends it quietly
+  // rather than with the system's crash report.
+  try {
+    return vorlane::win32::runVorlane();
+  } catch (const std::exception&) {
+    return 1;
+  }
+}

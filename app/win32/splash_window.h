@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+#include "app/startup/splash.h"
+#include "host/win32/forms.h"
+
+namespace vorlane::win32 {
+
+// `frmSplash`: the product's start-up window, every control where the layout
+// puts it. Created hidden; the caller shows it when the load decides so.
+class SplashWindow final : public SplashView {
+ public:
+  SplashWindow();
+
+  void show() { frmSplash_.show(); }
+  std::string loadingCaption() const override { return Label4_.text(); }
+  void setLoadingCaption(const std::string& caption) override { Label4_.setText(caption); }
+  void hide() override { frmSplash_.hide(); }
+  void unload() override;
+
+  Form& form() { return frmSplash_; }
+
+ private:
+  Form frmSplash_;
+  Panel Frame1_;
+  Label lblCompanyProduct_;
+  Label Label2_;
+  Label Label1_;
+  Label lblProductName_;
+  Label Label3_;
+  IconBox imgLogo_;
+  Label Label4_;
+  Label prog_;
+  Label lblPlatform_;
+  Label lblVersion_;
+  Label Label5_;
+  Label lblLegalNotice_;
+};
+
+}  // namespace vorlane::win32
