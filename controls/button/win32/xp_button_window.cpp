@@ -312,23 +312,29 @@ bool XpButtonWindow::handleAccessKey(char key) {
   return true;
 }
 
+namespace {
+
+struct AccessKeySearch {
+  char key;
+  bool taken;
+};
+
+// EnumChildWindows wants a CALLBACK function (stdcall on x86): no lambda.
+BOOL CALLBACK offerAccessKey(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<AccessKeySearch*>(data);
+  XpButtonWindow* button = XpButtonWindow::fromHandle(child);
+  if (button != nullptr && button->handleAccessKey(search->key)) {
+    search->taken = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
 bool XpButtonWindow::dispatchAccessKey(HWND form, char key) {
-  struct Search {
-    char key;
-    bool taken;
-  } search{key, false};
-  ::EnumChildWindows(
-      form,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* wanted = reinterpret_cast<Search*>(data);
-        XpButtonWindow* button = fromHandle(child);
-        if (button != nullptr && button->handleAccessKey(wanted->key)) {
-          wanted->taken = true;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  AccessKeySearch search{key, false};
+  ::EnumChildWindows(form, offerAccessKey, reinterpret_cast<LPARAM>(&search));
   return search.taken;
 }
 
