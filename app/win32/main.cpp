@@ -14,6 +14,7 @@
 #include "app/startup/starter.h"
 #include "app/win32/options_window.h"
 #include "app/win32/splash_window.h"
+#include "host/canvas/win32/keystroke_sender_win32.h"
 #include "host/win32/clock.h"
 #include "host/win32/memory_status.h"
 #include "host/win32/message_box.h"
@@ -66,8 +67,20 @@ int runVorlane() {
   MemoryWatch watch(timers, memory, state, clearer);
   WatchStarter watchStarter(watch);
 
+  Win32KeystrokeSender keystrokes;
+  pump.setAccessKeyHandler(&XpButtonWindow::dispatchAccessKey);
+
   Starter* starter = nullptr;
-  SharedOptionsWindow options([&] { starter->setoptions(); }, messages);
+  // An Apply that fails part-way (the settings store refusing, say) leaves the
+  // options screen up, so the user can try again.
+  SharedOptionsWindow options(
+      [&] {
+        try {
+          starter->setoptions();
+        } catch (const std::exception&) {
+        }
+      },
+      OptionsServices{messages, timers, pump, keystrokes});
   Starter frmstarter({popup, settings, runRegistry, launcher, pump, pump, files}, state, options,
                      watchStarter, programFolderText(), exeBaseName(modulePath()));
   starter = &frmstarter;

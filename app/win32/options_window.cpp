@@ -16,10 +16,47 @@ LabelOptions title() {
 
 // The progress bar lies below the client area, so nobody ever sees it.
 const TwipsRect kProgressBar{2640, 3960, 1455, 255};
+const TwipsRect kApplyButton{120, 1680, 4575, 375};
+
+XpButtonOptions applyButtonOptions(HWND parent, const PropertyBag& properties) {
+  XpButtonOptions options;
+  options.parent = parent;
+  options.x = Dpi::screen().toPixelsX(kApplyButton.left);
+  options.y = Dpi::screen().toPixelsY(kApplyButton.top);
+  options.width = Dpi::screen().toPixelsX(kApplyButton.width);
+  options.height = Dpi::screen().toPixelsY(kApplyButton.height);
+  options.displayName = "VelkXPButton1";
+  options.properties = &properties;
+  return options;
+}
 
 }  // namespace
 
-OptionsWindow::OptionsWindow(std::function<void()> onApply, MessageBox& messages)
+PropertyBag applyButtonProperties() {
+  PropertyBag bag;
+  bag.write("BTYPE", "3");
+  bag.write("TX", "Ap&ply");
+  bag.write("ENAB", "True");
+  bag.write("FONT", "Verdana|8.25|1|0|0");
+  bag.write("COLTYPE", "2");
+  bag.write("BCOL", "65535");
+  bag.write("BCOLO", "65535");
+  bag.write("FCOL", "0");
+  bag.write("FCOLO", "16711680");
+  bag.write("FOCUSR", "True");
+  bag.write("MCOL", "12632256");
+  bag.write("UMCOL", "True");
+  bag.write("MPTR", "0");
+  bag.write("SOFT", "False");
+  bag.write("NGREY", "False");
+  bag.write("CHECK", "False");
+  bag.write("VALUE", "False");
+  bag.write("PICPOS", "0");
+  bag.write("FX", "2");
+  return bag;
+}
+
+OptionsWindow::OptionsWindow(std::function<void()> onApply, const OptionsServices& services)
     : frmstarter_(FormOptions{"Zendry's Vorlane", 4905, 2265, RGB(0, 0, 0), false, true}),
       Picture1_(frmstarter_, {50, 50, 4815, 2175}, ::GetSysColor(COLOR_WINDOW)),
       Label1_(Picture1_, {0, 0, 4815, 375}, "Options", title()),
@@ -28,15 +65,16 @@ OptionsWindow::OptionsWindow(std::function<void()> onApply, MessageBox& messages
               ::GetSysColor(COLOR_WINDOW)),
       Option1_(Frame1_, {120, 240, 1455, 375}, "Stealth ", kOptionFont, false),
       Option2_(Frame1_, {120, 600, 1455, 375}, "Normal", kOptionFont, true),
-      VelkXPButton1_(Picture1_, {120, 1680, 4575, 375}, "Ap&ply", FontSpec{"Verdana", 8.25, true}),
+      VelkXPButton1_(applyButtonOptions(Picture1_.handle(), applyProperties_), services.timers,
+                     services.pump, services.keystrokes),
       Frame2_(Picture1_, {1920, 480, 2775, 1095}, "Run When Computer Starts", kGroupFont,
               ::GetSysColor(COLOR_WINDOW)),
       Option3_(Frame2_, {120, 600, 1455, 375}, "False", kOptionFont, false),
       Option4_(Frame2_, {120, 240, 1455, 375}, "True", kOptionFont, true),
       pb_(frmstarter_.handle(), Dpi::screen().toPixelsX(kProgressBar.left),
           Dpi::screen().toPixelsY(kProgressBar.top), Dpi::screen().toPixelsX(kProgressBar.width),
-          Dpi::screen().toPixelsY(kProgressBar.height), messages) {
-  VelkXPButton1_.setOnClick(std::move(onApply));
+          Dpi::screen().toPixelsY(kProgressBar.height), services.messages) {
+  VelkXPButton1_.events().Click = std::move(onApply);
 }
 
 void OptionsWindow::show() {

@@ -14,8 +14,13 @@ void Win32MessagePump::quitSeen(const MSG& message) {
 void Win32MessagePump::dispatch(MSG& message) {
   HWND root = message.hwnd != nullptr ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;
   const bool keyboard = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
-  if (!(keyboard && dynamic_cast<Form*>(Window::fromHandle(root)) != nullptr &&
-        ::IsDialogMessageA(root, &message))) {
+  const bool onForm = dynamic_cast<Form*>(Window::fromHandle(root)) != nullptr;
+  if (message.message == WM_SYSCHAR && onForm && accessKeys_ &&
+      accessKeys_(root, static_cast<char>(message.wParam))) {
+    rethrowParkedFailure();
+    return;
+  }
+  if (!(keyboard && onForm && ::IsDialogMessageA(root, &message))) {
     ::TranslateMessage(&message);
     ::DispatchMessageA(&message);
   }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "host/message_pump.h"
 
 namespace vorlane::win32 {
@@ -22,11 +24,17 @@ class Win32MessagePump final : public MessagePump, public ProgramLifetime {
 
   // The top-level loop of WinMain: runs until WM_QUIT, returns its exit code.
   int run();
+  // Alt+key on a form goes here first (self-drawn buttons take their access
+  // keys this way); true when the key was taken.
+  void setAccessKeyHandler(std::function<bool(HWND form, char key)> handler) {
+    accessKeys_ = std::move(handler);
+  }
 
  private:
   void dispatch(MSG& message);
   void quitSeen(const MSG& message);
 
+  std::function<bool(HWND form, char key)> accessKeys_;
   bool ending_ = false;
   int exitCode_ = 0;
 };
