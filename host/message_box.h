@@ -5,9 +5,9 @@
 namespace vorlane {
 
 // Modal message boxes of the host; tests answer them.
-class MessageBox {
+class ModalMessageBox {
  public:
-  virtual ~MessageBox() = default;
+  virtual ~ModalMessageBox() = default;
   // A modal box with the stop icon and one OK button.
   virtual void showStop(const std::string& text, const std::string& title) = 0;
 };

@@ -58,7 +58,7 @@ int runVorlane() {
   Win32ProgramLauncher launcher;
   Win32TextFiles files;
   Win32MemoryStatusSource memory;
-  Win32MessageBox messages;
+  Win32ModalMessageBox messages;
   VirtualAllocBlockAllocator allocator;
   ProgramState state;
 

@@ -13,7 +13,7 @@ namespace vorlane::win32 {
 
 // What the options screen's controls need from the program.
 struct OptionsServices {
-  MessageBox& messages;
+  ModalMessageBox& messages;
   TimerService& timers;
   MessagePump& pump;
   KeystrokeSender& keystrokes;

@@ -50,7 +50,8 @@ double readNumber(const PropertyBag& bag, std::string_view key, double fallback)
 
 }  // namespace
 
-Xp_ProgressBar::Xp_ProgressBar(BarSurface& surface, MessageBox& messages, PropertyChanged changed)
+Xp_ProgressBar::Xp_ProgressBar(BarSurface& surface, ModalMessageBox& messages,
+                               PropertyChanged changed)
     : surface_(surface), messages_(messages), changed_(std::move(changed)) {}
 
 std::int32_t Xp_ProgressBar::Min() const { return toInt32(min_); }

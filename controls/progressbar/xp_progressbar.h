@@ -46,7 +46,7 @@ class Xp_ProgressBar {
 
   // Creation defaults; no skin is loaded until ProgressLook is set or the
   // persisted properties are read.
-  Xp_ProgressBar(BarSurface& surface, MessageBox& messages, PropertyChanged changed = {});
+  Xp_ProgressBar(BarSurface& surface, ModalMessageBox& messages, PropertyChanged changed = {});
 
   std::int32_t Min() const;
   std::int32_t Max() const;
@@ -92,7 +92,7 @@ class Xp_ProgressBar {
   std::optional<Picture> pc(int index) const;
 
   BarSurface& surface_;
-  MessageBox& messages_;
+  ModalMessageBox& messages_;
   PropertyChanged changed_;
 
   // Min and Max are kept as the numbers they were given or read back as (a

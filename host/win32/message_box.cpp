@@ -4,7 +4,7 @@
 
 namespace vorlane::win32 {
 
-void Win32MessageBox::showStop(const std::string& text, const std::string& title) {
+void Win32ModalMessageBox::showStop(const std::string& text, const std::string& title) {
   ::MessageBoxA(::GetActiveWindow(), text.c_str(), title.c_str(), MB_ICONSTOP | MB_OK);
 }
 

@@ -9,7 +9,7 @@ namespace vorlane::progressbar::gallery {
 
 namespace {
 
-class PrintingMessageBox final : public MessageBox {
+class PrintingMessageBox final : public ModalMessageBox {
  public:
   void showStop(const std::string& text, const std::string& title) override {
     std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());

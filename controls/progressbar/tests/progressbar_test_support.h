@@ -9,7 +9,7 @@
 namespace vorlane::progressbar::testing {
 
 // Answers every message box at once and remembers it.
-class RecordingMessageBox final : public MessageBox {
+class RecordingMessageBox final : public ModalMessageBox {
  public:
   struct Shown {
     std::string text;

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <windows.h>
+
 #include <array>
 #include <vector>
 
 #include "controls/progressbar/artwork.h"
-#include "controls/progressbar/win32/windows_api.h"
 #include "host/win32/handles.h"
 
 namespace vorlane::progressbar::win32 {

@@ -1,12 +1,13 @@
 #pragma once
 
+#include <windows.h>
+
 #include <functional>
 #include <optional>
 #include <vector>
 
 #include "controls/progressbar/bar_surface.h"
 #include "controls/progressbar/win32/artwork_bitmaps.h"
-#include "controls/progressbar/win32/windows_api.h"
 #include "host/win32/handles.h"
 
 namespace vorlane::progressbar::win32 {

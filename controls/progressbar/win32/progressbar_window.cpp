@@ -22,7 +22,7 @@ class PaintScope {
 }  // namespace
 
 ProgressBarWindow::ProgressBarWindow(HWND parent, int x, int y, int width, int height,
-                                     MessageBox& messages, const PropertyBag& properties,
+                                     ModalMessageBox& messages, const PropertyBag& properties,
                                      int controlId)
     : surface_([this] {
         if (handle() != nullptr) {

@@ -1,7 +1,8 @@
 #pragma once
 
+#include <windows.h>
+
 #include "controls/progressbar/win32/gdi_bar_surface.h"
-#include "controls/progressbar/win32/windows_api.h"
 #include "controls/progressbar/xp_progressbar.h"
 #include "host/message_box.h"
 #include "host/property_bag.h"
@@ -21,7 +22,7 @@ class ProgressBarWindow final : public vorlane::win32::Window {
   // (pixels). The persisted properties are read first (an empty bag gives the
   // defaults and loads the default skin), then the window's size draws the
   // frame and the empty bar.
-  ProgressBarWindow(HWND parent, int x, int y, int width, int height, MessageBox& messages,
+  ProgressBarWindow(HWND parent, int x, int y, int width, int height, ModalMessageBox& messages,
                     const PropertyBag& properties = PropertyBag(), int controlId = 0);
   ~ProgressBarWindow() override;
 

@@ -1,6 +1,7 @@
 #include "controls/progressbar/win32/progressbar_window.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstring>
 #include <functional>
@@ -10,7 +11,6 @@
 #include "controls/progressbar/pixel_surface.h"
 #include "controls/progressbar/tests/progressbar_test_support.h"
 #include "controls/progressbar/win32/artwork_bitmaps.h"
-#include "controls/progressbar/win32/windows_api.h"
 #include "host/win32/handles.h"
 
 namespace vorlane::progressbar::win32 {
