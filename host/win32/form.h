@@ -18,10 +18,14 @@ struct FormOptions {
   bool topmost = false;
   // The options screen has a taskbar button; the splash and the pop-up do not.
   bool taskbarButton = false;
+  // An ordinary sizable window with a title bar, placed where the system puts
+  // new windows (the diagnostic form), instead of a borderless centred one.
+  bool sizable = false;
 };
 
 // A top-level window without border or title bar, its client area sized in
-// twips, placed at the centre of the screen when created, hidden until shown.
+// twips, placed at the centre of the screen when created, hidden until shown
+// (or, when asked, an ordinary sizable window the system places).
 // Destroying it (or the program ending) does not end the program by itself.
 class Form : public Window, public Container {
  public:
