@@ -1,8 +1,12 @@
 #include "tests/e2e/driver.h"
 
+#include <psapi.h>
 #include <shlwapi.h>
+#include <tlhelp32.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "stb_image_write.h"
 
@@ -26,17 +30,124 @@ void Process::terminate() const {
   }
 }
 
-Process startProgram(const std::string& exePath) {
+namespace {
+
+std::optional<std::string> environmentVariable(const std::string& name) {
+  char value[4096];
+  const DWORD length = ::GetEnvironmentVariableA(name.c_str(), value, sizeof value);
+  if (length == 0 || length >= sizeof value) {
+    return std::nullopt;
+  }
+  return std::string(value, length);
+}
+
+void setEnvironmentVariable(const std::string& name, const std::optional<std::string>& value) {
+  ::SetEnvironmentVariableA(name.c_str(), value && !value->empty() ? value->c_str() : nullptr);
+}
+
+}  // namespace
+
+Process startProgram(const std::string& exePath, const Environment& environment) {
+  // The child inherits this process's environment: change it for the moment
+  // of the start and put it back.
+  std::vector<std::pair<std::string, std::optional<std::string>>> saved;
+  for (const auto& [name, value] : environment) {
+    saved.emplace_back(name, environmentVariable(name));
+    setEnvironmentVariable(name, value);
+  }
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
   std::string commandLine = "\"" + exePath + "\"";
-  if (!::CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &info)) {
+  const BOOL started = ::CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr,
+                                        FALSE, 0, nullptr, nullptr, &startup, &info);
+  for (auto it = saved.rbegin(); it != saved.rend(); ++it) {
+    setEnvironmentVariable(it->first, it->second);
+  }
+  if (!started) {
     return {};
   }
   win32::UniqueKernelHandle thread(info.hThread);
   return Process(win32::UniqueKernelHandle(info.hProcess), info.dwProcessId);
+}
+
+namespace {
+
+bool equalNoCase(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && ::CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, a.data(),
+                                                  static_cast<int>(a.size()), b.data(),
+                                                  static_cast<int>(b.size())) == CSTR_EQUAL;
+}
+
+std::string longPath(const std::string& path) {
+  char full[MAX_PATH];
+  const DWORD length = ::GetLongPathNameA(path.c_str(), full, MAX_PATH);
+  return length > 0 && length < MAX_PATH ? std::string(full, length) : path;
+}
+
+std::string folderOf(const std::string& path) {
+  const auto slash = path.find_last_of('\\');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+std::optional<std::string> imagePath(DWORD pid) {
+  win32::UniqueKernelHandle process(
+      ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid));
+  if (!process) {
+    return std::nullopt;
+  }
+  char path[MAX_PATH];
+  const DWORD length = ::GetModuleFileNameExA(process.get(), nullptr, path, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) {
+    return std::nullopt;
+  }
+  return std::string(path, length);
+}
+
+}  // namespace
+
+std::vector<DWORD> processesIn(const std::string& folder, const std::string& exeName) {
+  std::vector<DWORD> found;
+  win32::UniqueKernelHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (!snapshot) {
+    return found;
+  }
+  const std::string wanted = longPath(folder);
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = ::Process32First(snapshot.get(), &entry); more;
+       more = ::Process32Next(snapshot.get(), &entry)) {
+    if (!exeName.empty() && !equalNoCase(entry.szExeFile, exeName)) {
+      continue;
+    }
+    const auto path = imagePath(entry.th32ProcessID);
+    if (path && equalNoCase(longPath(folderOf(*path)), wanted)) {
+      found.push_back(entry.th32ProcessID);
+    }
+  }
+  return found;
+}
+
+void terminateProcessesIn(const std::string& folder) {
+  for (const DWORD pid : processesIn(folder)) {
+    win32::UniqueKernelHandle process(
+        ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid));
+    if (process) {
+      ::TerminateProcess(process.get(), 1);
+      ::WaitForSingleObject(process.get(), 5000);
+    }
+  }
+}
+
+std::optional<std::size_t> peakWorkingSet(DWORD pid) {
+  win32::UniqueKernelHandle process(
+      ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid));
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  if (!process || !::GetProcessMemoryInfo(process.get(), &counters, sizeof counters)) {
+    return std::nullopt;
+  }
+  return counters.PeakWorkingSetSize;
 }
 
 std::string makeFreshFolder(const std::string& stem) {
@@ -54,6 +165,54 @@ std::string makeFreshFolder(const std::string& stem) {
 
 bool copyFileTo(const std::string& from, const std::string& to) {
   return ::CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
+}
+
+void removeFolder(const std::string& folder) {
+  WIN32_FIND_DATAA data;
+  const HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &data);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::string name = data.cFileName;
+      if (name != "." && name != "..") {
+        const std::string path = folder + "\\" + name;
+        ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileA(path.c_str());
+      }
+    } while (::FindNextFileA(search, &data));
+    ::FindClose(search);
+  }
+  ::RemoveDirectoryA(folder.c_str());
+}
+
+bool fileExists(const std::string& path) {
+  return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::optional<std::string> readFileText(const std::string& path) {
+  // Shared for reading and writing: the logger may append meanwhile.
+  win32::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_EXISTING, 0, nullptr));
+  if (!file) {
+    return std::nullopt;
+  }
+  std::string text;
+  char buffer[65536];
+  DWORD read = 0;
+  while (::ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0) {
+    text.append(buffer, read);
+  }
+  return text;
+}
+
+bool writeFileText(const std::string& path, const std::string& text) {
+  win32::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+  DWORD written = 0;
+  return file &&
+         ::WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written,
+                     nullptr) &&
+         written == text.size();
 }
 
 std::string thisExeFolder() {
@@ -142,6 +301,82 @@ bool textGone(DWORD pid, const std::string& text, DWORD timeoutMs) {
   return eventually([&] { return findText(pid, text) == nullptr; }, timeoutMs);
 }
 
+HWND waitForTextWhere(DWORD pid, const std::function<bool(const std::string&)>& accept,
+                      DWORD timeoutMs) {
+  HWND found = nullptr;
+  eventually(
+      [&] {
+        for (HWND top : visibleTopWindows(pid)) {
+          for (HWND child : visibleChildren(top)) {
+            if (accept(windowText(child))) {
+              found = child;
+              return true;
+            }
+          }
+        }
+        return false;
+      },
+      timeoutMs);
+  return found;
+}
+
+HWND findChildOfClass(DWORD pid, const std::string& className) {
+  for (HWND top : visibleTopWindows(pid)) {
+    for (HWND child : visibleChildren(top)) {
+      char name[256] = {};
+      if (::GetClassNameA(child, name, sizeof name) > 0 && className == name) {
+        return child;
+      }
+    }
+  }
+  return nullptr;
+}
+
+HWND topLevelOf(HWND window) { return ::GetAncestor(window, GA_ROOT); }
+
+void TextWatch::sample() {
+  for (const std::string& text : visibleTexts(pid_)) {
+    if (std::find(history_.begin(), history_.end(), text) == history_.end()) {
+      history_.push_back(text);
+    }
+  }
+}
+
+bool TextWatch::watchUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD pollMs) {
+  const DWORD start = ::GetTickCount();
+  for (;;) {
+    sample();
+    if (done()) {
+      return true;
+    }
+    if (::GetTickCount() - start > timeoutMs) {
+      return false;
+    }
+    ::Sleep(pollMs);
+  }
+}
+
+void TextWatch::watchFor(DWORD milliseconds, DWORD pollMs) {
+  watchUntil([] { return false; }, milliseconds, pollMs);
+}
+
+bool TextWatch::seen(const std::string& text) const {
+  return std::find(history_.begin(), history_.end(), text) != history_.end();
+}
+
+bool TextWatch::seenStartingWith(const std::string& prefix) const {
+  return firstStartingWith(prefix).has_value();
+}
+
+std::optional<std::string> TextWatch::firstStartingWith(const std::string& prefix) const {
+  for (const std::string& text : history_) {
+    if (text.compare(0, prefix.size(), prefix) == 0) {
+      return text;
+    }
+  }
+  return std::nullopt;
+}
+
 void clickAt(POINT point) {
   const int width = ::GetSystemMetrics(SM_CXSCREEN);
   const int height = ::GetSystemMetrics(SM_CYSCREEN);
@@ -226,6 +461,15 @@ bool screenshot(HWND window, const std::string& pngPath) {
   return stbi_write_png(pngPath.c_str(), width, height, 3, rgb.data(), width * 3) != 0;
 }
 
+bool saveScreenshot(HWND window, const std::string& name) {
+  const auto folder = environmentVariable("VORLANE_SCREENSHOTS");
+  if (!folder || folder->empty()) {
+    return true;
+  }
+  ::CreateDirectoryA(folder->c_str(), nullptr);
+  return screenshot(topLevelOf(window), *folder + "\\" + name + ".png");
+}
+
 std::optional<std::string> readUserValue(const std::string& subkey, const std::string& name) {
   HKEY raw = nullptr;
   if (::RegOpenKeyExA(HKEY_CURRENT_USER, subkey.c_str(), 0, KEY_READ, &raw) != ERROR_SUCCESS) {
@@ -241,6 +485,18 @@ std::optional<std::string> readUserValue(const std::string& subkey, const std::s
     return std::nullopt;
   }
   return std::string(data, size > 0 && data[size - 1] == '\0' ? size - 1 : size);
+}
+
+bool setUserValue(const std::string& subkey, const std::string& name, const std::string& value) {
+  HKEY raw = nullptr;
+  if (::RegCreateKeyExA(HKEY_CURRENT_USER, subkey.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &raw,
+                        nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  win32::UniqueKey key(raw);
+  return ::RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(value.c_str()),
+                          static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
 void deleteUserKey(const std::string& subkey) { ::SHDeleteKeyA(HKEY_CURRENT_USER, subkey.c_str()); }

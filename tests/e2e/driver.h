@@ -6,8 +6,11 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/win32/handles.h"
@@ -29,11 +32,29 @@ class Process {
   DWORD id_ = 0;
 };
 
-Process startProgram(const std::string& exePath);
+// Variables added to (or, with an empty value, removed from) the environment
+// a started program inherits.
+using Environment = std::vector<std::pair<std::string, std::string>>;
+
+Process startProgram(const std::string& exePath, const Environment& environment = {});
+
+// Running processes whose image lies directly in `folder`, optionally only
+// those named `exeName` (found with a Toolhelp snapshot, matched by full path).
+std::vector<DWORD> processesIn(const std::string& folder, const std::string& exeName = "");
+// Ends every process whose image lies in `folder`, by its process id, and
+// waits until each is gone.
+void terminateProcessesIn(const std::string& folder);
+// The peak working set of a process in bytes, or nothing when it cannot be read.
+std::optional<std::size_t> peakWorkingSet(DWORD pid);
 
 // A fresh, empty folder under the temporary folder.
 std::string makeFreshFolder(const std::string& stem);
 bool copyFileTo(const std::string& from, const std::string& to);
+// Deletes the files of `folder` and then the folder.
+void removeFolder(const std::string& folder);
+bool fileExists(const std::string& path);
+std::optional<std::string> readFileText(const std::string& path);
+bool writeFileText(const std::string& path, const std::string& text);
 // The folder of this test exe, with a trailing backslash.
 std::string thisExeFolder();
 
@@ -48,6 +69,35 @@ bool textGone(DWORD pid, const std::string& text, DWORD timeoutMs);
 // with WM_GETTEXT, as a screen reader does).
 std::vector<std::string> visibleTexts(DWORD pid);
 std::string windowText(HWND window);
+// A visible child of a visible window of `pid` whose window class is `className`.
+HWND findChildOfClass(DWORD pid, const std::string& className);
+// Waits until a visible child of `pid` shows a text that `accept` takes;
+// returns that child.
+HWND waitForTextWhere(DWORD pid, const std::function<bool(const std::string&)>& accept,
+                      DWORD timeoutMs);
+HWND topLevelOf(HWND window);
+
+// Every distinct text the visible windows of one process showed while it was
+// watched, in the order first seen: catches texts that stand for a moment only.
+class TextWatch {
+ public:
+  explicit TextWatch(DWORD pid) : pid_(pid) {}
+  // Reads the texts again and again, with no pause when `pollMs` is 0, until
+  // `done` holds or `timeoutMs` has passed; true when `done` held.
+  bool watchUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD pollMs = 0);
+  // Watches for `milliseconds` whatever happens.
+  void watchFor(DWORD milliseconds, DWORD pollMs = 0);
+  bool seen(const std::string& text) const;
+  bool seenStartingWith(const std::string& prefix) const;
+  std::optional<std::string> firstStartingWith(const std::string& prefix) const;
+  const std::vector<std::string>& history() const { return history_; }
+
+ private:
+  void sample();
+
+  DWORD pid_;
+  std::vector<std::string> history_;
+};
 
 // Real mouse input: move to the centre of `window` and click the left button.
 void click(HWND window);
@@ -57,8 +107,12 @@ void pressKey(WORD virtualKey, bool alt = false);
 
 // Saves the window, with its children, as it is on the screen.
 bool screenshot(HWND window, const std::string& pngPath);
+// With VORLANE_SCREENSHOTS naming a folder, saves the top-level window of
+// `window` there as `name`.png; false only when a save was asked for and failed.
+bool saveScreenshot(HWND window, const std::string& name);
 
 std::optional<std::string> readUserValue(const std::string& subkey, const std::string& name);
+bool setUserValue(const std::string& subkey, const std::string& name, const std::string& value);
 void deleteUserKey(const std::string& subkey);
 void deleteUserValue(const std::string& subkey, const std::string& name);
 

@@ -10,7 +10,8 @@
 #include "controls/progressbar/artwork.h"
 #include "controls/progressbar/bar_surface.h"
 #include "controls/progressbar/gallery/render_bar.h"
-#include "controls/progressbar/image_files.h"
+#include "host/canvas/image_file.h"
+#include "host/canvas/pixels24.h"
 
 namespace {
 
@@ -34,11 +35,25 @@ void paste(PixelImage& sheet, const PixelImage& image, int left, int top, int zo
   }
 }
 
+// The bar's pixels are 0x00RRGGBB; the host's image writer takes its own
+// colour order.
+vorlane::Pixels24 toPixels24(const PixelImage& image) {
+  vorlane::Pixels24 pixels(image.width, image.height);
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) {
+      const vorlane::progressbar::Rgb pixel = image.at(x, y);
+      pixels.set(
+          x, y,
+          vorlane::rgb(static_cast<int>((pixel >> 16) & 0xFF),
+                       static_cast<int>((pixel >> 8) & 0xFF), static_cast<int>(pixel & 0xFF)));
+    }
+  }
+  return pixels;
+}
+
 bool save(const std::string& folder, const std::string& name, const PixelImage& image) {
-  const bool png = vorlane::progressbar::pngAvailable();
-  const std::string path = folder + "/" + name + (png ? ".png" : ".bmp");
-  const bool saved = png ? vorlane::progressbar::writePng(path, image)
-                         : vorlane::progressbar::writeBmp(path, image);
+  const std::string path = folder + "/" + name + (vorlane::pngAvailable() ? ".png" : ".bmp");
+  const bool saved = vorlane::writeImageFile(path, toPixels24(image));
   if (!saved) {
     std::fprintf(stderr, "cannot write %s\n", path.c_str());
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/progressbar/bar_surface.h"
 #include "controls/progressbar/picture.h"
 
 namespace vorlane::progressbar::gallery {
@@ -8,5 +9,10 @@ namespace vorlane::progressbar::gallery {
 // has been set to 1, 2, ... up to `lastValue`, the way a running task drives
 // it. Natively drawn on a PixelSurface, on Windows with GDI.
 PixelImage renderBar(int width, int height, int skin, int style, int lastValue);
+
+// The drive both renderers share: a bar on `surface` (already `width` x
+// `height`) is given the skin and style, sized, and fed the Values 1 to
+// `lastValue`. A rejected value is printed to stderr.
+void driveBar(BarSurface& surface, int width, int height, int skin, int style, int lastValue);
 
 }  // namespace vorlane::progressbar::gallery
