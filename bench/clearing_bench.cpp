@@ -7,6 +7,7 @@
 
 #include "app/memory/ram_clearer.h"
 #include "tests/fakes/fake_pump.h"
+#include "tests/fakes/null_popup.h"
 
 namespace vorlane {
 namespace {
@@ -33,20 +34,11 @@ class FixedMemory final : public MemoryStatusSource {
   MemoryStatus read() override { return {8ull << 30, 2ull << 30}; }
 };
 
-class QuietPopup final : public MessagePopup {
- public:
-  void mention(const std::string&) override {}
-  void showmsg(const std::string&) override {}
-  void viewmsg(const std::string&) override {}
-  void timemsg(const std::string&, const std::int32_t&) override {}
-  void hidemsg() override {}
-};
-
 void clearMegabytes(benchmark::State& state) {
   ProgramState program;
   FixedMemory memory;
   HeapAllocator allocator;
-  QuietPopup popup;
+  testing::NullPopup popup;
   for (auto _ : state) {
     testing::FakePump pump;
     RamClearer clearer(program, memory, allocator, pump, popup);

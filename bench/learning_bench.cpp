@@ -8,6 +8,7 @@
 #include "app/learning/tabulation.h"
 #include "logger/log_format.h"
 #include "tests/fakes/fake_pump.h"
+#include "tests/fakes/null_popup.h"
 
 namespace vorlane {
 namespace {
@@ -20,15 +21,6 @@ std::string makeLog(int samples) {
   }
   return log;
 }
-
-class QuietPopup final : public MessagePopup {
- public:
-  void mention(const std::string&) override {}
-  void showmsg(const std::string&) override {}
-  void viewmsg(const std::string&) override {}
-  void timemsg(const std::string&, const std::int32_t&) override {}
-  void hidemsg() override {}
-};
 
 class OneFile final : public TextFiles {
  public:
@@ -77,7 +69,7 @@ BENCHMARK(parseLog)->Arg(43200)->Arg(1000000)->Unit(benchmark::kMillisecond);
 void tabulateLog(benchmark::State& state) {
   const int samples = static_cast<int>(state.range(0));
   OneFile files(makeLog(samples));
-  QuietPopup popup;
+  testing::NullPopup popup;
   NoSettings settings;
   IdleController controller;
   for (auto _ : state) {

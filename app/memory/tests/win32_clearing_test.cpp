@@ -65,46 +65,46 @@ class SamplingPump final : public MessagePump {
   std::uint64_t peakResident = 0;
 };
 
-TEST(Win32ClearingTest, Command2RaisesPrivateMemoryDuringTheCallAndGivesItBack) {
+// The real clearing routine: system memory figures, VirtualAlloc blocks, a
+// sampling loop and a recording pop-up.
+struct RealClearing {
   ProgramState state;
   SystemMemorySource memory;
   VirtualAllocBlockAllocator allocator;
   SamplingPump pump;
   std::vector<std::string> log;
-  FakePopup popup(log);
-  RamClearer clearer(state, memory, allocator, pump, popup);
+  FakePopup popup{log};
+  RamClearer clearer{state, memory, allocator, pump, popup};
+};
+
+TEST(Win32ClearingTest, Command2RaisesPrivateMemoryDuringTheCallAndGivesItBack) {
+  RealClearing run;
   Win32UserNumberFormat numberFormat;
-  Form1 form(memory, popup, clearer, numberFormat);
+  Form1 form(run.memory, run.popup, run.clearer, numberFormat);
 
   const ProcessMemory before = processMemory();
   ASSERT_GT(before.privateBytes, 0u);
   form.Command2_Click();  // clearram(10): 11 blocks, 22 MiB
   const ProcessMemory after = processMemory();
 
-  EXPECT_GE(pump.peakPrivate, before.privateBytes + 22 * kMiB);
-  EXPECT_GE(pump.peakResident, before.residentBytes + 22 * kMiB);
+  EXPECT_GE(run.pump.peakPrivate, before.privateBytes + 22 * kMiB);
+  EXPECT_GE(run.pump.peakResident, before.residentBytes + 22 * kMiB);
   EXPECT_LT(after.privateBytes, before.privateBytes + 2 * kMiB);
-  ASSERT_EQ(log.size(), 12u);
-  EXPECT_EQ(log[0], "view Clearing Ram... 10MB\r\n0% done.");
-  EXPECT_EQ(log[10], "view Clearing Ram... 10MB\r\n100% done.");
-  EXPECT_EQ(log.back(), "hide");
+  ASSERT_EQ(run.log.size(), 12u);
+  EXPECT_EQ(run.log[0], "view Clearing Ram... 10MB\r\n0% done.");
+  EXPECT_EQ(run.log[10], "view Clearing Ram... 10MB\r\n100% done.");
+  EXPECT_EQ(run.log.back(), "hide");
 }
 
 TEST(Win32ClearingTest, ClearramElevenHoldsTwelveWrittenBlocks) {
-  ProgramState state;
-  SystemMemorySource memory;
-  VirtualAllocBlockAllocator allocator;
-  SamplingPump pump;
-  std::vector<std::string> log;
-  FakePopup popup(log);
-  RamClearer clearer(state, memory, allocator, pump, popup);
+  RealClearing run;
 
   const ProcessMemory before = processMemory();
   std::int32_t n = 11;
-  clearer.clearram(n);
+  run.clearer.clearram(n);
   EXPECT_EQ(n, 11);
-  EXPECT_GE(pump.peakPrivate, before.privateBytes + 24 * kMiB);
-  EXPECT_GE(pump.peakResident, before.residentBytes + 24 * kMiB);
+  EXPECT_GE(run.pump.peakPrivate, before.privateBytes + 24 * kMiB);
+  EXPECT_GE(run.pump.peakResident, before.residentBytes + 24 * kMiB);
   EXPECT_LT(processMemory().privateBytes, before.privateBytes + 2 * kMiB);
 }
 

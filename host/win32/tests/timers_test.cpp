@@ -5,6 +5,7 @@
 
 #include "host/win32/form.h"
 #include "host/win32/message_pump.h"
+#include "host/win32/tests/wait_for.h"
 #include "host/win32/timer_service.h"
 
 namespace vorlane::win32 {
@@ -13,13 +14,6 @@ namespace {
 // Every wait of these tests ends within seconds even if a timer never fires.
 class TimersTest : public ::testing::Test {
  protected:
-  void waitFor(const std::function<bool()>& done) {
-    bool gaveUp = false;
-    auto guard = timers.createTimer(5000, true, [&] { gaveUp = true; });
-    pump.waitUntil([&] { return gaveUp || done(); });
-    ASSERT_FALSE(gaveUp) << "waited five seconds in vain";
-  }
-
   Win32TimerService timers{1};
   Win32MessagePump pump;
 };
@@ -28,7 +22,7 @@ TEST_F(TimersTest, FiresEveryIntervalWhileEnabled) {
   int ticks = 0;
   auto timer = timers.createTimer(20, true, [&] { ++ticks; });
   const DWORD start = ::GetTickCount();
-  waitFor([&] { return ticks >= 5; });
+  testing::waitFor(timers, pump, [&] { return ticks >= 5; });
   const DWORD elapsed = ::GetTickCount() - start;
   EXPECT_GE(elapsed, 5u * 10);  // Windows may round intervals, never below 10 ms
   EXPECT_LT(elapsed, 3000u);
@@ -36,7 +30,7 @@ TEST_F(TimersTest, FiresEveryIntervalWhileEnabled) {
   const int stopped = ticks;
   int other = 0;
   auto later = timers.createTimer(100, true, [&] { ++other; });
-  waitFor([&] { return other >= 1; });
+  testing::waitFor(timers, pump, [&] { return other >= 1; });
   EXPECT_EQ(ticks, stopped) << "a disabled timer stays quiet";
 }
 
@@ -45,7 +39,7 @@ TEST_F(TimersTest, ZeroIntervalNeverFires) {
   auto zero = timers.createTimer(0, true, [&] { ++zeroTicks; });
   int ticks = 0;
   auto timer = timers.createTimer(100, true, [&] { ++ticks; });
-  waitFor([&] { return ticks >= 2; });
+  testing::waitFor(timers, pump, [&] { return ticks >= 2; });
   EXPECT_EQ(zeroTicks, 0);
   EXPECT_TRUE(zero->enabled());
   EXPECT_EQ(zero->interval(), 0u);
@@ -60,7 +54,7 @@ TEST_F(TimersTest, TimerMayStopOrDestroyItselfInItsCallback) {
   });
   int other = 0;
   auto later = timers.createTimer(150, true, [&] { ++other; });
-  waitFor([&] { return other >= 1; });
+  testing::waitFor(timers, pump, [&] { return other >= 1; });
   EXPECT_EQ(ticks, 1);
 }
 

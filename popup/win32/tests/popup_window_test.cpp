@@ -8,6 +8,7 @@
 #include "host/win32/message_pump.h"
 #include "host/win32/tests/child_process.h"
 #include "host/win32/tests/screenshot.h"
+#include "host/win32/tests/wait_for.h"
 #include "host/win32/timer_service.h"
 #include "popup/win32/win32_popup.h"
 
@@ -59,14 +60,6 @@ LOGFONTA fontOf(HWND window) {
 
 class PopupWindowTest : public ::testing::Test {
  protected:
-  // Waits with the real message loop; gives up after five seconds.
-  void waitFor(const std::function<bool()>& done) {
-    bool gaveUp = false;
-    auto guard = timers.createTimer(5000, true, [&] { gaveUp = true; });
-    pump.waitUntil([&] { return gaveUp || done(); });
-    ASSERT_FALSE(gaveUp) << "waited five seconds in vain";
-  }
-
   testing::DesktopLock desktop;
   Win32TimerService timers{1};
   Win32MessagePump pump;
@@ -190,12 +183,12 @@ TEST_F(PopupWindowTest, RealClickOnTheLinkEndsNestedWaitsTogether) {
 TEST_F(PopupWindowTest, RealPointerUnderlinesTheLinkUntilTheBarePanel) {
   popup.viewmsg("status");
   sendMouse(centreOnScreen(window.link().handle()), 0);
-  waitFor([&] { return popup.model().linkUnderlined(); });
+  testing::waitFor(timers, pump, [&] { return popup.model().linkUnderlined(); });
   EXPECT_TRUE(fontOf(window.link().handle()).lfUnderline);
   RECT form = {};
   ::GetWindowRect(window.form().handle(), &form);
   sendMouse(POINT{form.left + 23, form.top + 53}, 0);  // bare panel, left of the logo
-  waitFor([&] { return !popup.model().linkUnderlined(); });
+  testing::waitFor(timers, pump, [&] { return !popup.model().linkUnderlined(); });
   EXPECT_FALSE(fontOf(window.link().handle()).lfUnderline);
   popup.hidemsg();
 }
@@ -204,7 +197,8 @@ TEST_F(PopupWindowTest, BarSlidesOnTheGridWithRealTimers) {
   popup.viewmsg("status");
   HWND form = window.form().handle();
   const int start = placeInForm(window.bar().handle(), form).x;
-  waitFor([&] { return placeInForm(window.bar().handle(), form).x <= start - 30; });
+  testing::waitFor(timers, pump,
+                   [&] { return placeInForm(window.bar().handle(), form).x <= start - 30; });
   const Sweep sweep = popup.model().sweep();
   EXPECT_FALSE(sweep.rightwards) << "the first tick turns it leftwards";
   EXPECT_EQ(sweep.left % 150, 0);
