@@ -44,7 +44,7 @@ DLL_CHAR_NX_COMPAT = 0x0100
 
 
 def read_pe(objdump, exe):
-    text = subprocess.run([objdump, "-p", exe], check=True, capture_output=True,
+    text = subprocess.run([objdump, "-p", "-h", exe], check=True, capture_output=True,
                           text=True).stdout
     imports = {}
     current = None
@@ -61,6 +61,7 @@ def read_pe(objdump, exe):
             elif not line.strip():
                 current = None
     fields = dict(re.findall(r"^(\w+)\s+([0-9a-fA-Fx.]+)", text, re.MULTILINE))
+    fields["HasResources"] = "1" if re.search(r"^\s*\d+\s+\.rsrc\s", text, re.MULTILINE) else "0"
     return imports, fields
 
 
@@ -94,6 +95,10 @@ def main():
         version = (fields.get("MajorSubsystemVersion"), fields.get("MinorSubsystemVersion"))
         if version != ("5", "1"):
             problems.append(f"subsystem version is {'.'.join(map(str, version))}, not 5.1")
+
+    # The icon, the manifest and the version record live in the resources.
+    if fields.get("HasResources") != "1":
+        problems.append("carries no resources (icon, manifest, version)")
 
     for problem in problems:
         print(f"FAIL: {args.exe}: {problem}", file=sys.stderr)

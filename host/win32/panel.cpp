@@ -36,11 +36,21 @@ Frame::Frame(Container& container, const TwipsRect& bounds, const std::string& c
     }
     ::SetWindowPos(groupBox_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
+  // A group box draws only its line and caption: the panel's own background
+  // must reach under it, so the panel does not clip its children away.
+  ::SetWindowLongA(handle(), GWL_STYLE, ::GetWindowLongA(handle(), GWL_STYLE) & ~WS_CLIPCHILDREN);
 }
 
 Frame::~Frame() { destroyWindow(); }
 
 LRESULT Frame::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // A new child window goes below its siblings, and so below the group box,
+  // which would then cover (and clip away) the controls inside the frame: put
+  // the group box back at the bottom each time a control joins the frame.
+  if (message == WM_PARENTNOTIFY && LOWORD(wParam) == WM_CREATE && groupBox_ != nullptr &&
+      reinterpret_cast<HWND>(lParam) != groupBox_) {
+    ::SetWindowPos(groupBox_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
   if ((message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) &&
       reinterpret_cast<HWND>(lParam) == groupBox_) {
     const auto dc = reinterpret_cast<HDC>(wParam);

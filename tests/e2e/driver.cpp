@@ -74,9 +74,9 @@ Process startProgram(const std::string& exePath, const Environment& environment)
 namespace {
 
 bool equalNoCase(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && ::CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, a.data(),
-                                                  static_cast<int>(a.size()), b.data(),
-                                                  static_cast<int>(b.size())) == CSTR_EQUAL;
+  return a.size() == b.size() &&
+         ::CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()),
+                          b.data(), static_cast<int>(b.size())) == CSTR_EQUAL;
 }
 
 std::string longPath(const std::string& path) {
@@ -130,8 +130,7 @@ std::vector<DWORD> processesIn(const std::string& folder, const std::string& exe
 
 void terminateProcessesIn(const std::string& folder) {
   for (const DWORD pid : processesIn(folder)) {
-    win32::UniqueKernelHandle process(
-        ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid));
+    win32::UniqueKernelHandle process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid));
     if (process) {
       ::TerminateProcess(process.get(), 1);
       ::WaitForSingleObject(process.get(), 5000);
@@ -210,8 +209,7 @@ bool writeFileText(const std::string& path, const std::string& text) {
                                        FILE_ATTRIBUTE_NORMAL, nullptr));
   DWORD written = 0;
   return file &&
-         ::WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written,
-                     nullptr) &&
+         ::WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
          written == text.size();
 }
 
@@ -427,7 +425,9 @@ bool screenshot(HWND window, const std::string& pngPath) {
   }
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
-  win32::WindowDc source(window, win32::WindowDc::Area::WholeWindow);
+  // The screen's pixels, not the window's own DC: another process's window
+  // is drawn in that process, and only the screen holds what it drew.
+  win32::WindowDc source(nullptr);
   win32::UniqueMemoryDc memory(::CreateCompatibleDC(source.get()));
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -443,7 +443,7 @@ bool screenshot(HWND window, const std::string& pngPath) {
   }
   {
     win32::SelectGuard select(memory.get(), bitmap.get());
-    ::BitBlt(memory.get(), 0, 0, width, height, source.get(), 0, 0, SRCCOPY);
+    ::BitBlt(memory.get(), 0, 0, width, height, source.get(), rect.left, rect.top, SRCCOPY);
   }
   ::GdiFlush();
   const int stride = (width * 3 + 3) & ~3;
@@ -458,15 +458,26 @@ bool screenshot(HWND window, const std::string& pngPath) {
       out[2] = bgr[0];
     }
   }
+  // Black throughout means the screen holds nothing of the window: Wine's null
+  // display keeps each process's windows to itself, so only a real or virtual
+  // X display (or Windows) shows another program's windows.
+  if (std::all_of(rgb.begin(), rgb.end(), [](unsigned char c) { return c == 0; })) {
+    return false;
+  }
   return stbi_write_png(pngPath.c_str(), width, height, 3, rgb.data(), width * 3) != 0;
 }
 
-bool saveScreenshot(HWND window, const std::string& name) {
+bool saveScreenshot(HWND window, const std::string& name, DWORD settleMs) {
   const auto folder = environmentVariable("VORLANE_SCREENSHOTS");
   if (!folder || folder->empty()) {
     return true;
   }
   ::CreateDirectoryA(folder->c_str(), nullptr);
+  // A window found by its text may not have painted yet: let its program
+  // finish what it has queued first.
+  DWORD_PTR ignored = 0;
+  ::SendMessageTimeoutA(topLevelOf(window), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+  ::Sleep(settleMs);
   return screenshot(topLevelOf(window), *folder + "\\" + name + ".png");
 }
 

@@ -105,11 +105,14 @@ void clickAt(POINT screenPoint);
 // Real keyboard input: a key press with optional Alt.
 void pressKey(WORD virtualKey, bool alt = false);
 
-// Saves the window, with its children, as it is on the screen.
+// Saves the window, with its children, as the screen shows it (read from the
+// screen, so that another program's window is seen as a person sees it). False
+// when the screen shows nothing there (Wine's null display driver).
 bool screenshot(HWND window, const std::string& pngPath);
 // With VORLANE_SCREENSHOTS naming a folder, saves the top-level window of
-// `window` there as `name`.png; false only when a save was asked for and failed.
-bool saveScreenshot(HWND window, const std::string& name);
+// `window` there as `name`.png, after `settleMs` for its program to paint;
+// false only when a save was asked for and failed.
+bool saveScreenshot(HWND window, const std::string& name, DWORD settleMs = 250);
 
 std::optional<std::string> readUserValue(const std::string& subkey, const std::string& name);
 bool setUserValue(const std::string& subkey, const std::string& name, const std::string& value);

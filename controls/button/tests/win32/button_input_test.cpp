@@ -9,6 +9,7 @@
 #include "controls/button/tests/win32/win32_test_host.h"
 #include "controls/button/win32/xp_button_window.h"
 #include "host/canvas/win32/keystroke_sender_win32.h"
+#include "host/win32/tests/child_process.h"
 
 namespace vorlane::testing {
 namespace {
@@ -44,6 +45,10 @@ void typeAltKey(WORD key) {
 
 class ButtonInputTest : public ::testing::Test {
  protected:
+  // Real input moves the one mouse of the desktop: other window tests run in
+  // parallel wait for this one.
+  win32::testing::DesktopLock desktop;
+
   void SetUp() override {
     form = createTestForm(300, 200);
     ::SetForegroundWindow(form.get());

@@ -1,0 +1,112 @@
+// The first use of Vorlane, driven as a person would: the splash, the greeting,
+// the options screen and the four learning pages, every step by a real click
+// (or Alt+P), then the settings, the Run entry and the logger checked.
+
+#include <algorithm>
+#include <array>
+
+#include "tests/e2e/scenario.h"
+
+namespace vorlane::e2e {
+namespace {
+
+class FirstUse : public Scenario {};
+
+bool isLoadingFrame(const std::string& text) {
+  static const std::array<std::string, 6> kFrames = {"Loading",    "Loading.",    "Loading..",
+                                                     "Loading...", "Loading....", "Loading....."};
+  return std::find(kFrames.begin(), kFrames.end(), text) != kFrames.end();
+}
+
+TEST_F(FirstUse, SplashGreetingOptionsAndPagesByRealClicksAtRealSpeed) {
+  // A Run entry left from before: choosing "False" must take it away.
+  ASSERT_TRUE(setUserValue(kRunKey, kRunValue, "\"C:\\old\\Vorlane.exe\""));
+  const Process vorlane = start("Vorlane.exe", {{"VORLANE_TIME_SCALE", ""}});
+  const DWORD pid = vorlane.id();
+
+  HWND company = waitForText(pid, "ZendrySoft", 5000);
+  ASSERT_NE(company, nullptr) << "the splash never showed";
+  const DWORD splashSeen = ::GetTickCount();
+  EXPECT_TRUE(saveScreenshot(company, "firstuse-1-splash"));
+  for (const char* text : {"Presents", "Zendry's Vorlane", "Platform: ME/XP", "Version 0.1 (Beta)",
+                           "First Build: 18/10/03"}) {
+    EXPECT_NE(waitForText(pid, text, 0), nullptr) << text;
+  }
+
+  TextWatch splash(pid);
+  ASSERT_TRUE(splash.watchUntil([&] { return splash.seen(kGreeting); }, 6000, 5))
+      << "no greeting after the splash";
+  const DWORD greetingAfter = ::GetTickCount() - splashSeen;
+  EXPECT_GE(greetingAfter, 2500u);
+  EXPECT_LE(greetingAfter, 4500u);
+  int frames = 0;
+  for (const std::string& text : splash.history()) {
+    if (text.compare(0, 7, "Loading") == 0) {
+      EXPECT_TRUE(isLoadingFrame(text)) << "not a frame: " << text;
+      ++frames;
+    }
+  }
+  EXPECT_GE(frames, 5) << "the Loading caption hardly moved";
+
+  HWND greeting = waitForText(pid, kGreeting, 1000);
+  ASSERT_NE(greeting, nullptr);
+  EXPECT_TRUE(textGone(pid, "ZendrySoft", 1000)) << "the splash stayed with the greeting";
+  EXPECT_NE(waitForText(pid, "Next", 1000), nullptr);
+  EXPECT_TRUE(saveScreenshot(greeting, "firstuse-2-greeting"));
+  ASSERT_TRUE(clickText(pid, "Next"));
+
+  HWND title = waitForText(pid, "Options", 5000);
+  ASSERT_NE(title, nullptr) << "no options screen after Next";
+  EXPECT_TRUE(textGone(pid, kGreeting, 1000));
+  for (const char* text :
+       {"Mode Select", "Stealth ", "Normal", "Run When Computer Starts", "True", "False"}) {
+    EXPECT_NE(waitForText(pid, text, 0), nullptr) << text;
+  }
+  HWND apply = findChildOfClass(pid, kApplyButtonClass);
+  ASSERT_NE(apply, nullptr) << "no XP button on the options screen";
+  EXPECT_EQ(windowText(apply), "Ap&ply");
+  EXPECT_EQ(::SendMessageA(waitForText(pid, "Normal", 0), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(::SendMessageA(waitForText(pid, "True", 0), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_TRUE(saveScreenshot(title, "firstuse-3-options"));
+
+  ASSERT_TRUE(chooseOption(pid, "Stealth "));
+  ASSERT_TRUE(chooseOption(pid, "False"));
+  EXPECT_EQ(::SendMessageA(waitForText(pid, "Normal", 0), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(::SendMessageA(waitForText(pid, "True", 0), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_TRUE(saveScreenshot(title, "firstuse-4-options-stealth-false"));
+  click(apply);
+
+  pageThroughLearning(pid, "firstuse-5");
+  ASSERT_FALSE(HasFatalFailure());
+  EXPECT_EQ(vorlane.waitForExit(10000), std::optional<DWORD>(0));
+
+  EXPECT_EQ(setting("firstuse"), std::optional<std::string>("True"));
+  EXPECT_EQ(setting("mode"), std::optional<std::string>("stealth"));
+  EXPECT_EQ(setting("startrun"), std::optional<std::string>("false"));
+  EXPECT_EQ(runValue(), std::nullopt);
+  EXPECT_TRUE(waitForOneLogger()) << "logger.exe is not running";
+  EXPECT_TRUE(eventually([&] { return fileExists(path("log.dat")); }, 5000));
+}
+
+TEST_F(FirstUse, DefaultsAppliedWithAltPWriteTheQuotedRunEntry) {
+  const Process vorlane = start("Vorlane.exe", fastEnvironment(10));
+  const DWORD pid = vorlane.id();
+  ASSERT_NE(waitForText(pid, kGreeting, 5000), nullptr) << "no greeting";
+  ASSERT_TRUE(clickText(pid, "Next"));
+  ASSERT_NE(waitForText(pid, "Options", 5000), nullptr);
+  ASSERT_NE(findChildOfClass(pid, kApplyButtonClass), nullptr);
+  // The options screen has the keyboard: its access key applies.
+  pressKey('P', true);
+  pageThroughLearning(pid);
+  ASSERT_FALSE(HasFatalFailure());
+  EXPECT_EQ(vorlane.waitForExit(10000), std::optional<DWORD>(0));
+
+  EXPECT_EQ(setting("firstuse"), std::optional<std::string>("True"));
+  EXPECT_EQ(setting("mode"), std::optional<std::string>("normal"));
+  EXPECT_EQ(setting("startrun"), std::optional<std::string>("true"));
+  EXPECT_EQ(runValue(), std::optional<std::string>(expectedRunValue()));
+  EXPECT_TRUE(waitForOneLogger());
+}
+
+}  // namespace
+}  // namespace vorlane::e2e
