@@ -2,7 +2,8 @@
 # Installs what building and testing Vorlane needs on Debian 12, if missing.
 set -euo pipefail
 packages=(
-  cmake make g++ python3 googletest libgtest-dev libgmock-dev libbenchmark-dev libstb-dev
+  cmake make g++ clang libclang-rt-14-dev python3 googletest libgtest-dev libgmock-dev
+  libbenchmark-dev libstb-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine wine64 fonts-wine fonts-liberation fonts-dejavu-core xvfb
 )

@@ -2,6 +2,7 @@
 # Builds Vorlane every way and runs every test:
 #   native            the portable code and its tests
 #   native-sanitize   the same under AddressSanitizer and UndefinedBehaviorSanitizer
+#   fuzz              the log reader under libFuzzer (clang) for about 30 seconds
 #   win64             the Windows build; its tests run under Wine (host layer, controls,
 #                     end-to-end scenarios with the real exes), plus the import check
 #   win32             the Windows XP build: built and import-checked (not run: see README)
@@ -38,7 +39,7 @@ build() {
 }
 
 status=0
-for preset in native native-sanitize; do
+for preset in native native-sanitize fuzz; do
   build "$preset"
   run_ctest "$preset" || status=1
 done
