@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Prints the speed and size figures: the benchmarks of the hot paths (optimised
-# native build) and the sizes of the two exes in the Windows XP (x86) build.
+# native build), the figures that need the real message loop (the Windows
+# build under Wine), and the sizes of the two exes in the Windows XP (x86) build.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -8,6 +9,16 @@ tools/install-deps.sh
 cmake --preset bench >/dev/null
 cmake --build build/bench --target vorlane_bench -j2 >/dev/null
 build/bench/bench/vorlane_bench --benchmark_min_time=0.2
+
+cmake --preset win64 >/dev/null
+cmake --build build/win64 --target vorlane_windows_bench -j2 >/dev/null
+echo
+echo "Under Wine, with the real message loop:"
+prefix=$root/build/win64/wineprefix
+server=$(tools/wine-prefix.sh start "$prefix")
+WINEPREFIX=$prefix WINEDEBUG=-all wine build/win64/bench/vorlane_windows_bench.exe
+tools/wine-prefix.sh stop "$prefix"
+wait "$server" 2>/dev/null || true
 
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 >/dev/null
