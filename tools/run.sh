@@ -16,10 +16,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 
 if [ -n "${DISPLAY:-}" ]; then
   export WINEPREFIX=$root/build/run-prefix
-  if [ ! -d "$WINEPREFIX" ]; then
-    wineboot -i >/dev/null 2>&1
-    wineserver -w
-  fi
+  tools/wine-prefix.sh ensure "$WINEPREFIX" --display
   exec wine "$root/build/win64/bin/Vorlane.exe"
 fi
 
@@ -30,9 +27,7 @@ prefix=$root/build/tour-prefix
 # The tour photographs another program's windows, which only a display that
 # draws them can show: a virtual X display, with Wine's X11 driver in the tour's
 # own prefix (the test prefixes keep the null driver).
-tools/wine-prefix.sh ensure "$prefix"
-WINEPREFIX=$prefix wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1 || true
-WINEPREFIX=$prefix wineserver -w
+tools/wine-prefix.sh ensure "$prefix" --display
 display_file=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
 xvfb=$!

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Sets up and serves the Wine prefix that the Windows tests run in.
-#   wine-prefix.sh ensure PREFIX   create the prefix once (fonts, null display, no crash dialog)
+#   wine-prefix.sh ensure PREFIX [--display]
+#                                  create the prefix once (fonts, no crash dialog, and Wine's
+#                                  null display driver unless --display asks for a real one)
 #   wine-prefix.sh start  PREFIX   start a persistent wineserver and warm it; prints its process id
 #   wine-prefix.sh stop   PREFIX   stop that server
 set -euo pipefail
 action=$1
 export WINEPREFIX=$2
+display=${3:-}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 
@@ -16,7 +19,7 @@ create_prefix() {
   wineboot -i >/dev/null 2>&1
   wineserver -w
   # Headless: real windows on Wine's null display driver, 1024 x 768.
-  reg_add 'HKCU\Software\Wine\Drivers' /v Graphics /t REG_SZ /d null
+  [ "$display" = --display ] || reg_add 'HKCU\Software\Wine\Drivers' /v Graphics /t REG_SZ /d null
   # A crash prints a backtrace and fails at once instead of hanging on a dialog.
   reg_add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
   reg_add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N
