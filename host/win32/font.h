@@ -19,6 +19,6 @@ struct FontSpec {
 
 // Creates the font at the screen's DPI. Null only if GDI refuses, in which case
 // the control keeps the system font.
-UniqueFont createFont(const FontSpec& spec);
+UniqueFont createFont(const FontSpec& wanted);
 
 }  // namespace vorlane::win32
