@@ -205,12 +205,21 @@ std::optional<std::string> readFileText(const std::string& path) {
 }
 
 bool writeFileText(const std::string& path, const std::string& text) {
-  win32::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
-  DWORD written = 0;
-  return file &&
-         ::WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-         written == text.size();
+  // The programs open their files for a moment at a time, sharing them; a
+  // write that meets one of those moments tries again.
+  for (int attempt = 0; attempt < 50; ++attempt) {
+    win32::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_WRITE,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                         nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file) {
+      DWORD written = 0;
+      return ::WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written,
+                         nullptr) &&
+             written == text.size();
+    }
+    ::Sleep(20);
+  }
+  return false;
 }
 
 std::string thisExeFolder() {

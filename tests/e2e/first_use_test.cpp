@@ -99,13 +99,7 @@ TEST_F(FirstUse, DefaultsAppliedWithAltPWriteTheQuotedRunEntry) {
   pressKey('P', true);
   pageThroughLearning(pid);
   ASSERT_FALSE(HasFatalFailure());
-  EXPECT_EQ(vorlane.waitForExit(10000), std::optional<DWORD>(0));
-
-  EXPECT_EQ(setting("firstuse"), std::optional<std::string>("True"));
-  EXPECT_EQ(setting("mode"), std::optional<std::string>("normal"));
-  EXPECT_EQ(setting("startrun"), std::optional<std::string>("true"));
-  EXPECT_EQ(runValue(), std::optional<std::string>(expectedRunValue()));
-  EXPECT_TRUE(waitForOneLogger());
+  expectFinishedWithDefaults(vorlane);
 }
 
 }  // namespace

@@ -37,14 +37,14 @@ const char* const kClearingPrefix = "Clearing Ram... ";
 
 TEST_F(Learning, PreparedLogIsLearnedAndTheWatchClearsWithProgress) {
   laterStart("normal");
-  writeLog(8000);
+  writeLog(2000);
   const Process vorlane = start("Vorlane.exe", fastEnvironment(1000, kThirtyPercentOfTwoGiB));
   const DWORD pid = vorlane.id();
 
   // Read every 2 ms: a reader that never pauses would slow the tabulation,
   // which serves the message loop once per sample.
   TextWatch watch(pid);
-  ASSERT_TRUE(watch.watchUntil([&] { return watch.seenStartingWith(kClearingPrefix); }, 15000, 2))
+  ASSERT_TRUE(watch.watchUntil([&] { return watch.seenStartingWith(kClearingPrefix); }, 30000, 2))
       << "no clearing progress; seen: " << ::testing::PrintToString(watch.history());
   EXPECT_TRUE(watch.seen("Opening Log file...")) << ::testing::PrintToString(watch.history());
   EXPECT_TRUE(watch.seen("Tabulating Information...")) << ::testing::PrintToString(watch.history());
@@ -74,15 +74,19 @@ TEST_F(Learning, StealthModeClearsWithoutAWord) {
   const DWORD pid = vorlane.id();
   ASSERT_TRUE(waitForOneLogger());
 
-  // About three checks, each claiming and writing 165 blocks of 2 MiB.
+  // A check every 0.9 s claims and writes 165 blocks of 2 MiB; the process's
+  // peak working set shows that one ran, however long a loaded machine takes.
   TextWatch watch(pid);
-  watch.watchFor(3000);
+  const bool cleared = watch.watchUntil(
+      [&] {
+        const auto peak = peakWorkingSet(pid);
+        return peak.has_value() && *peak >= (std::size_t{300} << 20);
+      },
+      20000);
+  EXPECT_TRUE(cleared) << "no clearing happened";
   EXPECT_FALSE(watch.seenStartingWith(kClearingPrefix));
   EXPECT_FALSE(watch.seen(kGreeting));
   EXPECT_TRUE(vorlane.running());
-  const auto peak = peakWorkingSet(pid);
-  ASSERT_TRUE(peak.has_value());
-  EXPECT_GE(*peak, std::size_t{300} << 20) << "no clearing happened";
 }
 
 TEST_F(Learning, MissingLogStartsTheLearningAgainWithTheDefaults) {
@@ -97,13 +101,7 @@ TEST_F(Learning, MissingLogStartsTheLearningAgainWithTheDefaults) {
   ASSERT_TRUE(clickText(pid, "Next"));
   pageThroughLearning(pid);
   ASSERT_FALSE(HasFatalFailure());
-  EXPECT_EQ(vorlane.waitForExit(10000), std::optional<DWORD>(0));
-
-  EXPECT_EQ(setting("firstuse"), std::optional<std::string>("True"));
-  EXPECT_EQ(setting("mode"), std::optional<std::string>("normal"));
-  EXPECT_EQ(setting("startrun"), std::optional<std::string>("true"));
-  EXPECT_EQ(runValue(), std::optional<std::string>(expectedRunValue()));
-  EXPECT_TRUE(waitForOneLogger());
+  expectFinishedWithDefaults(vorlane);
 }
 
 TEST_F(Learning, EmptyLogGreetsAsOnAFirstUseWithTheLoggerRunning) {

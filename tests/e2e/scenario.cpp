@@ -87,6 +87,15 @@ void Scenario::pageThroughLearning(DWORD pid, const std::string& shotStem) {
   }
 }
 
+void Scenario::expectFinishedWithDefaults(const Process& vorlane) const {
+  EXPECT_EQ(vorlane.waitForExit(10000), std::optional<DWORD>(0));
+  EXPECT_EQ(setting("firstuse"), std::optional<std::string>("True"));
+  EXPECT_EQ(setting("mode"), std::optional<std::string>("normal"));
+  EXPECT_EQ(setting("startrun"), std::optional<std::string>("true"));
+  EXPECT_EQ(runValue(), std::optional<std::string>(expectedRunValue()));
+  EXPECT_TRUE(waitForOneLogger());
+}
+
 bool Scenario::waitForOneLogger(DWORD timeoutMs) const {
   return eventually([&] { return loggersRunning() == 1; }, timeoutMs);
 }

@@ -60,6 +60,10 @@ class Scenario : public ::testing::Test {
   // The logger processes running from the scenario's folder.
   std::size_t loggersRunning() const { return processesIn(folder_, "logger.exe").size(); }
   bool waitForOneLogger(DWORD timeoutMs = 5000) const;
+  // What a first use finished with the screen's defaults ("Normal", "True")
+  // leaves: Vorlane ended with 0, the three settings, the quoted Run entry and
+  // one logger running.
+  void expectFinishedWithDefaults(const Process& vorlane) const;
 
   std::string folder_;
 
