@@ -62,7 +62,6 @@ class SharedOptionsWindow final : public OptionsView {
   bool option4Selected() const override { return instance().option4Selected(); }
   void show() override { instance().show(); }
   void hide() override { instance().hide(); }
-  bool created() const { return window_ != nullptr; }
 
  private:
   OptionsWindow& instance() const {
