@@ -6,10 +6,10 @@
 #include <string_view>
 
 #include "host/canvas/canvas.h"
-#include "host/canvas/keystroke_sender.h"
 #include "host/canvas/picture.h"
 #include "host/canvas/region_shape.h"
 #include "host/canvas/text.h"
+#include "host/keystroke_sender.h"
 #include "host/timer.h"
 
 namespace vorlane {

@@ -17,7 +17,7 @@
 #include "host/canvas/pixel_canvas.h"
 #include "host/canvas/win32/gdi_canvas.h"
 #include "host/canvas/win32/gdi_counters.h"
-#include "host/canvas/win32/keystroke_sender_win32.h"
+#include "host/win32/keystroke_sender.h"
 
 namespace vorlane::testing {
 namespace {

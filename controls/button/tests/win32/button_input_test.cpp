@@ -8,7 +8,7 @@
 
 #include "controls/button/tests/win32/win32_test_host.h"
 #include "controls/button/win32/xp_button_window.h"
-#include "host/canvas/win32/keystroke_sender_win32.h"
+#include "host/win32/keystroke_sender.h"
 #include "host/win32/tests/child_process.h"
 
 namespace vorlane::testing {

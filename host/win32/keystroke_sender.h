@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/canvas/keystroke_sender.h"
+#include "host/keystroke_sender.h"
 
 namespace vorlane::win32 {
 

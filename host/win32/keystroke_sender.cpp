@@ -1,4 +1,4 @@
-#include "host/canvas/win32/keystroke_sender_win32.h"
+#include "host/win32/keystroke_sender.h"
 
 #include <windows.h>
 
