@@ -9,13 +9,14 @@ namespace {
 // Marks a GWLP_USERDATA value as ours: other windows may keep their own data there.
 constexpr LONG_PTR kNoObject = 0;
 
-void registerOwnClass(const char* className, WNDPROC procedure) {
+void registerOwnClass(const char* className, WNDPROC procedure, UINT classStyle) {
   WNDCLASSEXA windowClass = {};
   windowClass.cbSize = sizeof windowClass;
   if (::GetClassInfoExA(::GetModuleHandleA(nullptr), className, &windowClass)) {
     return;
   }
   windowClass.cbSize = sizeof windowClass;
+  windowClass.style = classStyle;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = ::GetModuleHandleA(nullptr);
   windowClass.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
@@ -40,9 +41,11 @@ Window* Window::fromHandle(HWND window) {
 }
 
 void Window::createOwn(const char* className, DWORD exStyle, DWORD style, const char* text, int x,
-                       int y, int width, int height, HWND parent) {
-  registerOwnClass(className, &ownProcedure);
-  ::CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent, nullptr,
+                       int y, int width, int height, HWND parent, UINT classStyle, int controlId) {
+  registerOwnClass(className, &ownProcedure, classStyle);
+  // A child window's menu handle is its control id.
+  const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId));
+  ::CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent, id,
                     ::GetModuleHandleA(nullptr), this);
 }
 

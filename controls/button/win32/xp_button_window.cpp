@@ -11,19 +11,6 @@ namespace vorlane::win32 {
 
 namespace {
 
-bool registerClassOnce(WNDPROC windowProcedure) {
-  static const bool registered = [windowProcedure] {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_DBLCLKS;
-    windowClass.hInstance = ::GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = XpButtonWindow::kClassName;
-    windowClass.lpfnWndProc = windowProcedure;
-    return ::RegisterClassExA(&windowClass) != 0;
-  }();
-  return registered;
-}
-
 std::int16_t shiftMask() {
   std::int16_t mask = 0;
   if (::GetKeyState(VK_SHIFT) < 0) {
@@ -90,13 +77,9 @@ LPCSTR standardCursor(std::int16_t pointer) {
 XpButtonWindow::XpButtonWindow(const XpButtonOptions& options, TimerService& timers,
                                MessagePump& pump, KeystrokeSender& keystrokes)
     : options_(options), timers_(timers), pump_(pump), keystrokes_(keystrokes), button_(*this) {
-  registerClassOnce(&windowProc);
-  window_ = UniqueWindow(
-      ::CreateWindowExA(0, kClassName, "", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS, options.x,
-                        options.y, options.width, options.height, options.parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(options.id)),
-                        ::GetModuleHandleA(nullptr), this));
-  if (!window_) {
+  createOwn(kClassName, 0, WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS, "", options.x, options.y,
+            options.width, options.height, options.parent, CS_DBLCLKS, options.id);
+  if (handle() == nullptr) {
     return;
   }
   if (options_.properties != nullptr) {
@@ -107,50 +90,21 @@ XpButtonWindow::XpButtonWindow(const XpButtonOptions& options, TimerService& tim
   ready_ = true;
   button_.Resize();
   if (options_.visible) {
-    ::ShowWindow(hwnd_, SW_SHOWNA);
+    ::ShowWindow(handle(), SW_SHOWNA);
   }
 }
 
-XpButtonWindow::~XpButtonWindow() {
-  if (hwnd_ != nullptr) {
-    button_.Terminate();
-  }
-}
+XpButtonWindow::~XpButtonWindow() { destroyWindow(); }
 
 XpButtonWindow* XpButtonWindow::fromHandle(HWND window) {
-  char name[32] = {};
-  if (window == nullptr || ::GetClassNameA(window, name, sizeof name) == 0 ||
-      std::string(name) != kClassName) {
-    return nullptr;
-  }
-  return reinterpret_cast<XpButtonWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+  return dynamic_cast<XpButtonWindow*>(Window::fromHandle(window));
 }
 
-LRESULT CALLBACK XpButtonWindow::windowProc(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    auto* creator = static_cast<XpButtonWindow*>(create->lpCreateParams);
-    ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creator));
-    if (creator != nullptr) {
-      creator->hwnd_ = window;
-    }
-    return ::DefWindowProcA(window, message, wParam, lParam);
-  }
-  auto* self = reinterpret_cast<XpButtonWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message == WM_NCDESTROY) {
-    ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    if (self != nullptr) {
-      self->hwnd_ = nullptr;
-    }
-    return ::DefWindowProcA(window, message, wParam, lParam);
-  }
-  if (self == nullptr) {
-    return ::DefWindowProcA(window, message, wParam, lParam);
-  }
-  // Nothing a host's event handler throws may cross into the system.
+LRESULT XpButtonWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // What a host's event handler throws (a Button or KeyCode set out of range)
+  // drops that one message; the program goes on.
   try {
-    return self->handle(message, wParam, lParam);
+    return buttonMessage(message, wParam, lParam);
   } catch (...) {
     return 0;
   }
@@ -158,7 +112,7 @@ LRESULT CALLBACK XpButtonWindow::windowProc(HWND window, UINT message, WPARAM wP
 
 void XpButtonWindow::paintOn(HDC dc) {
   RECT client{};
-  ::GetClientRect(hwnd_, &client);
+  ::GetClientRect(handle(), &client);
   GdiCanvas canvas(dc, client.right, client.bottom);
   button_.paint(canvas);
 }
@@ -167,11 +121,11 @@ void XpButtonWindow::mouseButton(std::int16_t mouseButton, bool down, LPARAM lPa
   const auto x = static_cast<float>(GET_X_LPARAM(lParam));
   const auto y = static_cast<float>(GET_Y_LPARAM(lParam));
   if (down) {
-    if (mouseButton == 1 && ::GetFocus() != hwnd_) {
-      ::SetFocus(hwnd_);
+    if (mouseButton == 1 && ::GetFocus() != handle()) {
+      ::SetFocus(handle());
     }
     // Moves and the release reach the button even off its window.
-    ::SetCapture(hwnd_);
+    ::SetCapture(handle());
     pressedHere_ |= mouseButton;
     button_.onMouseDown(mouseButton, shiftMask(), x, y);
     return;
@@ -181,27 +135,27 @@ void XpButtonWindow::mouseButton(std::int16_t mouseButton, bool down, LPARAM lPa
   button_.onMouseUp(mouseButton, shiftMask(), x, y);
   const bool stillHeld = (::GetKeyState(VK_LBUTTON) < 0) || (::GetKeyState(VK_RBUTTON) < 0) ||
                          (::GetKeyState(VK_MBUTTON) < 0);
-  if (!stillHeld && ::GetCapture() == hwnd_) {
+  if (!stillHeld && ::GetCapture() == handle()) {
     ::ReleaseCapture();
   }
   // A release over the button of a press made on it is a click; the release
   // that ends a double-click is not.
   RECT client{};
-  ::GetClientRect(hwnd_, &client);
+  ::GetClientRect(handle(), &client);
   const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   if (afterDoubleClick_) {
     afterDoubleClick_ = false;
     return;
   }
-  if (pressedHere && ::PtInRect(&client, at) && hwnd_ != nullptr) {
+  if (pressedHere && ::PtInRect(&client, at) && handle() != nullptr) {
     button_.onClick();
   }
 }
 
-LRESULT XpButtonWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT XpButtonWindow::buttonMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: {
-      const PaintDc dc(hwnd_);
+      const PaintDc dc(handle());
       paintOn(dc.get());
       return 0;
     }
@@ -299,13 +253,13 @@ LRESULT XpButtonWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return ::DefWindowProcA(hwnd_, message, wParam, lParam);
+  return callDefault(message, wParam, lParam);
 }
 
 bool XpButtonWindow::handleAccessKey(char key) {
-  if (accessKey_ == '\0' || hwnd_ == nullptr ||
+  if (accessKey_ == '\0' || handle() == nullptr ||
       static_cast<char>(std::tolower(static_cast<unsigned char>(key))) != accessKey_ ||
-      !::IsWindowEnabled(hwnd_) || !::IsWindowVisible(hwnd_)) {
+      !::IsWindowEnabled(handle()) || !::IsWindowVisible(handle())) {
     return false;
   }
   button_.onAccessKey();
@@ -345,26 +299,26 @@ void XpButtonWindow::setDefault(bool isDefault) {
 
 Rect XpButtonWindow::clientRect() const {
   RECT client{};
-  if (hwnd_ != nullptr) {
-    ::GetClientRect(hwnd_, &client);
+  if (handle() != nullptr) {
+    ::GetClientRect(handle(), &client);
   }
   return {client.left, client.top, client.right, client.bottom};
 }
 
 void XpButtonWindow::redrawNow() {
-  if (hwnd_ != nullptr) {
-    ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  if (handle() != nullptr) {
+    ::RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   }
 }
 
 void XpButtonWindow::refreshSurface() {
-  if (hwnd_ != nullptr) {
-    ::UpdateWindow(hwnd_);
+  if (handle() != nullptr) {
+    ::UpdateWindow(handle());
   }
 }
 
 void XpButtonWindow::setWindowRegion(const RegionShape& shape) {
-  if (hwnd_ == nullptr) {
+  if (handle() == nullptr) {
     return;
   }
   CountedRegion region;
@@ -378,18 +332,18 @@ void XpButtonWindow::setWindowRegion(const RegionShape& shape) {
       ::CombineRgn(region.get(), region.get(), cut.get(), RGN_DIFF);
     }
   }
-  giveRegionToWindow(hwnd_, region, true);
+  giveRegionToWindow(handle(), region, true);
 }
 
 void XpButtonWindow::setSurfaceEnabled(bool enabled) {
-  if (hwnd_ != nullptr) {
-    ::EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+  if (handle() != nullptr) {
+    ::EnableWindow(handle(), enabled ? TRUE : FALSE);
   }
 }
 
 void XpButtonWindow::setWindowText(const std::string& text) {
-  if (hwnd_ != nullptr) {
-    ::SetWindowTextA(hwnd_, text.c_str());
+  if (handle() != nullptr) {
+    ::SetWindowTextA(handle(), text.c_str());
   }
 }
 
@@ -420,7 +374,7 @@ Color XpButtonWindow::systemColor(std::int32_t index) const { return ::GetSysCol
 
 ButtonSite::ParentColors XpButtonWindow::parentColors() const {
   ParentColors colors;
-  const HWND parent = hwnd_ != nullptr ? ::GetParent(hwnd_) : nullptr;
+  const HWND parent = handle() != nullptr ? ::GetParent(handle()) : nullptr;
   const WindowDc dc(parent);
   if (dc) {
     colors.background = ::GetBkColor(dc.get());
@@ -439,15 +393,15 @@ std::int32_t XpButtonWindow::dotsPerInch() const {
 
 bool XpButtonWindow::isMouseInside() const {
   POINT cursor{};
-  if (hwnd_ == nullptr || !::GetCursorPos(&cursor)) {
+  if (handle() == nullptr || !::GetCursorPos(&cursor)) {
     return false;
   }
-  return ::WindowFromPoint(cursor) == hwnd_;
+  return ::WindowFromPoint(cursor) == handle();
 }
 
 void XpButtonWindow::captureMouse() {
-  if (hwnd_ != nullptr) {
-    ::SetCapture(hwnd_);
+  if (handle() != nullptr) {
+    ::SetCapture(handle());
   }
 }
 
@@ -457,21 +411,21 @@ void XpButtonWindow::sendKeystroke(KeystrokeSender::Keystroke keystroke) {
 
 std::unique_ptr<Canvas> XpButtonWindow::createBackgroundCanvas(std::int32_t width,
                                                                std::int32_t height) {
-  const WindowDc dc(hwnd_);
+  const WindowDc dc(handle());
   return std::make_unique<GdiMemoryCanvas>(dc.get(), width, height);
 }
 
 void XpButtonWindow::captureBehind(Canvas* background, std::int32_t width, std::int32_t height) {
-  if (hwnd_ == nullptr) {
+  if (handle() == nullptr) {
     return;
   }
-  const HWND parent = ::GetParent(hwnd_);
+  const HWND parent = ::GetParent(handle());
   RECT bounds{};
-  ::GetWindowRect(hwnd_, &bounds);
+  ::GetWindowRect(handle(), &bounds);
   ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&bounds), 2);
   const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
   // Collapsed, the button no longer covers its parent, which repaints there.
-  ::SetWindowPos(hwnd_, nullptr, 0, 0, bounds.right - bounds.left, 0, flags);
+  ::SetWindowPos(handle(), nullptr, 0, 0, bounds.right - bounds.left, 0, flags);
   pump_.pumpOnce();
   if (parent != nullptr) {
     ::UpdateWindow(parent);
@@ -483,7 +437,7 @@ void XpButtonWindow::captureBehind(Canvas* background, std::int32_t width, std::
       background->copyFrom(parentCanvas, bounds.left, bounds.top, width, height, 0, 0);
     }
   }
-  ::SetWindowPos(hwnd_, nullptr, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
+  ::SetWindowPos(handle(), nullptr, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
                  flags);
 }
 

@@ -12,6 +12,7 @@
 #include "host/property_bag.h"
 #include "host/timer.h"
 #include "host/win32/handles.h"
+#include "host/win32/window.h"
 
 namespace vorlane::win32 {
 
@@ -37,7 +38,7 @@ struct XpButtonOptions {
 
 // The push button as a real child window of class "VelkXPButton": it hosts a
 // VelkXPButton, feeds it the window's input and paints it through a GdiCanvas.
-class XpButtonWindow final : public ButtonSite {
+class XpButtonWindow final : public Window, public ButtonSite {
  public:
   static constexpr const char* kClassName = "VelkXPButton";
 
@@ -47,7 +48,7 @@ class XpButtonWindow final : public ButtonSite {
   XpButtonWindow(const XpButtonWindow&) = delete;
   XpButtonWindow& operator=(const XpButtonWindow&) = delete;
 
-  HWND hwnd() const { return hwnd_; }
+  HWND hwnd() const { return handle(); }
   VelkXPButton& button() { return button_; }
   ButtonEvents& events() { return button_.events(); }
   // The form passes on Alt+key (and plain keys when it wants them): true when
@@ -89,8 +90,8 @@ class XpButtonWindow final : public ButtonSite {
   void captureBehind(Canvas* background, std::int32_t width, std::int32_t height) override;
 
  private:
-  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  LRESULT buttonMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void paintOn(HDC dc);
   void mouseButton(std::int16_t button, bool down, LPARAM lParam);
 
@@ -106,12 +107,9 @@ class XpButtonWindow final : public ButtonSite {
   bool afterDoubleClick_ = false;
   // Mouse buttons pressed on this window and not yet released.
   std::int16_t pressedHere_ = 0;
-  // The window from WM_NCCREATE to WM_NCDESTROY.
-  HWND hwnd_ = nullptr;
-  // Declared before the window so that it outlives it: the window's last
-  // messages still reach the button.
+  // The destructor destroys the window first, so that its last messages
+  // still reach the button.
   VelkXPButton button_;
-  UniqueWindow window_;
 };
 
 }  // namespace vorlane::win32
