@@ -7,13 +7,6 @@ namespace {
 const FontSpec kGroupFont{"Arial", 9, true};
 const FontSpec kOptionFont{"MS Sans Serif", 8.25, false};
 
-LabelOptions title() {
-  LabelOptions options;
-  options.font = FontSpec{"Arial", 9.75, true};
-  options.alignment = Alignment::kCenter;
-  return options;
-}
-
 // The progress bar lies below the client area, so nobody ever sees it.
 const TwipsRect kProgressBar{2640, 3960, 1455, 255};
 const TwipsRect kApplyButton{120, 1680, 4575, 375};
@@ -59,7 +52,8 @@ PropertyBag applyButtonProperties() {
 OptionsWindow::OptionsWindow(std::function<void()> onApply, const OptionsServices& services)
     : frmstarter_(FormOptions{"Zendry's Vorlane", 4905, 2265, RGB(0, 0, 0), false, true}),
       Picture1_(frmstarter_, {50, 50, 4815, 2175}, ::GetSysColor(COLOR_WINDOW)),
-      Label1_(Picture1_, {0, 0, 4815, 375}, "Options", title()),
+      Label1_(Picture1_, {0, 0, 4815, 375}, "Options",
+              labelOptions(FontSpec{"Arial", 9.75, true}, Alignment::kCenter)),
       Line1_(Picture1_, 0, 360, 4800, 360, ::GetSysColor(COLOR_WINDOWTEXT)),
       Frame1_(Picture1_, {120, 480, 1695, 1095}, "Mode Select", kGroupFont,
               ::GetSysColor(COLOR_WINDOW)),

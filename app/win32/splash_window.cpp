@@ -10,14 +10,6 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 FontSpec arial(double points, bool bold) { return FontSpec{"Arial", points, bold}; }
 
-LabelOptions text(FontSpec font, Alignment alignment, bool autoSize) {
-  LabelOptions options;
-  options.font = std::move(font);
-  options.alignment = alignment;
-  options.autoSize = autoSize;
-  return options;
-}
-
 const FontSpec kCopyrightSign{"Arial Black", 9.75, false};
 
 }  // namespace
@@ -26,28 +18,29 @@ SplashWindow::SplashWindow()
     : frmSplash_(FormOptions{"frmSplash", 5130, 3510, RGB(0, 0, 0), false, false}),
       Frame1_(frmSplash_, {50, 50, 5040, 3420}, kWhite),
       lblCompanyProduct_(Frame1_, {120, 360, 4635, 435}, "ZendrySoft",
-                         text(arial(18, true), Alignment::kCenter, true)),
+                         labelOptions(arial(18, true), Alignment::kCenter, true)),
       Label2_(Frame1_, {3480, 360, 255, 255}, "\xA9",
-              text(kCopyrightSign, Alignment::kLeft, false)),
+              labelOptions(kCopyrightSign, Alignment::kLeft, false)),
       Label1_(Frame1_, {120, 720, 4740, 285}, "Presents",
-              text(arial(12, true), Alignment::kCenter, true)),
+              labelOptions(arial(12, true), Alignment::kCenter, true)),
       lblProductName_(Frame1_, {480, 1080, 3855, 510}, "Zendry's Vorlane",
-                      text(arial(21.75, true), Alignment::kCenter, true)),
+                      labelOptions(arial(21.75, true), Alignment::kCenter, true)),
       Label3_(Frame1_, {4320, 1080, 255, 255}, "\xA9",
-              text(kCopyrightSign, Alignment::kLeft, false)),
+              labelOptions(kCopyrightSign, Alignment::kLeft, false)),
       imgLogo_(Frame1_, {2040, 1560, 855, 825}, IDI_VORLANE_LOGO),
       Label4_(Frame1_, {120, 2520, 1485, 285}, "Loading...",
-              text(arial(12, true), Alignment::kLeft, true)),
-      prog_(Frame1_, {1320, 2520, 1500, 285}, "", text(arial(12, true), Alignment::kCenter, true)),
+              labelOptions(arial(12, true), Alignment::kLeft, true)),
+      prog_(Frame1_, {1320, 2520, 1500, 285}, "",
+            labelOptions(arial(12, true), Alignment::kCenter, true)),
       lblPlatform_(Frame1_, {3000, 2520, 1545, 240}, "Platform: ME/XP",
-                   text(arial(9.75, true), Alignment::kRight, true)),
+                   labelOptions(arial(9.75, true), Alignment::kRight, true)),
       lblVersion_(Frame1_, {3000, 2760, 1665, 240}, "Version 0.1 (Beta)",
-                  text(arial(9.75, true), Alignment::kRight, true)),
+                  labelOptions(arial(9.75, true), Alignment::kRight, true)),
       Label5_(Frame1_, {120, 2880, 2055, 255}, "First Build: 18/10/03",
-              text(arial(8.25, false), Alignment::kLeft, false)),
+              labelOptions(arial(8.25, false), Alignment::kLeft, false)),
       lblLegalNotice_(Frame1_, {120, 3120, 4695, 255},
                       "Copyright \xA9 ZendrySoft. All rights reserved.",
-                      text(arial(9, false), Alignment::kLeft, false)) {}
+                      labelOptions(arial(9, false), Alignment::kLeft, false)) {}
 
 // The window goes at once; the toolkit objects forget their handles as it does.
 void SplashWindow::unload() { ::DestroyWindow(frmSplash_.handle()); }

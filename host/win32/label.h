@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "host/win32/container.h"
 #include "host/win32/font.h"
@@ -22,6 +23,16 @@ struct LabelOptions {
   // every change of text or font.
   bool autoSize = false;
 };
+
+// The options of a label as the layout tables give them.
+inline LabelOptions labelOptions(FontSpec font, Alignment alignment = Alignment::kLeft,
+                                 bool autoSize = false) {
+  LabelOptions options;
+  options.font = std::move(font);
+  options.alignment = alignment;
+  options.autoSize = autoSize;
+  return options;
+}
 
 // A text label: a real STATIC window that holds its text, so other programs
 // (screen readers, test drivers) read it with WM_GETTEXT. Its background is its

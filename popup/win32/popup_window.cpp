@@ -14,14 +14,6 @@ FontSpec arial(double points, bool bold) {
   return font;
 }
 
-LabelOptions labelOptions(FontSpec font, Alignment alignment, bool autoSize) {
-  LabelOptions options;
-  options.font = std::move(font);
-  options.alignment = alignment;
-  options.autoSize = autoSize;
-  return options;
-}
-
 FormOptions formOptions() {
   FormOptions options;
   options.caption = "Form2";
