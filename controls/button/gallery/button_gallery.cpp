@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "controls/button/button_site.h"
+#include "controls/button/gallery/looks.h"
 #include "controls/button/xp_button.h"
 #include "host/canvas/image_file.h"
 #include "host/canvas/pixel_canvas.h"
@@ -144,8 +145,6 @@ class GallerySite final : public ButtonSite {
   VelkXPButton* button_ = nullptr;
 };
 
-enum class Look { kNormal, kHover, kPressed, kDisabled, kFocused };
-
 // One button, configured by `setUp` and put in `look`, drawn into the sheet
 // with the pixels outside its window outline left as paper.
 void drawCell(Pixels24& sheet, int column, int row, int buttonHeight, Look look,
@@ -160,22 +159,7 @@ void drawCell(Pixels24& sheet, int column, int row, int buttonHeight, Look look,
   setUp(button);
   button.Resize();
   button.Show();
-  switch (look) {
-    case Look::kNormal:
-      break;
-    case Look::kHover:
-      button.onMouseMove(0, 0, 5, 5);
-      break;
-    case Look::kPressed:
-      button.onMouseDown(1, 0, 5, 5);
-      break;
-    case Look::kDisabled:
-      button.setEnabled(false);
-      break;
-    case Look::kFocused:
-      button.onFocusGained();
-      break;
-  }
+  putInLook(button, look);
   const Pixels24 pixels = canvas->readPixels(0, 0, kButtonWidth, buttonHeight);
   const int left = column * kCellWidth + (kCellWidth - kButtonWidth) / 2;
   const int top = row * cellHeight + 4;
@@ -188,9 +172,6 @@ void drawCell(Pixels24& sheet, int column, int row, int buttonHeight, Look look,
   }
 }
 
-const Look kLooks[] = {Look::kNormal, Look::kHover, Look::kPressed, Look::kDisabled,
-                       Look::kFocused};
-
 // Rows: the fourteen types; columns: for each scheme, the five looks.
 Pixels24 buttonSheet() {
   constexpr int kHeight = 26;
@@ -198,7 +179,7 @@ Pixels24 buttonSheet() {
   for (int type = 1; type <= 14; ++type) {
     for (int scheme = 1; scheme <= 4; ++scheme) {
       for (int lookIndex = 0; lookIndex < 5; ++lookIndex) {
-        drawCell(sheet, (scheme - 1) * 5 + lookIndex, type - 1, kHeight, kLooks[lookIndex],
+        drawCell(sheet, (scheme - 1) * 5 + lookIndex, type - 1, kHeight, kAllLooks[lookIndex],
                  [type, scheme](VelkXPButton& button) {
                    button.setButtonType(type);
                    button.setColorScheme(scheme);
@@ -251,7 +232,7 @@ Pixels24 pictureSheet() {
   };
   for (std::size_t row = 0; row < rows.size(); ++row) {
     for (int lookIndex = 0; lookIndex < 5; ++lookIndex) {
-      drawCell(out, lookIndex, static_cast<int>(row), kHeight, kLooks[lookIndex],
+      drawCell(out, lookIndex, static_cast<int>(row), kHeight, kAllLooks[lookIndex],
                [&](VelkXPButton& button) {
                  if (row == 2 || row == 3) {
                    button.setCaption("Up");

@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 
+#include "controls/button/gallery/looks.h"
 #include "controls/button/tests/fake_button_site.h"
 #include "controls/button/tests/win32/win32_test_host.h"
 #include "controls/button/win32/xp_button_window.h"
@@ -25,7 +26,6 @@ namespace {
 constexpr int kWidth = 75;
 constexpr int kHeight = 23;
 
-enum class Look { kNormal, kHover, kPressed, kDisabled, kFocused };
 const char* lookName(Look look) {
   switch (look) {
     case Look::kNormal:
@@ -62,23 +62,9 @@ Scene makeScene(int type, int scheme, Look look, bool isDefault = false) {
   button.setBackOver(0x90E0A0);
   button.Resize();
   button.Show();
-  switch (look) {
-    case Look::kNormal:
-      break;
-    case Look::kHover:
-      scene.site->mouseInside = true;
-      button.onMouseMove(0, 0, 5, 5);
-      break;
-    case Look::kPressed:
-      button.onMouseDown(1, 0, 5, 5);
-      break;
-    case Look::kDisabled:
-      button.setEnabled(false);
-      break;
-    case Look::kFocused:
-      button.onFocusGained();
-      break;
-  }
+  // The button asks its site whether the pointer is inside while it hovers.
+  scene.site->mouseInside = look == Look::kHover;
+  putInLook(button, look);
   return scene;
 }
 
@@ -118,8 +104,7 @@ std::string differences(Scene& scene, int* count, bool ovalOutlineAllowed) {
 TEST(ButtonGdi, GdiAndPixelCanvasAgreeOnEveryLook) {
   for (int type = 1; type <= 14; ++type) {
     for (int scheme = 1; scheme <= 4; ++scheme) {
-      for (const Look look :
-           {Look::kNormal, Look::kHover, Look::kPressed, Look::kDisabled, Look::kFocused}) {
+      for (const Look look : kAllLooks) {
         Scene scene = makeScene(type, scheme, look);
         int count = 0;
         const std::string report = differences(scene, &count, type == 13);

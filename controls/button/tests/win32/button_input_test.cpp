@@ -83,6 +83,13 @@ class ButtonInputTest : public ::testing::Test {
   Win32TestPump pump;
   win32::Win32KeystrokeSender keystrokes;
   std::unique_ptr<win32::XpButtonWindow> window;
+  // Serves the loop until `count` reaches `wanted`, a second at most: on a
+  // loaded machine input takes its time to arrive.
+  void waitForCount(const int& count, int wanted) {
+    const DWORD start = ::GetTickCount();
+    pump.waitUntil([&] { return count >= wanted || ::GetTickCount() - start > 1000; });
+  }
+
   int overs = 0;
   int outs = 0;
   int clicks = 0;
@@ -92,7 +99,7 @@ TEST_F(ButtonInputTest, HoverRaisesMouseOverOnceAndMouseOutOnLeaving) {
   moveMouseTo(offButton());
   pump.runFor(50);
   moveMouseTo(onButton());
-  pump.runFor(30);
+  waitForCount(overs, 1);
   POINT nearby = onButton();
   nearby.x += 5;
   moveMouseTo(nearby);
@@ -110,7 +117,7 @@ TEST_F(ButtonInputTest, HoverRaisesMouseOverOnceAndMouseOutOnLeaving) {
 
 TEST_F(ButtonInputTest, AWindowMovedOverTheButtonCountsAsLeaving) {
   moveMouseTo(onButton());
-  pump.runFor(50);
+  waitForCount(overs, 1);
   ASSERT_EQ(overs, 1);
   RECT bounds{};
   ::GetWindowRect(window->hwnd(), &bounds);
@@ -118,7 +125,7 @@ TEST_F(ButtonInputTest, AWindowMovedOverTheButtonCountsAsLeaving) {
       ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE, "VorlaneButtonTestForm", "",
                         WS_POPUP | WS_VISIBLE, bounds.left - 5, bounds.top - 5, 200, 100, nullptr,
                         nullptr, ::GetModuleHandleA(nullptr), nullptr));
-  pump.runFor(100);
+  waitForCount(outs, 1);
   EXPECT_EQ(outs, 1);
 }
 

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "controls/button/xp_button.h"
+
+namespace vorlane {
+
+// The five looks a button is shown in by the gallery and compared in by the
+// GDI tests.
+enum class Look { kNormal, kHover, kPressed, kDisabled, kFocused };
+
+inline constexpr Look kAllLooks[] = {Look::kNormal, Look::kHover, Look::kPressed, Look::kDisabled,
+                                     Look::kFocused};
+
+// Puts a shown button into `look` through the input a user would give it.
+inline void putInLook(VelkXPButton& button, Look look) {
+  switch (look) {
+    case Look::kNormal:
+      break;
+    case Look::kHover:
+      button.onMouseMove(0, 0, 5, 5);
+      break;
+    case Look::kPressed:
+      button.onMouseDown(1, 0, 5, 5);
+      break;
+    case Look::kDisabled:
+      button.setEnabled(false);
+      break;
+    case Look::kFocused:
+      button.onFocusGained();
+      break;
+  }
+}
+
+}  // namespace vorlane
