@@ -6,6 +6,14 @@
 
 namespace vorlane {
 
+// A box in twips, relative to its container, as the layout tables give it.
+struct TwipsRect {
+  double left = 0;
+  double top = 0;
+  double width = 0;
+  double height = 0;
+};
+
 // Layout lengths are in twips, 1440 to the inch; the screen has `dotsPerInch`
 // pixels to the inch (96 gives 15 twips per pixel). Rounded half to even, like
 // every conversion of the program.

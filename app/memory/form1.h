@@ -3,17 +3,10 @@
 #include "app/memory/general_number.h"
 #include "app/memory/ram_clearer.h"
 #include "host/memory_status.h"
+#include "host/twips.h"
 #include "popup/message_popup.h"
 
 namespace vorlane {
-
-// A rectangle of window layout, in twips.
-struct TwipsRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-};
 
 // What the window of the diagnostic form looks like. The window that shows it
 // is an ordinary sizable top-level window placed where the system places new

@@ -15,12 +15,6 @@ struct Dpi {
   int toPixelsY(double twips) const { return twipsToPixels(twips, y); }
 };
 
-// A box in twips, relative to the container, as the layout tables give it.
-struct TwipsRect {
-  double left = 0;
-  double top = 0;
-  double width = 0;
-  double height = 0;
-};
+using vorlane::TwipsRect;
 
 }  // namespace vorlane::win32

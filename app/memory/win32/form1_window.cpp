@@ -4,11 +4,6 @@ namespace vorlane::win32 {
 
 namespace {
 
-win32::TwipsRect twips(const vorlane::TwipsRect& rect) {
-  return {static_cast<double>(rect.left), static_cast<double>(rect.top),
-          static_cast<double>(rect.width), static_cast<double>(rect.height)};
-}
-
 FormOptions form1Options() {
   FormOptions options;
   options.caption = Form1Layout::kCaption;
@@ -26,8 +21,8 @@ const FontSpec kButtonFont{"MS Sans Serif", 8.25, false};
 
 Form1Window::Form1Window(Form1& logic)
     : Form1_(form1Options()),
-      Command2_(Form1_, twips(Form1Layout::kCommand2), Form1Layout::kCommand2Caption, kButtonFont),
-      Command1_(Form1_, twips(Form1Layout::kCommand1), Form1Layout::kCommand1Caption, kButtonFont) {
+      Command2_(Form1_, Form1Layout::kCommand2, Form1Layout::kCommand2Caption, kButtonFont),
+      Command1_(Form1_, Form1Layout::kCommand1, Form1Layout::kCommand1Caption, kButtonFont) {
   Command1_.setOnClick([&logic] { logic.Command1_Click(); });
   Command2_.setOnClick([&logic] { logic.Command2_Click(); });
 }
