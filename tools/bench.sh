@@ -16,7 +16,8 @@ echo
 echo "Under Wine, with the real message loop:"
 prefix=$root/build/win64/wineprefix
 server=$(tools/wine-prefix.sh start "$prefix")
-WINEPREFIX=$prefix WINEDEBUG=-all wine build/win64/bench/vorlane_windows_bench.exe
+source tools/wine-env.sh
+WINEPREFIX=$prefix "$wine64" build/win64/bench/vorlane_windows_bench.exe
 tools/wine-prefix.sh stop "$prefix"
 wait "$server" 2>/dev/null || true
 

@@ -11,13 +11,12 @@ cd "$root"
 tools/install-deps.sh
 cmake --preset win64 >/dev/null
 cmake --build --preset win64
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+source tools/wine-env.sh
 
 if [ -n "${DISPLAY:-}" ]; then
   export WINEPREFIX=$root/build/run-prefix
   tools/wine-prefix.sh ensure "$WINEPREFIX" --display
-  exec wine "$root/build/win64/bin/Vorlane.exe"
+  exec "$wine64" "$root/build/win64/bin/Vorlane.exe"
 fi
 
 tour=$root/build/tour
@@ -36,7 +35,7 @@ export DISPLAY=:$(cat "$display_file")
 rm -f "$display_file"
 server=$(tools/wine-prefix.sh start "$prefix")
 trap 'WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true; wait "$server" 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true' EXIT
-WINEPREFIX=$prefix VORLANE_SCREENSHOTS=$(WINEPREFIX=$prefix winepath -w "$tour") \
-  wine "$root/build/win64/bin/vorlane_e2e_tests.exe" --gtest_filter='FirstUse.*' --gtest_brief=1
+WINEPREFIX=$prefix VORLANE_SCREENSHOTS=$(WINEPREFIX=$prefix "$wine64" winepath.exe -w "$tour") \
+  "$wine64" "$root/build/win64/bin/vorlane_e2e_tests.exe" --gtest_filter='FirstUse.*' --gtest_brief=1
 echo "No display: the first-use tour ran on a virtual X display. Screenshots: $tour"
 ls "$tour"

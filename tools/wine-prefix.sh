@@ -9,14 +9,13 @@ set -euo pipefail
 action=$1
 export WINEPREFIX=$2
 display=${3:-}
-export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+source "$(dirname "$0")/wine-env.sh"
 
-reg_add() { wine reg add "$@" /f >/dev/null 2>&1; }
+reg_add() { "$wine64" reg add "$@" /f >/dev/null 2>&1; }
 
 create_prefix() {
   mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1
+  "$wine64" wineboot.exe -i >/dev/null 2>&1
   wineserver -w
   # Headless: real windows on Wine's null display driver, 1024 x 768.
   [ "$display" = --display ] || reg_add 'HKCU\Software\Wine\Drivers' /v Graphics /t REG_SZ /d null
@@ -53,7 +52,7 @@ case "$action" in
     # inherited by Wine's services for good, so they must not be a pipe someone reads.
     wineserver -f -p >/dev/null 2>&1 &
     echo $!
-    wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+    "$wine64" cmd /c exit >/dev/null 2>&1 </dev/null || true
     ;;
   stop)
     wineserver -k >/dev/null 2>&1 || true

@@ -9,7 +9,6 @@ if [ -z "${WINEPREFIX:-}" ]; then
   [ -f "$dir/CMakeCache.txt" ] || { echo "wine-run.sh: not inside a build folder" >&2; exit 2; }
   export WINEPREFIX=$dir/wineprefix
 fi
-export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+source "$here/wine-env.sh"
 "$here/wine-prefix.sh" ensure "$WINEPREFIX"
-exec wine "$@"
+exec "$wine64" "$@"
