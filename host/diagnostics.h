@@ -3,11 +3,12 @@
 // Diagnostic switches for end-to-end runs, read from environment variables by
 // the Win32 host: VORLANE_TIME_SCALE=N makes every timer N times faster, and
 // VORLANE_MEMORY_FILE names a text file "totalBytes availBytes" that replaces
-// the machine's memory figures. The parsing is here, portable, so its handling
-// of bad input is tested natively.
+// the machine's memory figures (a small regular file only). The parsing is here, portable, so its
+// handling of bad input is tested natively.
 
 #include <algorithm>
 #include <cerrno>
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
@@ -44,10 +45,20 @@ inline unsigned scaledInterval(unsigned milliseconds, unsigned scale) {
   return std::max(milliseconds / scale, kMinimumScaledInterval);
 }
 
+// The most a memory file may hold: two 20-digit figures and their blanks fit
+// many times over. Anything longer is not such a file (a log, a disk image
+// named by mistake) and is not read, so a diagnostic switch can never make the
+// program read megabytes at every memory reading.
+constexpr std::size_t kMemoryFileMaxBytes = 256;
+
 // "totalBytes availBytes" (blanks or line ends between and around them). Null
-// for anything else, or for an available figure above the total, so the caller
-// keeps the machine's real figures.
+// for anything else, for a text longer than the bound, and for figures no
+// machine can have (no memory at all, more available than there is), so the
+// caller keeps the machine's real figures.
 inline std::optional<MemoryStatus> parseMemoryFigures(const std::string& text) {
+  if (text.size() > kMemoryFileMaxBytes) {
+    return std::nullopt;
+  }
   const char* cursor = text.c_str();
   std::uint64_t figures[2] = {};
   for (auto& figure : figures) {

@@ -35,6 +35,8 @@ NOT_ON_XP = [
     r"_get_invalid_parameter_handler", r"WerRegister.*", r"RaiseFailFastException",
     r"GetLogicalProcessorInformationEx", r"CancelIoEx", r"GetQueuedCompletionStatusEx",
     r"CreateThreadpool.*", r"SubmitThreadpoolWork", r"CloseThreadpool.*",
+    r"SetDefaultDllDirectories", r"AddDllDirectory", r"RemoveDllDirectory", r"SetDllDirectory[AW]",
+    r"SHGetKnownFolderPath",
 ]
 NOT_ON_XP_RE = re.compile("^(" + "|".join(NOT_ON_XP) + ")$")
 

@@ -34,11 +34,15 @@ TEST(MemoryFigures, TotalThenAvailable) {
   EXPECT_EQ(status->availPhysBytes, 1073741824ULL);
 }
 
-TEST(MemoryFigures, MalformedTextKeepsTheRealFigures) {
-  for (const char* text : {"", "100", "100 abc", "abc 100", "100 50 7", "-100 50", "0 0", "50 100",
-                           "100 50x", "99999999999999999999999 5"}) {
+TEST(MemoryFigures, MalformedOversizedOrImpossibleTextKeepsTheRealFigures) {
+  for (const std::string& text :
+       {std::string(), std::string("100"), std::string("100 abc"), std::string("abc 100"),
+        std::string("100 50 7"), std::string("-100 50"), std::string("0 0"), std::string("50 100"),
+        std::string("100 50x"), std::string("99999999999999999999999 5"),
+        "100 50" + std::string(kMemoryFileMaxBytes, ' ')}) {
     EXPECT_FALSE(parseMemoryFigures(text)) << text;
   }
+  EXPECT_TRUE(parseMemoryFigures("100 50" + std::string(kMemoryFileMaxBytes - 6, ' ')));
 }
 
 }  // namespace

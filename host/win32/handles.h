@@ -60,6 +60,7 @@ inline void deleteGdiObject(HGDIOBJ object) { ::DeleteObject(object); }
 inline void deleteMemoryDc(HDC dc) { ::DeleteDC(dc); }
 inline void destroyIcon(HICON icon) { ::DestroyIcon(icon); }
 inline void destroyWindow(HWND window) { ::DestroyWindow(window); }
+inline void freeLibrary(HMODULE module) { ::FreeLibrary(module); }
 
 // Kernel objects: mutexes, processes, threads (CloseHandle); files use
 // INVALID_HANDLE_VALUE as their empty value.
@@ -68,6 +69,8 @@ using UniqueFile = UniqueHandle<HANDLE, FileHandleTraits>;
 using UniqueKey = UniqueHandle<HKEY, NullIsInvalid<HKEY, &closeKey>>;
 using UniqueIcon = UniqueHandle<HICON, NullIsInvalid<HICON, &destroyIcon>>;
 using UniqueWindow = UniqueHandle<HWND, NullIsInvalid<HWND, &destroyWindow>>;
+// A DLL from LoadLibrary (FreeLibrary).
+using UniqueModule = UniqueHandle<HMODULE, NullIsInvalid<HMODULE, &freeLibrary>>;
 // A DC from CreateCompatibleDC (DeleteDC).
 using UniqueMemoryDc = UniqueHandle<HDC, NullIsInvalid<HDC, &deleteMemoryDc>>;
 

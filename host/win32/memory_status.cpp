@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "host/diagnostics.h"
-#include "host/win32/text_files.h"
+#include "host/win32/handles.h"
+#include "host/win32/wide_text.h"
 
 namespace vorlane::win32 {
 
@@ -21,6 +23,25 @@ GlobalMemoryStatusExFunction findGlobalMemoryStatusEx() {
   // The cast through a generic function pointer is how run-time lookups are typed.
   return reinterpret_cast<GlobalMemoryStatusExFunction>(
       reinterpret_cast<void (*)()>(::GetProcAddress(kernel, "GlobalMemoryStatusEx")));
+}
+
+// At most one byte past the bound, from a file on disk only: a pipe or a
+// device named by the switch could block the program or never end. Empty when
+// the file cannot be read.
+std::string readBounded(const std::string& path) {
+  const UniqueFile file(::CreateFileW(widen(path).c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file || ::GetFileType(file.get()) != FILE_TYPE_DISK) {
+    return {};
+  }
+  std::string text(kMemoryFileMaxBytes + 1, '\0');
+  DWORD got = 0;
+  if (!::ReadFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &got, nullptr)) {
+    return {};
+  }
+  text.resize(got);
+  return text;
 }
 
 }  // namespace
@@ -53,11 +74,8 @@ MemoryStatus Win32MemoryStatusSource::readSystem() {
 
 MemoryStatus Win32MemoryStatusSource::read() {
   if (!overrideFile_.empty()) {
-    Win32TextFiles files;
-    if (const auto text = files.readAll(overrideFile_)) {
-      if (const auto figures = parseMemoryFigures(*text)) {
-        return *figures;
-      }
+    if (const auto figures = parseMemoryFigures(readBounded(overrideFile_))) {
+      return *figures;
     }
   }
   return readSystem();

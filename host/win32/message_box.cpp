@@ -2,10 +2,18 @@
 
 #include <windows.h>
 
+#include "host/win32/wide_text.h"
+
 namespace vorlane::win32 {
 
 void Win32ModalMessageBox::showStop(const std::string& text, const std::string& title) {
   ::MessageBoxA(::GetActiveWindow(), text.c_str(), title.c_str(), MB_ICONSTOP | MB_OK);
+}
+
+void showCreationFailure(const CreationFailure& failure, const std::string& title) {
+  const std::string text = std::string(failure.what()) + "\r\nThe program cannot go on and ends.";
+  ::MessageBoxW(nullptr, widen(text).c_str(), widen(title).c_str(),
+                MB_ICONSTOP | MB_OK | MB_SETFOREGROUND);
 }
 
 }  // namespace vorlane::win32

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+
+#include "host/creation_failure.h"
 #include "host/message_box.h"
 
 namespace vorlane::win32 {
@@ -10,5 +13,9 @@ class Win32ModalMessageBox final : public ModalMessageBox {
  public:
   void showStop(const std::string& text, const std::string& title) override;
 };
+
+// The last word of a program that cannot go on: a stop box titled `title`
+// naming what could not be created, with no owner (there may be no window).
+void showCreationFailure(const CreationFailure& failure, const std::string& title);
 
 }  // namespace vorlane::win32

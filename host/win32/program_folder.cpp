@@ -3,22 +3,23 @@
 #include <windows.h>
 
 #include "host/program_folder.h"
+#include "host/win32/wide_text.h"
 
 namespace vorlane::win32 {
 
 std::string modulePath() {
-  // GetModuleFileNameA truncates silently when the buffer is too small: grow
+  // GetModuleFileNameW truncates silently when the buffer is too small: grow
   // until the path fits with room to spare.
-  std::string path(MAX_PATH, '\0');
+  std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length =
-        ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length == 0) {
       return {};
     }
     if (length < path.size() - 1) {
       path.resize(length);
-      return path;
+      return toUtf8(path);
     }
     if (path.size() >= 65536) {
       return {};

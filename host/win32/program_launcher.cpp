@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "host/win32/handles.h"
+#include "host/win32/wide_text.h"
 
 namespace vorlane::win32 {
 
@@ -12,17 +11,16 @@ bool Win32ProgramLauncher::start(const std::string& path) {
   if (path.empty()) {
     return false;
   }
-  STARTUPINFOA startup = {};
+  STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWMINIMIZED;
   PROCESS_INFORMATION process = {};
   // The command line is the quoted path alone, so the program sees its own
-  // name as its first word and no arguments; CreateProcessA may write to it.
-  const std::string quoted = "\"" + path + "\"";
-  std::vector<char> commandLine(quoted.begin(), quoted.end());
-  commandLine.push_back('\0');
-  if (!::CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+  // name as its first word and no arguments; CreateProcessW may write to it.
+  const std::wstring program = widen(path);
+  std::wstring commandLine = L"\"" + program + L"\"";
+  if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &process)) {
     return false;
   }

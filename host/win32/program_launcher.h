@@ -4,7 +4,7 @@
 
 namespace vorlane::win32 {
 
-// CreateProcessA by absolute path, no arguments, shown minimised; both handles
+// CreateProcessW by absolute path (UTF-8), no arguments, shown minimised; both handles
 // of the new process are closed at once, nothing waits for it.
 class Win32ProgramLauncher final : public ProgramLauncher {
  public:

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "host/win32/handles.h"
+#include "host/win32/wide_text.h"
 
 namespace vorlane::win32 {
 
@@ -12,18 +13,18 @@ class Win32RunKey final : public RunKey {
  public:
   explicit Win32RunKey(UniqueKey key) : key_(std::move(key)) {}
 
-  // REG_SZ in the ANSI code page, its byte count including the terminating NUL.
+  // REG_SZ in UTF-16, so that a path outside the user's ANSI code page stays
+  // the path Windows runs; the byte count includes the terminating NUL.
   bool setString(std::string_view valueName, std::string_view data) override {
-    const std::string name(valueName);
-    const std::string text(data);
-    return ::RegSetValueExA(key_.get(), name.c_str(), 0, REG_SZ,
-                            reinterpret_cast<const BYTE*>(text.c_str()),
-                            static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
+    const std::wstring name = widen(valueName);
+    const std::wstring text = widen(data);
+    return ::RegSetValueExW(
+               key_.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+               static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
   }
 
   bool deleteValue(std::string_view valueName) override {
-    const std::string name(valueName);
-    return ::RegDeleteValueA(key_.get(), name.c_str()) == ERROR_SUCCESS;
+    return ::RegDeleteValueW(key_.get(), widen(valueName).c_str()) == ERROR_SUCCESS;
   }
 
  private:
@@ -34,7 +35,8 @@ class Win32RunKey final : public RunKey {
 
 std::unique_ptr<RunKey> Win32RunRegistry::openForWrite() {
   HKEY opened = nullptr;
-  if (::RegOpenKeyExA(HKEY_CURRENT_USER, key_.c_str(), 0, KEY_WRITE, &opened) != ERROR_SUCCESS) {
+  if (::RegOpenKeyExW(HKEY_CURRENT_USER, widen(key_).c_str(), 0, KEY_WRITE, &opened) !=
+      ERROR_SUCCESS) {
     return nullptr;
   }
   return std::make_unique<Win32RunKey>(UniqueKey(opened));

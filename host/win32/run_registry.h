@@ -8,7 +8,7 @@
 namespace vorlane::win32 {
 
 // The per-user Run key, HKEY_CURRENT_USER "Software\Microsoft\Windows\CurrentVersion\Run",
-// opened with RegOpenKeyExA for KEY_WRITE. Tests give
+// opened with RegOpenKeyExW for KEY_WRITE. Tests give
 // another key under HKEY_CURRENT_USER.
 class Win32RunRegistry final : public RunRegistry {
  public:

@@ -1,27 +1,60 @@
 #include "host/win32/single_instance.h"
 
+#include <sddl.h>
 #include <windows.h>
+
+#include <vector>
+
+#include "host/win32/handles.h"
+#include "host/win32/wide_text.h"
 
 namespace vorlane::win32 {
 
-std::string SingleInstance::mutexName(const std::string& programName) {
-  // The user name keeps users apart; "Local\" keeps the name in the session's
-  // own namespace. Backslashes are the only characters a name may not hold.
-  char user[257] = {};
-  DWORD size = sizeof user;
-  std::string userName = ::GetUserNameA(user, &size) ? std::string(user) : std::string("unknown");
-  std::string name = "Local\\vorlane-" + programName + "-" + userName;
-  for (std::size_t i = 6; i < name.size(); ++i) {
-    if (name[i] == '\\') {
-      name[i] = '_';
-    }
+namespace {
+
+// The account's SID as text ("S-1-5-21-..."): unlike the user name, it is the
+// same whatever the account is renamed to and tells two accounts of one name
+// (a local and a domain one) apart.
+std::string accountSid() {
+  HANDLE rawToken = nullptr;
+  if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &rawToken)) {
+    return {};
   }
-  return name;
+  const UniqueKernelHandle token(rawToken);
+  DWORD size = 0;
+  ::GetTokenInformation(token.get(), TokenUser, nullptr, 0, &size);
+  if (size == 0) {
+    return {};
+  }
+  std::vector<unsigned char> buffer(size);
+  if (!::GetTokenInformation(token.get(), TokenUser, buffer.data(), size, &size)) {
+    return {};
+  }
+  wchar_t* text = nullptr;
+  if (!::ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid, &text)) {
+    return {};
+  }
+  const std::string sid = toUtf8(text);
+  ::LocalFree(text);
+  return sid;
+}
+
+}  // namespace
+
+std::string SingleInstance::mutexName(const std::string& programName) {
+  // "Local\" keeps the name in the session's own namespace; the SID keeps
+  // accounts apart within it.
+  const std::string sid = accountSid();
+  return "Local\\vorlane-" + programName + "-" + (sid.empty() ? "unknown" : sid);
 }
 
 SingleInstance::SingleInstance(const std::string& programName) {
-  mutex_.reset(::CreateMutexA(nullptr, FALSE, mutexName(programName).c_str()));
-  previous_ = mutex_ && ::GetLastError() == ERROR_ALREADY_EXISTS;
+  mutex_.reset(::CreateMutexW(nullptr, FALSE, widen(mutexName(programName)).c_str()));
+  const DWORD error = ::GetLastError();
+  // A name another process holds but this one may not open is that program
+  // running too (say, elevated): counting it as "no other copy" would start a
+  // second logger writing the same log.
+  previous_ = mutex_ ? error == ERROR_ALREADY_EXISTS : error == ERROR_ACCESS_DENIED;
 }
 
 }  // namespace vorlane::win32

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "host/win32/handles.h"
+#include "host/win32/wide_text.h"
 
 namespace vorlane::win32 {
 
@@ -13,7 +14,7 @@ namespace {
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE;
 
 UniqueFile openFile(const std::string& path, DWORD access, DWORD disposition) {
-  return UniqueFile(::CreateFileA(path.c_str(), access, kShareAll, nullptr, disposition,
+  return UniqueFile(::CreateFileW(widen(path).c_str(), access, kShareAll, nullptr, disposition,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 

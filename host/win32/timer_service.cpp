@@ -1,7 +1,9 @@
 #include "host/win32/timer_service.h"
 
 #include <cstdlib>
+#include <string>
 
+#include "host/creation_failure.h"
 #include "host/diagnostics.h"
 
 namespace vorlane::win32 {
@@ -73,7 +75,12 @@ class Win32TimerService::Win32Timer final : public Timer {
     HWND sink = service_.sink_->handle();
     const unsigned interval = scaledInterval(state_->interval, service_.scale_);
     if (state_->enabled && interval > 0) {
-      ::SetTimer(sink, state_->id, interval, nullptr);
+      // The system's timers are a per-session resource that can run out; a
+      // program whose timer never fires would wait unseen for ever.
+      if (::SetTimer(sink, state_->id, interval, nullptr) == 0) {
+        throw CreationFailure("A timer could not be created (error " +
+                              std::to_string(::GetLastError()) + ").");
+      }
     } else {
       ::KillTimer(sink, state_->id);
     }
@@ -99,7 +106,12 @@ std::unique_ptr<Timer> Win32TimerService::createTimer(unsigned intervalMilliseco
   state->enabled = enabled;
   state->onTick = std::move(onTick);
   sink_->timers[state->id] = state;
-  return std::make_unique<Win32Timer>(*this, state);
+  try {
+    return std::make_unique<Win32Timer>(*this, state);
+  } catch (...) {
+    sink_->timers.erase(state->id);
+    throw;
+  }
 }
 
 }  // namespace vorlane::win32

@@ -1,5 +1,8 @@
 #include "host/win32/window.h"
 
+#include <string>
+
+#include "host/creation_failure.h"
 #include "host/win32/callback_failures.h"
 
 namespace vorlane::win32 {
@@ -24,6 +27,15 @@ void registerOwnClass(const char* className, WNDPROC procedure, UINT classStyle)
   ::RegisterClassExA(&windowClass);
 }
 
+// Named by its text where it has one ("Zendry's Vorlane", "Form1"), by its
+// class otherwise ("VorlanePanel").
+[[noreturn]] void windowNotCreated(const char* className, const char* text) {
+  const DWORD error = ::GetLastError();
+  const std::string name = (text != nullptr && *text != '\0') ? text : className;
+  throw CreationFailure("The window \"" + name + "\" could not be created (error " +
+                        std::to_string(error) + ").");
+}
+
 }  // namespace
 
 Window::~Window() { destroyWindow(); }
@@ -45,8 +57,10 @@ void Window::createOwn(const char* className, DWORD exStyle, DWORD style, const 
   registerOwnClass(className, &ownProcedure, classStyle);
   // A child window's menu handle is its control id.
   const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId));
-  ::CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent, id,
-                    ::GetModuleHandleA(nullptr), this);
+  if (::CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent, id,
+                        ::GetModuleHandleA(nullptr), this) == nullptr) {
+    windowNotCreated(className, text);
+  }
 }
 
 void Window::createSystem(const char* className, DWORD exStyle, DWORD style, const char* text,
@@ -54,7 +68,7 @@ void Window::createSystem(const char* className, DWORD exStyle, DWORD style, con
   HWND window = ::CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent,
                                   nullptr, ::GetModuleHandleA(nullptr), nullptr);
   if (window == nullptr) {
-    return;
+    windowNotCreated(className, text);
   }
   window_.reset(window);
   ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

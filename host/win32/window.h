@@ -27,6 +27,7 @@ class Window {
   Window() = default;
 
   // A window of one of the toolkit's own classes (registered on first use).
+  // Both creators throw CreationFailure when the system refuses the window.
   void createOwn(const char* className, DWORD exStyle, DWORD style, const char* text, int x, int y,
                  int width, int height, HWND parent, UINT classStyle = 0, int controlId = 0);
   // A system control, subclassed so that this object sees its messages.

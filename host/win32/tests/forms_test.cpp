@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "host/creation_failure.h"
+
 namespace vorlane::win32 {
 namespace {
 
@@ -251,6 +253,17 @@ TEST(Forms, ChildWindowsDestroyedWithTheirFormAreForgotten) {
   EXPECT_EQ(form->handle(), nullptr);
   EXPECT_EQ(label.handle(), nullptr);
   label.setText("still safe");
+
+  // A window the system refuses (here: a child without its parent) is not
+  // left as a silent nothing: the failure names it.
+  try {
+    Label orphan(*form, {0, 0, 600, 300}, "orphan", LabelOptions{});
+    ADD_FAILURE() << "a window without its parent was made";
+  } catch (const CreationFailure& failure) {
+    EXPECT_EQ(std::string(failure.what()).rfind("The window \"orphan\" could not be created", 0),
+              0u)
+        << failure.what();
+  }
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ TEST(SingleInstance, SecondProcessSeesTheFirstWhileItLives) {
       << "the name is free again once the first copy has gone";
 }
 
-TEST(SingleInstance, ProgramsAndUsersHaveTheirOwnNames) {
+TEST(SingleInstance, NamedByProgramAndAccountAndALockThatCannotBeOpenedCounts) {
   const std::string program = "instance-names-" + std::to_string(::GetCurrentProcessId());
   const SingleInstance vorlane(program + "-vorlane");
   const SingleInstance logger(program + "-logger");
@@ -53,8 +53,20 @@ TEST(SingleInstance, ProgramsAndUsersHaveTheirOwnNames) {
   const SingleInstance again(program + "-vorlane");
   EXPECT_TRUE(again.previousInstance());
   const std::string name = SingleInstance::mutexName("vorlane");
-  EXPECT_EQ(name.rfind("Local\\vorlane-vorlane-", 0), 0u);
-  EXPECT_EQ(name.find('\\', 6), std::string::npos);
+  EXPECT_EQ(name.rfind("Local\\vorlane-vorlane-S-1-", 0), 0u) << name;
+
+  // Held by a process this one may not open it from: an empty access list
+  // grants nobody anything.
+  SECURITY_DESCRIPTOR descriptor;
+  ASSERT_TRUE(::InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION));
+  ACL acl;
+  ASSERT_TRUE(::InitializeAcl(&acl, sizeof acl, ACL_REVISION));
+  ASSERT_TRUE(::SetSecurityDescriptorDacl(&descriptor, TRUE, &acl, FALSE));
+  SECURITY_ATTRIBUTES attributes = {sizeof attributes, &descriptor, FALSE};
+  const UniqueKernelHandle locked(
+      ::CreateMutexA(&attributes, FALSE, SingleInstance::mutexName(program + "-locked").c_str()));
+  ASSERT_TRUE(locked);
+  EXPECT_TRUE(SingleInstance(program + "-locked").previousInstance());
 }
 
 std::string probeFolder() { return progfolder(programFolderText()); }

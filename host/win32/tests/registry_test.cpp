@@ -6,6 +6,7 @@
 #include "host/win32/handles.h"
 #include "host/win32/registry_settings_store.h"
 #include "host/win32/run_registry.h"
+#include "host/win32/wide_text.h"
 
 namespace vorlane::win32 {
 namespace {
@@ -77,18 +78,32 @@ TEST_F(RegistryTest, ValueOfAnotherTypeReadsAsMissing) {
   EXPECT_FALSE(store.read("firstuse"));
 }
 
-TEST_F(RegistryTest, RunKeySetsStringWithItsNulAndDeletes) {
+TEST_F(RegistryTest, RunKeySetsAWideStringWithItsNulAndDeletes) {
   RegistrySettingsStore(key_ + "\\settings").write("x", "y");  // creates the key
   Win32RunRegistry registry(key_);
   auto runKey = registry.openForWrite();
   ASSERT_TRUE(runKey);
-  EXPECT_TRUE(runKey->setString("Zendry's Vorlane", "C:\\Apps\\Vorlane.exe"));
+  // A folder outside any one ANSI code page: Cyrillic and CJK.
+  EXPECT_TRUE(runKey->setString("Zendry's Vorlane",
+                                "\"C:\\\xD0\x9F\xD0\xB0\xD0\xBC\xD1\x8F\xD1\x82\xD1\x8C "
+                                "\xE8\xA8\x98\xE6\x86\xB6\\Vorlane.exe\""));
+  HKEY opened = nullptr;
+  ASSERT_EQ(::RegOpenKeyExW(HKEY_CURRENT_USER, widen(key_).c_str(), 0, KEY_QUERY_VALUE, &opened),
+            ERROR_SUCCESS);
+  const UniqueKey owner(opened);
+  wchar_t buffer[128] = {};
+  DWORD size = sizeof buffer;
   DWORD type = 0;
-  std::string data;
-  ASSERT_TRUE(rawValue(key_, "Zendry's Vorlane", type, data));
+  ASSERT_EQ(::RegQueryValueExW(opened, L"Zendry's Vorlane", nullptr, &type,
+                               reinterpret_cast<BYTE*>(buffer), &size),
+            ERROR_SUCCESS);
   EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
-  EXPECT_EQ(data, std::string("C:\\Apps\\Vorlane.exe", 20)) << "the byte count counts the NUL";
+  const std::wstring expected =
+      L"\"C:\\\u041F\u0430\u043C\u044F\u0442\u044C \u8A18\u61B6\\Vorlane.exe\"";
+  EXPECT_EQ(std::wstring(buffer, size / sizeof(wchar_t)), expected + L'\0')
+      << "the byte count counts the NUL";
   EXPECT_TRUE(runKey->deleteValue("Zendry's Vorlane"));
+  std::string data;
   EXPECT_FALSE(rawValue(key_, "Zendry's Vorlane", type, data));
   EXPECT_FALSE(runKey->deleteValue("Zendry's Vorlane")) << "nothing left to delete";
 }

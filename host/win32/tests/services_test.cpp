@@ -76,9 +76,9 @@ TEST(MemoryStatus, FileOverridesAndIsReadAgainEachTime) {
   ASSERT_TRUE(files.append(path, "8589934592 429496729\r\n"));
   EXPECT_EQ(source.read().availPhysBytes, 429496729ULL);
   ASSERT_TRUE(files.truncate(path));
-  ASSERT_TRUE(files.append(path, "garbage"));
+  ASSERT_TRUE(files.append(path, "8589934592 429496729" + std::string(1 << 20, ' ')));
   EXPECT_EQ(source.read().totalPhysBytes, Win32MemoryStatusSource::readSystem().totalPhysBytes)
-      << "a malformed file leaves the real figures";
+      << "a file beyond the bound leaves the real figures";
   ::DeleteFileA(path.c_str());
   EXPECT_EQ(source.read().totalPhysBytes, Win32MemoryStatusSource::readSystem().totalPhysBytes);
 }
