@@ -1,17 +1,18 @@
 #include "logger/logger_core.h"
 
-#include "host/program_folder.h"
+#include <utility>
+
 #include "logger/log_format.h"
 
 namespace vorlane {
 
-LoggerCore::LoggerCore(std::string_view folderText, MemoryStatusSource& memory, TextFiles& files,
+LoggerCore::LoggerCore(std::string logPath, MemoryStatusSource& memory, TextFiles& files,
                        TimerService& timers, unsigned tickMilliseconds)
     : memory_(memory),
       files_(files),
       timers_(timers),
       tickMilliseconds_(tickMilliseconds),
-      logPath_(progfolder(folderText) + kLogFileName) {}
+      logPath_(std::move(logPath)) {}
 
 bool LoggerCore::start() {
   const bool emptied = files_.truncate(logPath_);

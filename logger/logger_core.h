@@ -2,7 +2,6 @@
 
 #include <memory>
 #include <string>
-#include <string_view>
 
 #include "host/memory_status.h"
 #include "host/text_files.h"
@@ -11,16 +10,15 @@
 namespace vorlane {
 
 // What the logger program does once it knows it is the only copy running: it
-// empties log.dat beside itself, then appends one free-memory sample per tick.
+// empties its log, then appends one free-memory sample per tick.
 class LoggerCore {
  public:
   static constexpr unsigned kTickMilliseconds = 60000;
   static constexpr const char* kLogFileName = "log.dat";
 
-  // `folderText` is the platform's folder of the running logger ("C:\" or
-  // "C:\Apps"); the log lies beside the program. `tickMilliseconds` lets test
-  // runs scale the logger's minute.
-  LoggerCore(std::string_view folderText, MemoryStatusSource& memory, TextFiles& files,
+  // `logPath` is log.dat where both programs find it (host/win32/log_location.h
+  // decides). `tickMilliseconds` lets test runs scale the logger's minute.
+  LoggerCore(std::string logPath, MemoryStatusSource& memory, TextFiles& files,
              TimerService& timers, unsigned tickMilliseconds = kTickMilliseconds);
 
   // Empties the log and starts Timer1. Returns false when the log could not be

@@ -5,12 +5,14 @@
 
 #include "app/learning/logger_launch.h"
 #include "app/startup/truth_value.h"
+#include "host/creation_failure.h"
 #include "host/program_folder.h"
 
 namespace vorlane {
 
 Starter::Starter(StarterServices services, ProgramState& state, OptionsView& view,
-                 MemoryWatchControl& watch, std::string_view folderText, std::string exeBaseName)
+                 MemoryWatchControl& watch, std::string_view folderText, std::string exeBaseName,
+                 std::string logFolder)
     : services_(services),
       state_(state),
       view_(view),
@@ -18,6 +20,7 @@ Starter::Starter(StarterServices services, ProgramState& state, OptionsView& vie
       folderText_(folderText),
       exeBaseName_(std::move(exeBaseName)),
       progfolder_(vorlane::progfolder(folderText)),
+      logFolder_(logFolder.empty() ? progfolder_ : std::move(logFolder)),
       tabulation_(
           {services.popup, services.pump, services.lifetime, services.files, services.settings},
           state) {}
@@ -30,10 +33,12 @@ void Starter::start() {
     if (firstuse && readsAsTruthValue(*firstuse)) {
       firstuseflag_ = false;
       view_.hide();
-      if (tabulation_.tabulate(progfolder_, *this) != TabulateOutcome::FirstUse) {
+      if (tabulation_.tabulate(logFolder_, *this) != TabulateOutcome::FirstUse) {
         return;
       }
     }
+  } catch (const CreationFailure&) {
+    throw;
   } catch (const std::exception&) {
     // Whatever went wrong on the way to the watch, the user is greeted as on a
     // first use and can apply the options again, which restarts the learning.
@@ -43,6 +48,8 @@ void Starter::start() {
   }
   try {
     greetFirstUse();
+  } catch (const CreationFailure&) {
+    throw;
   } catch (const std::exception&) {
     // Not even the greeting can be shown: nothing useful is left to do.
     services_.lifetime.endProgram();
@@ -68,10 +75,18 @@ bool Starter::page(const std::string& text) {
 
 void Starter::setoptions() {
   auto& settings = services_.settings;
-  settings.write("firstuse", firstuseflag_ ? "True" : "False");
-  settings.write("mode", view_.option1Selected() ? "stealth" : "normal");
   const std::string startrun = view_.option4Selected() ? "true" : "false";
-  settings.write("startrun", startrun);
+  // Going on after a refused write would end as if the choices were kept, and
+  // the next start would greet the user as new. The first refusal stops here.
+  if (!settings.write("firstuse", firstuseflag_ ? "True" : "False") ||
+      !settings.write("mode", view_.option1Selected() ? "stealth" : "normal") ||
+      !settings.write("startrun", startrun)) {
+    services_.popup.showmsg(kSettingsNotStored);
+    if (!services_.lifetime.ending()) {
+      view_.show();
+    }
+    return;
+  }
 
   {
     const auto runKey = services_.runRegistry.openForWrite();

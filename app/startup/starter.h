@@ -18,6 +18,9 @@
 namespace vorlane {
 
 inline constexpr const char* kApplicationTitle = "Zendry's Vorlane";
+// Shown when Apply cannot store the options; the options screen stays up.
+inline constexpr const char* kSettingsNotStored =
+    "Your options could not be saved! \r\nPlease try Apply again.";
 
 struct StarterServices {
   MessagePopup& popup;
@@ -36,9 +39,11 @@ class Starter final : public StartController, public TabulationController {
   // `folderText` is the platform's folder of the running program ("C:\" or
   // "C:\Apps"), `exeBaseName` its file name without extension ("Vorlane").
   // `progfolder` is known from here on, so that a second copy's Apply, which
-  // never runs `start`, has it too.
+  // never runs `start`, has it too. `logFolder` is where log.dat lives, ending
+  // in a backslash; empty means beside the program.
   Starter(StarterServices services, ProgramState& state, OptionsView& view,
-          MemoryWatchControl& watch, std::string_view folderText, std::string exeBaseName);
+          MemoryWatchControl& watch, std::string_view folderText, std::string exeBaseName,
+          std::string logFolder = {});
 
   // Decides between a first use (greeting and options screen) and a later start
   // (tabulation, then the watch). Every failure on the way to the watch leads
@@ -49,7 +54,9 @@ class Starter final : public StartController, public TabulationController {
   void startfunction() override;
   // The Apply action: saves the options, updates the Run entry and, on a first
   // use, explains the learning phase and starts the logger; then ends the
-  // program, unless the Run key cannot be opened.
+  // program, unless the Run key cannot be opened. When the settings store
+  // refuses a value the user is told, the options screen stays up, and
+  // nothing further happens.
   void setoptions();
   // Starts the logger; when it cannot, tells the user and ends the program.
   void startlog() override;
@@ -71,6 +78,7 @@ class Starter final : public StartController, public TabulationController {
   std::string folderText_;
   std::string exeBaseName_;
   std::string progfolder_;
+  std::string logFolder_;
   bool firstuseflag_ = false;
   Tabulation tabulation_;
 };

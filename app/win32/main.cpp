@@ -15,7 +15,9 @@
 #include "app/win32/options_window.h"
 #include "app/win32/splash_window.h"
 #include "host/win32/clock.h"
+#include "host/win32/dll_search.h"
 #include "host/win32/keystroke_sender.h"
+#include "host/win32/log_location.h"
 #include "host/win32/memory_status.h"
 #include "host/win32/message_box.h"
 #include "host/win32/message_pump.h"
@@ -71,18 +73,10 @@ int runVorlane() {
   pump.setAccessKeyHandler(&XpButtonWindow::dispatchAccessKey);
 
   Starter* starter = nullptr;
-  // An Apply that fails part-way (the settings store refusing, say) leaves the
-  // options screen up, so the user can try again.
-  SharedOptionsWindow options(
-      [&] {
-        try {
-          starter->setoptions();
-        } catch (const std::exception&) {
-        }
-      },
-      OptionsServices{messages, timers, pump, keystrokes});
+  SharedOptionsWindow options([&] { starter->setoptions(); },
+                              OptionsServices{messages, timers, pump, keystrokes});
   Starter frmstarter({popup, settings, runRegistry, launcher, pump, pump, files}, state, options,
-                     watchStarter, programFolderText(), exeBaseName(modulePath()));
+                     watchStarter, programFolderText(), exeBaseName(modulePath()), logFolder());
   starter = &frmstarter;
 
   SplashWindow frmSplash;
@@ -100,11 +94,17 @@ int runVorlane() {
 }  // namespace vorlane::win32
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  // A failure that no handler of the program deals with ends it quietly
-  // rather than with the system's crash report.
+  vorlane::win32::restrictDllSearchPath();
   try {
     return vorlane::win32::runVorlane();
+  } catch (const vorlane::CreationFailure& failure) {
+    // A window, the pop-up or a timer is missing: the program could only sit
+    // unseen holding the single-copy lock. It says why and ends.
+    vorlane::win32::showCreationFailure(failure, vorlane::kApplicationTitle);
+    return 1;
   } catch (const std::exception&) {
+    // Any other failure that no handler deals with ends the program quietly
+    // rather than with the system's crash report.
     return 1;
   }
 }

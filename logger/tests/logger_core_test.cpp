@@ -49,7 +49,7 @@ class LoggerCoreTest : public ::testing::Test {
   FakeMemory memory_;
   FakeFiles files_;
   testing::FakeTimerService timers_;
-  LoggerCore logger_{"C:\\Apps", memory_, files_, timers_};
+  LoggerCore logger_{"C:\\Apps\\log.dat", memory_, files_, timers_};
 };
 
 TEST_F(LoggerCoreTest, EmptiesTheLogAtStartAndSamplesOnceAMinute) {
@@ -88,17 +88,6 @@ TEST_F(LoggerCoreTest, KeepsSamplingWhenTheLogCannotBeEmptied) {
   EXPECT_FALSE(logger_.start());
   timers_.advance(60000);
   EXPECT_EQ(files_.files["C:\\Apps\\log.dat"], "70\r\n25\r\n");
-}
-
-TEST(LoggerCoreSetup, LogLiesBesideTheProgramAndTicksAtTheGivenInterval) {
-  FakeMemory memory;
-  FakeFiles files;
-  testing::FakeTimerService timers;
-  EXPECT_EQ(LoggerCore("C:\\", memory, files, timers).logPath(), "C:\\log.dat");
-  LoggerCore logger("C:\\Apps", memory, files, timers, 1000);
-  logger.start();
-  timers.advance(3000);
-  EXPECT_EQ(files.files["C:\\Apps\\log.dat"], "25\r\n25\r\n25\r\n");
 }
 
 }  // namespace

@@ -1,14 +1,16 @@
 // logger.exe: learns the machine's free memory, one sample a minute into
-// log.dat beside it, without a window anyone sees.
+// log.dat (beside it where it may write), without a window anyone sees.
 
 #include <windows.h>
 
 #include <exception>
 
+#include "host/win32/dll_search.h"
 #include "host/win32/forms.h"
+#include "host/win32/log_location.h"
 #include "host/win32/memory_status.h"
+#include "host/win32/message_box.h"
 #include "host/win32/message_pump.h"
-#include "host/win32/program_folder.h"
 #include "host/win32/single_instance.h"
 #include "host/win32/text_files.h"
 #include "host/win32/timer_service.h"
@@ -32,7 +34,7 @@ int runLogger() {
   // say), it ends the logger.
   Form Form1(FormOptions{"Form1", 1, 1, RGB(0, 0, 0), false, false});
   Form1.setOnCloseRequest([&] { pump.endProgram(); });
-  LoggerCore logger(programFolderText(), memory, files, timers);
+  LoggerCore logger(logFolder() + LoggerCore::kLogFileName, memory, files, timers);
   logger.start();
   return pump.run();
 }
@@ -41,8 +43,14 @@ int runLogger() {
 }  // namespace vorlane::win32
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  vorlane::win32::restrictDllSearchPath();
   try {
     return vorlane::win32::runLogger();
+  } catch (const vorlane::CreationFailure& failure) {
+    // Without its window or timer the logger would sit unseen, learning
+    // nothing and keeping every later copy out.
+    vorlane::win32::showCreationFailure(failure, "logger");
+    return 1;
   } catch (const std::exception&) {
     return 1;
   }

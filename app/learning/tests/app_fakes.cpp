@@ -30,6 +30,10 @@ std::optional<std::string> FakeSettings::read(std::string_view key) {
 }
 
 bool FakeSettings::write(std::string_view key, std::string_view value) {
+  if (refused.count(key) != 0) {
+    journal_.push_back("save " + std::string(key) + " refused");
+    return false;
+  }
   journal_.push_back("save " + std::string(key) + "=" + std::string(value));
   values[std::string(key)] = std::string(value);
   return true;

@@ -46,6 +46,8 @@ class FakeSettings final : public SettingsStore {
   bool write(std::string_view key, std::string_view value) override;
 
   std::map<std::string, std::string, std::less<>> values;
+  // Keys whose writes the store refuses (a policy, a full registry hive).
+  std::set<std::string, std::less<>> refused;
   bool throwOnRead = false;
 
  private:

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
 #include "app/learning/tests/app_fakes.h"
 #include "app/startup/truth_value.h"
+#include "host/creation_failure.h"
 #include "tests/fakes/fake_pump.h"
 
 namespace vorlane {
@@ -94,22 +97,6 @@ TEST_F(StarterTest, FirstUseGreetsThenApplyStoresPagesStartsTheLoggerAndEnds) {
   EXPECT_EQ(registry_.openKeys, 0);
 }
 
-TEST_F(StarterTest, LaterStartTabulatesAndStartsTheWatchWithoutGreeting) {
-  settings_.values["firstuse"] = "False";
-  settings_.values["mode"] = "normal";
-  files_.files["C:\\Apps\\log.dat"] = "37.4\r\n38.6\r\n";
-  state_.tickcount = 9;
-  starter_.start();
-  EXPECT_EQ(journal_, (Journal{"hide options", "viewmsg: Opening Log file...",
-                               "read C:\\Apps\\log.dat", "launch C:\\Apps\\logger.exe",
-                               "viewmsg: Tabulating Information...", "hidemsg", "startWatch"}));
-  EXPECT_EQ(state_.learnedfree, 38);
-  EXPECT_EQ(state_.runmode, "normal");
-  EXPECT_EQ(state_.tickcount, 0);
-  EXPECT_FALSE(starter_.firstuseflag());
-  EXPECT_FALSE(pump_.ending());
-}
-
 TEST(ReadsAsTruthValue, TakesTruthWordsAndNumbersOnly) {
   for (const char* text :
        {"True", "False", "true", "FALSE", "tRuE", "0", "1", "-1", "+7", "2.5", ".5", "5.", "00"}) {
@@ -119,21 +106,6 @@ TEST(ReadsAsTruthValue, TakesTruthWordsAndNumbersOnly) {
     EXPECT_FALSE(readsAsTruthValue(text)) << text;
   }
 }
-
-class FirstuseReadingTest : public StarterTest,
-                            public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(FirstuseReadingTest, DecidesBetweenLaterStartAndFirstUse) {
-  settings_.values["firstuse"] = GetParam();
-  files_.files["C:\\Apps\\log.dat"] = "50\r\n";
-  starter_.start();
-  const bool greeted = journal_.front() == kGreeting;
-  EXPECT_EQ(greeted, !readsAsTruthValue(GetParam()));
-  EXPECT_EQ(greeted, journal_.back() == "show options");
-}
-
-INSTANTIATE_TEST_SUITE_P(Readings, FirstuseReadingTest,
-                         ::testing::Values("False", "true", "0", "", "yes"));
 
 TEST_F(StarterTest, AnUnreadableSettingsStoreLeadsToTheGreeting) {
   settings_.throwOnRead = true;
@@ -192,6 +164,55 @@ TEST_F(StarterTest, ARefusedRunKeyStopsApplyAfterTheSettings) {
   EXPECT_FALSE(pump_.ending());
 }
 
+// A refused value, whichever it is and whichever screen Apply came from (a
+// first use, a second copy, the missing-log finish, which then greets): the
+// user is told, the options screen is up, and no page, Run entry or logger
+// follows.
+TEST_F(StarterTest, ARefusedSettingIsToldAndKeepsTheOptionsScreenUp) {
+  const struct {
+    const char* refusedKey;
+    const char* firstuse;  // nothing: a first use; "False": the missing-log finish
+    bool secondCopy;
+  } cases[] = {{"firstuse", nullptr, false},
+               {"mode", nullptr, true},
+               {"startrun", nullptr, false},
+               {"mode", "False", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.refusedKey);
+    Journal journal;
+    testing::FakePopup popup{journal};
+    testing::FakeSettings settings{journal};
+    testing::FakeRunRegistry registry{journal};
+    testing::FakeLauncher launcher{journal};
+    testing::FakeTextFiles files{journal};
+    testing::FakePump pump;
+    FakeOptionsView view{journal};
+    Starter starter{{popup, settings, registry, launcher, pump, pump, files},
+                    state_,
+                    view,
+                    watch_,
+                    folder_,
+                    "Vorlane"};
+    if (c.firstuse != nullptr) {
+      settings.values["firstuse"] = c.firstuse;
+    }
+    settings.refused.insert(c.refusedKey);
+    c.secondCopy ? starter.showOptionsScreen() : starter.start();
+    if (c.firstuse == nullptr) {
+      starter.setoptions();
+    }
+    const auto refusal =
+        std::find(journal.begin(), journal.end(), std::string("save ") + c.refusedKey + " refused");
+    ASSERT_LE(std::distance(refusal, journal.end()), 3 + (c.firstuse != nullptr ? 2 : 0));
+    ASSERT_GE(std::distance(refusal, journal.end()), 3);
+    EXPECT_EQ(refusal[1], "showmsg: Your options could not be saved! \r\nPlease try Apply again.");
+    EXPECT_EQ(refusal[2], "show options");
+    EXPECT_EQ(journal.back(), "show options");
+    EXPECT_FALSE(pump.ending());
+    EXPECT_TRUE(registry.values.empty());
+  }
+}
+
 TEST_F(StarterTest, SecondCopyApplySavesFalseAndEndsWithoutPages) {
   // The splash shows the screen without `start` in a second copy.
   starter_.showOptionsScreen();
@@ -217,6 +238,37 @@ TEST_F(StarterTest, AGreetingThatFailsEndsTheProgramInsteadOfThrowing) {
   popup_.onWait = [](const std::string&) { throw std::runtime_error("no pop-up"); };
   EXPECT_NO_THROW(starter_.start());
   EXPECT_TRUE(pump_.ending());
+}
+
+TEST_F(StarterTest, AWindowOrTimerThatCannotBeMadeIsNotTakenForAFirstUse) {
+  popup_.onWait = [](const std::string&) { throw CreationFailure("no pop-up"); };
+  EXPECT_THROW(starter_.start(), CreationFailure);
+}
+
+// The log may lie elsewhere (the programs' folder cannot be written); the
+// logger still starts from beside the program.
+TEST_F(StarterTest, LaterStartTabulatesTheLogWhereItLivesAndStartsTheWatch) {
+  const std::string logFolder = "C:\\Users\\u\\AppData\\Local\\Vorlane\\";
+  Starter starter{{popup_, settings_, registry_, launcher_, pump_, pump_, files_},
+                  state_,
+                  view_,
+                  watch_,
+                  folder_,
+                  "Vorlane",
+                  logFolder};
+  settings_.values["firstuse"] = "False";
+  settings_.values["mode"] = "normal";
+  files_.files[logFolder + "log.dat"] = "37.4\r\n38.6\r\n";
+  state_.tickcount = 9;
+  starter.start();
+  EXPECT_EQ(journal_, (Journal{"hide options", "viewmsg: Opening Log file...",
+                               "read " + logFolder + "log.dat", "launch C:\\Apps\\logger.exe",
+                               "viewmsg: Tabulating Information...", "hidemsg", "startWatch"}));
+  EXPECT_EQ(state_.learnedfree, 38);
+  EXPECT_EQ(state_.runmode, "normal");
+  EXPECT_EQ(state_.tickcount, 0);
+  EXPECT_FALSE(starter.firstuseflag());
+  EXPECT_FALSE(pump_.ending());
 }
 
 class RootFolderStarterTest : public StarterTest {
