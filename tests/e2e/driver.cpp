@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "host/win32/wide_text.h"
 #include "stb_image_write.h"
 
 namespace vorlane::e2e {
@@ -55,11 +56,12 @@ Process startProgram(const std::string& exePath, const Environment& environment)
     saved.emplace_back(name, environmentVariable(name));
     setEnvironmentVariable(name, value);
   }
-  STARTUPINFOA startup{};
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  std::string commandLine = "\"" + exePath + "\"";
-  const BOOL started = ::CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr,
+  const std::wstring program = win32::widen(exePath);
+  std::wstring commandLine = L"\"" + program + L"\"";
+  const BOOL started = ::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr,
                                         FALSE, 0, nullptr, nullptr, &startup, &info);
   for (auto it = saved.rbegin(); it != saved.rend(); ++it) {
     setEnvironmentVariable(it->first, it->second);
@@ -73,16 +75,19 @@ Process startProgram(const std::string& exePath, const Environment& environment)
 
 namespace {
 
+// Paths are UTF-8 here and wide for Windows, so folders with any name work.
 bool equalNoCase(const std::string& a, const std::string& b) {
-  return a.size() == b.size() &&
-         ::CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()),
-                          b.data(), static_cast<int>(b.size())) == CSTR_EQUAL;
+  const std::wstring wideA = win32::widen(a);
+  const std::wstring wideB = win32::widen(b);
+  return ::CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, wideA.data(),
+                          static_cast<int>(wideA.size()), wideB.data(),
+                          static_cast<int>(wideB.size())) == CSTR_EQUAL;
 }
 
 std::string longPath(const std::string& path) {
-  char full[MAX_PATH];
-  const DWORD length = ::GetLongPathNameA(path.c_str(), full, MAX_PATH);
-  return length > 0 && length < MAX_PATH ? std::string(full, length) : path;
+  wchar_t full[MAX_PATH];
+  const DWORD length = ::GetLongPathNameW(win32::widen(path).c_str(), full, MAX_PATH);
+  return length > 0 && length < MAX_PATH ? win32::toUtf8(std::wstring_view(full, length)) : path;
 }
 
 std::string folderOf(const std::string& path) {
@@ -96,12 +101,12 @@ std::optional<std::string> imagePath(DWORD pid) {
   if (!process) {
     return std::nullopt;
   }
-  char path[MAX_PATH];
-  const DWORD length = ::GetModuleFileNameExA(process.get(), nullptr, path, MAX_PATH);
+  wchar_t path[MAX_PATH];
+  const DWORD length = ::GetModuleFileNameExW(process.get(), nullptr, path, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) {
     return std::nullopt;
   }
-  return std::string(path, length);
+  return win32::toUtf8(std::wstring_view(path, length));
 }
 
 }  // namespace
@@ -113,11 +118,11 @@ std::vector<DWORD> processesIn(const std::string& folder, const std::string& exe
     return found;
   }
   const std::string wanted = longPath(folder);
-  PROCESSENTRY32 entry{};
+  PROCESSENTRY32W entry{};
   entry.dwSize = sizeof entry;
-  for (BOOL more = ::Process32First(snapshot.get(), &entry); more;
-       more = ::Process32Next(snapshot.get(), &entry)) {
-    if (!exeName.empty() && !equalNoCase(entry.szExeFile, exeName)) {
+  for (BOOL more = ::Process32FirstW(snapshot.get(), &entry); more;
+       more = ::Process32NextW(snapshot.get(), &entry)) {
+    if (!exeName.empty() && !equalNoCase(win32::toUtf8(entry.szExeFile), exeName)) {
       continue;
     }
     const auto path = imagePath(entry.th32ProcessID);
@@ -150,46 +155,46 @@ std::optional<std::size_t> peakWorkingSet(DWORD pid) {
 }
 
 std::string makeFreshFolder(const std::string& stem) {
-  char temp[MAX_PATH];
-  ::GetTempPathA(MAX_PATH, temp);
+  wchar_t temp[MAX_PATH];
+  ::GetTempPathW(MAX_PATH, temp);
   for (unsigned attempt = 0;; ++attempt) {
-    const std::string folder = std::string(temp) + stem + "-" +
+    const std::string folder = win32::toUtf8(temp) + stem + "-" +
                                std::to_string(::GetCurrentProcessId()) + "-" +
                                std::to_string(attempt);
-    if (::CreateDirectoryA(folder.c_str(), nullptr)) {
+    if (::CreateDirectoryW(win32::widen(folder).c_str(), nullptr)) {
       return folder;
     }
   }
 }
 
 bool copyFileTo(const std::string& from, const std::string& to) {
-  return ::CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
+  return ::CopyFileW(win32::widen(from).c_str(), win32::widen(to).c_str(), FALSE) != 0;
 }
 
 void removeFolder(const std::string& folder) {
-  WIN32_FIND_DATAA data;
-  const HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &data);
+  WIN32_FIND_DATAW data;
+  const HANDLE search = ::FindFirstFileW(win32::widen(folder + "\\*").c_str(), &data);
   if (search != INVALID_HANDLE_VALUE) {
     do {
-      const std::string name = data.cFileName;
-      if (name != "." && name != "..") {
-        const std::string path = folder + "\\" + name;
-        ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        ::DeleteFileA(path.c_str());
+      const std::wstring name = data.cFileName;
+      if (name != L"." && name != L"..") {
+        const std::wstring path = win32::widen(folder) + L"\\" + name;
+        ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileW(path.c_str());
       }
-    } while (::FindNextFileA(search, &data));
+    } while (::FindNextFileW(search, &data));
     ::FindClose(search);
   }
-  ::RemoveDirectoryA(folder.c_str());
+  ::RemoveDirectoryW(win32::widen(folder).c_str());
 }
 
 bool fileExists(const std::string& path) {
-  return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  return ::GetFileAttributesW(win32::widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::optional<std::string> readFileText(const std::string& path) {
   // Shared for reading and writing: the logger may append meanwhile.
-  win32::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ,
+  win32::UniqueFile file(::CreateFileW(win32::widen(path).c_str(), GENERIC_READ,
                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                        nullptr, OPEN_EXISTING, 0, nullptr));
   if (!file) {
@@ -208,7 +213,7 @@ bool writeFileText(const std::string& path, const std::string& text) {
   // The programs open their files for a moment at a time, sharing them; a
   // write that meets one of those moments tries again.
   for (int attempt = 0; attempt < 50; ++attempt) {
-    win32::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_WRITE,
+    win32::UniqueFile file(::CreateFileW(win32::widen(path).c_str(), GENERIC_WRITE,
                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                          nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file) {
@@ -223,9 +228,9 @@ bool writeFileText(const std::string& path, const std::string& text) {
 }
 
 std::string thisExeFolder() {
-  char path[MAX_PATH];
-  const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, length);
+  wchar_t path[MAX_PATH];
+  const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+  const std::string folder = win32::toUtf8(std::wstring_view(path, length));
   return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
@@ -492,19 +497,24 @@ bool saveScreenshot(HWND window, const std::string& name, DWORD settleMs) {
 
 std::optional<std::string> readUserValue(const std::string& subkey, const std::string& name) {
   HKEY raw = nullptr;
-  if (::RegOpenKeyExA(HKEY_CURRENT_USER, subkey.c_str(), 0, KEY_READ, &raw) != ERROR_SUCCESS) {
+  if (::RegOpenKeyExW(HKEY_CURRENT_USER, win32::widen(subkey).c_str(), 0, KEY_READ, &raw) !=
+      ERROR_SUCCESS) {
     return std::nullopt;
   }
   win32::UniqueKey key(raw);
-  char data[2048];
+  wchar_t data[2048];
   DWORD size = sizeof data;
   DWORD type = 0;
-  if (::RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data),
-                         &size) != ERROR_SUCCESS ||
+  if (::RegQueryValueExW(key.get(), win32::widen(name).c_str(), nullptr, &type,
+                         reinterpret_cast<BYTE*>(data), &size) != ERROR_SUCCESS ||
       type != REG_SZ) {
     return std::nullopt;
   }
-  return std::string(data, size > 0 && data[size - 1] == '\0' ? size - 1 : size);
+  std::size_t length = size / sizeof(wchar_t);
+  if (length > 0 && data[length - 1] == L'\0') {
+    --length;
+  }
+  return win32::toUtf8(std::wstring_view(data, length));
 }
 
 bool setUserValue(const std::string& subkey, const std::string& name, const std::string& value) {
@@ -523,6 +533,38 @@ void deleteUserKey(const std::string& subkey) { ::SHDeleteKeyA(HKEY_CURRENT_USER
 
 void deleteUserValue(const std::string& subkey, const std::string& name) {
   ::SHDeleteValueA(HKEY_CURRENT_USER, subkey.c_str(), name.c_str());
+}
+
+std::optional<std::string> unixPath(const std::string& path) {
+  using ToUnix = char*(CDECL*)(LPCWSTR);
+  const auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void (*)()>(
+      ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  if (toUnix == nullptr) {
+    return std::nullopt;
+  }
+  char* converted = toUnix(win32::widen(path).c_str());
+  if (converted == nullptr) {
+    return std::nullopt;
+  }
+  std::string result = converted;
+  ::HeapFree(::GetProcessHeap(), 0, converted);
+  return result;
+}
+
+bool runUnixCommand(const std::vector<std::string>& arguments) {
+  using Spawn = LONG(CDECL*)(char* const*, int);
+  const auto spawn = reinterpret_cast<Spawn>(reinterpret_cast<void (*)()>(
+      ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "__wine_unix_spawnvp")));
+  if (spawn == nullptr || arguments.empty()) {
+    return false;
+  }
+  std::vector<std::string> copies(arguments);
+  std::vector<char*> argv;
+  for (auto& argument : copies) {
+    argv.push_back(argument.data());
+  }
+  argv.push_back(nullptr);
+  return spawn(argv.data(), TRUE) == 0;
 }
 
 }  // namespace vorlane::e2e

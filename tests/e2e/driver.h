@@ -2,7 +2,8 @@
 
 // What an end-to-end scenario does to the real programs: start them, find their
 // windows, read the texts screen readers read, click with real mouse input,
-// take screenshots, and look at the registry.
+// take screenshots, and look at the registry. Paths are UTF-8, so a folder of
+// any name serves.
 
 #include <windows.h>
 
@@ -118,6 +119,11 @@ std::optional<std::string> readUserValue(const std::string& subkey, const std::s
 bool setUserValue(const std::string& subkey, const std::string& name, const std::string& value);
 void deleteUserKey(const std::string& subkey);
 void deleteUserValue(const std::string& subkey, const std::string& name);
+
+// Under Wine: the Unix path of a Windows path, and a Unix command run to its
+// end (true when it exited with 0). Nothing / false elsewhere.
+std::optional<std::string> unixPath(const std::string& path);
+bool runUnixCommand(const std::vector<std::string>& arguments);
 
 // Polls `condition` while serving this thread's messages, up to `timeoutMs`.
 template <typename Condition>

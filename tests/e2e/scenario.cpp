@@ -4,7 +4,7 @@ namespace vorlane::e2e {
 
 void Scenario::SetUp() {
   clearRegistry();
-  folder_ = makeFreshFolder("vorlane-e2e");
+  folder_ = makeFreshFolder(folderStem_);
   const std::string programs = thisExeFolder();
   for (const char* exe : {"Vorlane.exe", "logger.exe"}) {
     ASSERT_TRUE(copyFileTo(programs + exe, path(exe))) << "no " << exe << " in " << programs;

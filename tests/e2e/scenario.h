@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "host/win32/tests/child_process.h"
 #include "tests/e2e/driver.h"
@@ -30,6 +31,9 @@ inline constexpr const char* kApplyButtonClass = "VelkXPButton";
 
 class Scenario : public ::testing::Test {
  protected:
+  // The scenario's folder is named from `folderStem` (UTF-8) and a number.
+  explicit Scenario(std::string folderStem = "vorlane-e2e") : folderStem_(std::move(folderStem)) {}
+
   void SetUp() override;
   void TearDown() override;
 
@@ -68,6 +72,7 @@ class Scenario : public ::testing::Test {
   std::string folder_;
 
  private:
+  std::string folderStem_;
   void clearRegistry() const;
 
   // Held from before SetUp until after TearDown, so that scenarios and other
