@@ -70,24 +70,17 @@ TEST_F(LoggerCoreTest, EmptiesTheLogAtStartAndSamplesOnceAMinute) {
   EXPECT_EQ(files_.truncations, 1);
 }
 
-TEST_F(LoggerCoreTest, AFailedAppendSkipsThatSampleOnly) {
-  logger_.start();
+TEST_F(LoggerCoreTest, FailuresToEmptyOrAppendCostThatSampleOnly) {
+  files_.files["C:\\Apps\\log.dat"] = "70\r\n";
+  files_.failTruncate = true;
+  EXPECT_FALSE(logger_.start());
   timers_.advance(60000);
   files_.failAppend = true;
   timers_.advance(60000);
   files_.failAppend = false;
   memory_.status = {1000, 500};
   timers_.advance(60000);
-  EXPECT_EQ(files_.files["C:\\Apps\\log.dat"], "25\r\n50\r\n");
-  EXPECT_EQ(files_.truncations, 1);
-}
-
-TEST_F(LoggerCoreTest, KeepsSamplingWhenTheLogCannotBeEmptied) {
-  files_.files["C:\\Apps\\log.dat"] = "70\r\n";
-  files_.failTruncate = true;
-  EXPECT_FALSE(logger_.start());
-  timers_.advance(60000);
-  EXPECT_EQ(files_.files["C:\\Apps\\log.dat"], "70\r\n25\r\n");
+  EXPECT_EQ(files_.files["C:\\Apps\\log.dat"], "70\r\n25\r\n50\r\n");
 }
 
 }  // namespace

@@ -88,19 +88,5 @@ TEST_F(FirstUse, SplashGreetingOptionsAndPagesByRealClicksAtRealSpeed) {
   EXPECT_TRUE(eventually([&] { return fileExists(path("log.dat")); }, 5000));
 }
 
-TEST_F(FirstUse, DefaultsAppliedWithAltPWriteTheQuotedRunEntry) {
-  const Process vorlane = start("Vorlane.exe", fastEnvironment(10));
-  const DWORD pid = vorlane.id();
-  ASSERT_NE(waitForText(pid, kGreeting, 5000), nullptr) << "no greeting";
-  ASSERT_TRUE(clickText(pid, "Next"));
-  ASSERT_NE(waitForText(pid, "Options", 5000), nullptr);
-  ASSERT_NE(findChildOfClass(pid, kApplyButtonClass), nullptr);
-  // The options screen has the keyboard: its access key applies.
-  pressKey('P', true);
-  pageThroughLearning(pid);
-  ASSERT_FALSE(HasFatalFailure());
-  expectFinishedWithDefaults(vorlane);
-}
-
 }  // namespace
 }  // namespace vorlane::e2e

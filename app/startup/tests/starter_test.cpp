@@ -271,17 +271,5 @@ TEST_F(StarterTest, LaterStartTabulatesTheLogWhereItLivesAndStartsTheWatch) {
   EXPECT_FALSE(pump_.ending());
 }
 
-class RootFolderStarterTest : public StarterTest {
- protected:
-  RootFolderStarterTest() : StarterTest("C:\\") {}
-};
-
-TEST_F(RootFolderStarterTest, KeepsTheRootsOneBackslash) {
-  EXPECT_EQ(starter_.progfolder(), "C:\\");
-  starter_.showOptionsScreen();
-  starter_.setoptions();
-  EXPECT_EQ(registry_.values[kApplicationTitle], "\"C:\\Vorlane.exe\"");
-}
-
 }  // namespace
 }  // namespace vorlane

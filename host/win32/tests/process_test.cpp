@@ -1,15 +1,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
-#include "host/program_folder.h"
-#include "host/win32/program_folder.h"
-#include "host/win32/program_launcher.h"
 #include "host/win32/single_instance.h"
 #include "host/win32/tests/child_process.h"
-#include "host/win32/text_files.h"
 
 namespace vorlane::win32 {
 namespace {
@@ -67,45 +62,6 @@ TEST(SingleInstance, NamedByProgramAndAccountAndALockThatCannotBeOpenedCounts) {
       ::CreateMutexA(&attributes, FALSE, SingleInstance::mutexName(program + "-locked").c_str()));
   ASSERT_TRUE(locked);
   EXPECT_TRUE(SingleInstance(program + "-locked").previousInstance());
-}
-
-std::string probeFolder() { return progfolder(programFolderText()); }
-
-TEST(ProgramLauncher, StartsByPathWithoutArgumentsMinimised) {
-  const std::string out = probeFolder() + "launch_probe.out";
-  ::DeleteFileA(out.c_str());
-  Win32ProgramLauncher launcher;
-  ASSERT_TRUE(launcher.start(probeFolder() + "launch_probe.exe"));
-  Win32TextFiles files;
-  std::optional<std::string> written;
-  for (int i = 0; i < 500 && !(written = files.readAll(out)).has_value(); ++i) {
-    ::Sleep(20);
-  }
-  ASSERT_TRUE(written) << "the probe never ran";
-  for (int i = 0; i < 100 && written->empty(); ++i) {  // it may still be writing
-    ::Sleep(20);
-    written = files.readAll(out);
-  }
-  EXPECT_EQ(*written, "1 " + std::to_string(SW_SHOWMINIMIZED));
-  ::DeleteFileA(out.c_str());
-}
-
-TEST(ProgramLauncher, MissingProgramIsReported) {
-  Win32ProgramLauncher launcher;
-  EXPECT_FALSE(launcher.start(probeFolder() + "no_such_program.exe"));
-  EXPECT_FALSE(launcher.start(""));
-}
-
-TEST(ProgramFolder, IsTheExesFolderWithoutTrailingBackslash) {
-  const std::string folder = programFolderText();
-  const std::string path = modulePath();
-  ASSERT_GT(folder.size(), 2u);
-  EXPECT_EQ(path.rfind(folder, 0), 0u);
-  if (folder.size() > 3) {
-    EXPECT_NE(folder.back(), '\\');
-    EXPECT_EQ(path[folder.size()], '\\');
-  }
-  EXPECT_NE(::GetFileAttributesA(folder.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 }  // namespace
