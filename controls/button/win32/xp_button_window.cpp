@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host/canvas/win32/gdi_picture.h"
+#include "host/creation_failure.h"
 
 namespace vorlane::win32 {
 
@@ -102,9 +103,12 @@ XpButtonWindow* XpButtonWindow::fromHandle(HWND window) {
 
 LRESULT XpButtonWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // What a host's event handler throws (a Button or KeyCode set out of range)
-  // drops that one message; the program goes on.
+  // drops that one message; the program goes on. A window or timer that cannot
+  // be made is not dropped: it must reach the program's entry, which ends.
   try {
     return buttonMessage(message, wParam, lParam);
+  } catch (const CreationFailure&) {
+    throw;
   } catch (...) {
     return 0;
   }
