@@ -1,6 +1,8 @@
 #pragma once
 
-#include <stdexcept>
+#include <exception>
+#include <string>
+#include <utility>
 
 namespace vorlane {
 
@@ -9,10 +11,15 @@ namespace vorlane {
 // greeting (that needs the pop-up, and the greeting would leave an invisible
 // program behind): it travels to the program's entry, which tells the user
 // what failed and ends, giving up the single-copy lock. The text says what
-// failed, in words for the user.
-class CreationFailure : public std::runtime_error {
+// failed, in words for the user. Not a std::runtime_error: that would link the
+// runtime's second string implementation into the logger, some 20 KB.
+class CreationFailure : public std::exception {
  public:
-  using std::runtime_error::runtime_error;
+  explicit CreationFailure(std::string text) : text_(std::move(text)) {}
+  const char* what() const noexcept override { return text_.c_str(); }
+
+ private:
+  std::string text_;
 };
 
 }  // namespace vorlane

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "host/win32/dll_search.h"
 #include "host/win32/single_instance.h"
 #include "host/win32/tests/child_process.h"
 
@@ -23,6 +24,24 @@ TEST(ChildProcess, ReportsPreviousInstance) {
   }
   const SingleInstance instance(program);
   EXPECT_EQ(instance.previousInstance(), environmentValue(kExpectVariable) == "1");
+}
+
+const char* const kRestrictedVariable = "VORLANE_TEST_RESTRICTED_DLL_SEARCH";
+
+// Runs only as the second process of the DLL search test: the restriction
+// holds for the rest of a process's life.
+TEST(ChildProcess, LoadsNoDllFromBesideTheExe) {
+  if (environmentValue(kRestrictedVariable).empty()) {
+    GTEST_SKIP() << "only run as a child process";
+  }
+  restrictDllSearchPath();
+  EXPECT_FALSE(UniqueModule(::LoadLibraryW(L"vorlane_planted.dll")));
+}
+
+TEST(DllSearch, ADllBesideTheExeIsNotLoadedByNameOnceRestricted) {
+  ASSERT_TRUE(UniqueModule(::LoadLibraryW(L"vorlane_planted.dll")))
+      << "the planted DLL is not beside the exe";
+  EXPECT_EQ(runSelf("ChildProcess.LoadsNoDllFromBesideTheExe", {{kRestrictedVariable, "1"}}), 0);
 }
 
 TEST(SingleInstance, SecondProcessSeesTheFirstWhileItLives) {
