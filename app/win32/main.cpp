@@ -14,6 +14,7 @@
 #include "app/startup/starter.h"
 #include "app/win32/options_window.h"
 #include "app/win32/splash_window.h"
+#include "host/canvas/win32/gdi_picture.h"
 #include "host/win32/clock.h"
 #include "host/win32/dll_search.h"
 #include "host/win32/keystroke_sender.h"
@@ -30,6 +31,7 @@
 #include "host/win32/timer_service.h"
 #include "popup/shared_popup.h"
 #include "popup/win32/win32_popup.h"
+#include "resource_ids.h"
 
 namespace vorlane::win32 {
 namespace {
@@ -64,7 +66,9 @@ int runVorlane() {
   VirtualAllocBlockAllocator allocator;
   ProgramState state;
 
-  SharedPopup popup([&] { return std::make_unique<Win32Popup>(timers, pump, clock); });
+  SharedPopup popup([&] {
+    return std::make_unique<Win32Popup>(timers, pump, clock, loadIconPicture(IDI_VORLANE_LOGO, 32));
+  });
   RamClearer clearer(state, memory, allocator, pump, popup);
   MemoryWatch watch(timers, memory, state, clearer);
   WatchStarter watchStarter(watch);

@@ -4,8 +4,8 @@ namespace vorlane::win32 {
 
 namespace {
 
-const FontSpec kGroupFont{"Arial", 9, true};
-const FontSpec kOptionFont{"MS Sans Serif", 8.25, false};
+const Font kGroupFont{"Arial", 9, true};
+const Font kOptionFont{"MS Sans Serif", 8.25, false};
 
 // The progress bar lies below the client area, so nobody ever sees it.
 const TwipsRect kProgressBar{2640, 3960, 1455, 255};
@@ -20,6 +20,12 @@ XpButtonOptions applyButtonOptions(HWND parent, const PropertyBag& properties) {
   options.height = Dpi::screen().toPixelsY(kApplyButton.height);
   options.displayName = "VelkXPButton1";
   options.properties = &properties;
+  return options;
+}
+
+FormOptions frmstarterOptions() {
+  FormOptions options{"Zendry's Vorlane", 4905, 2265};
+  options.taskbarButton = true;
   return options;
 }
 
@@ -50,10 +56,10 @@ PropertyBag applyButtonProperties() {
 }
 
 OptionsWindow::OptionsWindow(std::function<void()> onApply, const OptionsServices& services)
-    : frmstarter_(FormOptions{"Zendry's Vorlane", 4905, 2265, RGB(0, 0, 0), false, true}),
+    : frmstarter_(frmstarterOptions()),
       Picture1_(frmstarter_, {50, 50, 4815, 2175}, ::GetSysColor(COLOR_WINDOW)),
       Label1_(Picture1_, {0, 0, 4815, 375}, "Options",
-              labelOptions(FontSpec{"Arial", 9.75, true}, Alignment::kCenter)),
+              labelOptions(Font{"Arial", 9.75, true}, Alignment::kCenter)),
       Line1_(Picture1_, 0, 360, 4800, 360, ::GetSysColor(COLOR_WINDOWTEXT)),
       Frame1_(Picture1_, {120, 480, 1695, 1095}, "Mode Select", kGroupFont,
               ::GetSysColor(COLOR_WINDOW)),
@@ -65,9 +71,7 @@ OptionsWindow::OptionsWindow(std::function<void()> onApply, const OptionsService
               ::GetSysColor(COLOR_WINDOW)),
       Option3_(Frame2_, {120, 600, 1455, 375}, "False", kOptionFont, false),
       Option4_(Frame2_, {120, 240, 1455, 375}, "True", kOptionFont, true),
-      pb_(frmstarter_.handle(), Dpi::screen().toPixelsX(kProgressBar.left),
-          Dpi::screen().toPixelsY(kProgressBar.top), Dpi::screen().toPixelsX(kProgressBar.width),
-          Dpi::screen().toPixelsY(kProgressBar.height), services.messages) {
+      pb_(frmstarter_, kProgressBar, services.messages) {
   VelkXPButton1_.events().Click = std::move(onApply);
 }
 

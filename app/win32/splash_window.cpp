@@ -8,14 +8,14 @@ namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-FontSpec arial(double points, bool bold) { return FontSpec{"Arial", points, bold}; }
+Font arial(double points, bool bold) { return Font{"Arial", points, bold}; }
 
-const FontSpec kCopyrightSign{"Arial Black", 9.75, false};
+const Font kCopyrightSign{"Arial Black", 9.75, false};
 
 }  // namespace
 
 SplashWindow::SplashWindow()
-    : frmSplash_(FormOptions{"frmSplash", 5130, 3510, RGB(0, 0, 0), false, false}),
+    : frmSplash_(FormOptions{"frmSplash", 5130, 3510}),
       Frame1_(frmSplash_, {50, 50, 5040, 3420}, kWhite),
       lblCompanyProduct_(Frame1_, {120, 360, 4635, 435}, "ZendrySoft",
                          labelOptions(arial(18, true), Alignment::kCenter, true)),
@@ -27,7 +27,7 @@ SplashWindow::SplashWindow()
                       labelOptions(arial(21.75, true), Alignment::kCenter, true)),
       Label3_(Frame1_, {4320, 1080, 255, 255}, "\xA9",
               labelOptions(kCopyrightSign, Alignment::kLeft, false)),
-      imgLogo_(Frame1_, {2040, 1560, 855, 825}, IDI_VORLANE_LOGO),
+      imgLogo_(Frame1_, {2040, 1560, 855, 825}, loadIconPicture(IDI_VORLANE_LOGO, 32)),
       Label4_(Frame1_, {120, 2520, 1485, 285}, "Loading...",
               labelOptions(arial(12, true), Alignment::kLeft, true)),
       prog_(Frame1_, {1320, 2520, 1500, 285}, "",

@@ -8,11 +8,7 @@ namespace vorlane::progressbar {
 
 namespace {
 
-constexpr Rgb kWhite = rgb(0xFF, 0xFF, 0xFF);
-
-int red(Rgb colour) { return static_cast<int>((colour >> 16) & 0xFF); }
-int green(Rgb colour) { return static_cast<int>((colour >> 8) & 0xFF); }
-int blue(Rgb colour) { return static_cast<int>(colour & 0xFF); }
+constexpr Color kWhite = rgb(0xFF, 0xFF, 0xFF);
 
 int channel(double value) {
   return static_cast<int>(std::clamp<std::int64_t>(roundHalfEven(value), 0, 255));
@@ -20,11 +16,11 @@ int channel(double value) {
 
 // Moves a colour towards white (amount > 0) or towards black (amount < 0);
 // amount 1 is white, -1 black.
-Rgb shade(Rgb colour, double amount) {
+Color shade(Color colour, double amount) {
   const auto move = [amount](int value) {
     return amount >= 0 ? channel(value + (255 - value) * amount) : channel(value * (1 + amount));
   };
-  return rgb(move(red(colour)), move(green(colour)), move(blue(colour)));
+  return rgb(move(redOf(colour)), move(greenOf(colour)), move(blueOf(colour)));
 }
 
 // The frame: a rounded dark-grey outline and a pale ring around a white well,
@@ -32,21 +28,21 @@ Rgb shade(Rgb colour, double amount) {
 // the middle uniform, because the resize handler stretches them. The third
 // ring is white like the well: the interior is stretched from a middle that
 // reaches into the bottom border's inner row.
-PixelImage drawFrame() {
-  const Rgb outline = rgb(0x68, 0x68, 0x68);
-  const Rgb ring = rgb(0xD6, 0xD3, 0xCE);
-  const Rgb cornerBlend = rgb(0xAA, 0xA8, 0xA0);
+Pixels24 drawFrame() {
+  const Color outline = rgb(0x68, 0x68, 0x68);
+  const Color ring = rgb(0xD6, 0xD3, 0xCE);
+  const Color cornerBlend = rgb(0xAA, 0xA8, 0xA0);
 
-  PixelImage image(kFrameWidth, kFrameHeight, kWhite);
+  Pixels24 image(kFrameWidth, kFrameHeight, kWhite);
   const int right = kFrameWidth - 1;
   const int bottom = kFrameHeight - 1;
   for (int y = 0; y <= bottom; ++y) {
     for (int x = 0; x <= right; ++x) {
       const int depth = std::min(std::min(x, right - x), std::min(y, bottom - y));
       if (depth == 0) {
-        image.at(x, y) = outline;
+        image.set(x, y, outline);
       } else if (depth == 1) {
-        image.at(x, y) = ring;
+        image.set(x, y, ring);
       }
     }
   }
@@ -56,8 +52,8 @@ PixelImage drawFrame() {
     for (const int y : {0, bottom}) {
       const int inX = x == 0 ? 1 : right - 1;
       const int inY = y == 0 ? 1 : bottom - 1;
-      image.at(x, y) = rgb(0xEC, 0xE9, 0xD8);
-      image.at(inX, inY) = cornerBlend;
+      image.set(x, y, kBackColour);
+      image.set(inX, inY, cornerBlend);
     }
   }
   return image;
@@ -74,7 +70,7 @@ constexpr std::array<double, kBlockPictureHeight> kMetalRows = {0.80,  0.62,  0.
                                                                 -0.28, -0.40, -0.22, 0.10, 0.35};
 
 struct SkinStyle {
-  Rgb colour;
+  Color colour;
   bool metal;
 };
 
@@ -94,89 +90,52 @@ constexpr std::array<SkinStyle, kSkinCount> kSkinStyles = {{
 // comet moving to the right.
 constexpr std::array<double, kPicturesPerSkin> kFade = {0.55, 0.28, 0.0};
 
-PixelImage drawSkinPicture(int skin, int index) {
+Pixels24 drawSkinPicture(int skin, int index) {
   const SkinStyle& style = kSkinStyles[static_cast<std::size_t>(skin)];
   const auto& rows = style.metal ? kMetalRows : kFlatRows;
-  PixelImage image(kBlockPictureWidth, kBlockPictureHeight, kWhite);
+  Pixels24 image(kBlockPictureWidth, kBlockPictureHeight, kWhite);
   for (int y = 0; y < kBlockPictureHeight; ++y) {
-    const Rgb rowColour = shade(style.colour, rows[static_cast<std::size_t>(y)]);
+    const Color rowColour = shade(style.colour, rows[static_cast<std::size_t>(y)]);
     for (int x = 0; x < kBlockPictureWidth; ++x) {
       // The outer columns are a shade darker, so neighbouring blocks stay
       // apart even where the gap between them is squeezed away.
       const bool rim = x == 0 || x == kBlockPictureWidth - 1;
-      const Rgb pixel = rim ? shade(rowColour, -0.12) : rowColour;
-      image.at(x, y) = shade(pixel, kFade[static_cast<std::size_t>(index)]);
+      const Color pixel = rim ? shade(rowColour, -0.12) : rowColour;
+      image.set(x, y, shade(pixel, kFade[static_cast<std::size_t>(index)]));
     }
   }
   return image;
 }
 
-bool validSkinPicture(Picture picture) {
-  return picture.skin >= 0 && picture.skin < kSkinCount && picture.index >= 0 &&
-         picture.index < kPicturesPerSkin;
-}
-
 }  // namespace
 
-PixelRect pictureBounds(Picture picture) {
-  switch (picture.kind) {
-    case Picture::Kind::Frame:
-      return {0, 0, kFrameWidth, kFrameHeight};
-    case Picture::Kind::Blank:
-      return {0, 0, kBlockPictureWidth, kBlockPictureHeight};
-    case Picture::Kind::Skin:
-      if (validSkinPicture(picture)) {
-        return {0, 0, kBlockPictureWidth, kBlockPictureHeight};
-      }
-      break;
-  }
-  return {};
+const PicturePtr& framePicture() {
+  static const PicturePtr frame = Picture::bitmap(drawFrame());
+  return frame;
 }
 
-PixelImage drawPicture(Picture picture) {
-  switch (picture.kind) {
-    case Picture::Kind::Frame:
-      return drawFrame();
-    case Picture::Kind::Blank:
-      return PixelImage(kBlockPictureWidth, kBlockPictureHeight, kWhite);
-    case Picture::Kind::Skin:
-      if (validSkinPicture(picture)) {
-        return drawSkinPicture(picture.skin, picture.index);
-      }
-      break;
-  }
-  return {};
+const PicturePtr& blankPicture() {
+  static const PicturePtr blank =
+      Picture::bitmap(Pixels24(kBlockPictureWidth, kBlockPictureHeight, kWhite));
+  return blank;
 }
 
-const PixelImage& artworkPicture(Picture picture) {
-  struct Drawn {
-    PixelImage frame = drawPicture(Picture::img());
-    PixelImage blank = drawPicture(Picture::blank());
-    std::array<std::array<PixelImage, kPicturesPerSkin>, kSkinCount> skins;
-    PixelImage none;
-    Drawn() {
-      for (int skin = 0; skin < kSkinCount; ++skin) {
-        for (int index = 0; index < kPicturesPerSkin; ++index) {
-          skins[static_cast<std::size_t>(skin)][static_cast<std::size_t>(index)] =
-              drawPicture(Picture::skinPicture(skin, index));
-        }
+const PicturePtr& skinPicture(int skin, int index) {
+  static const auto skins = [] {
+    std::array<std::array<PicturePtr, kPicturesPerSkin>, kSkinCount> drawn;
+    for (int s = 0; s < kSkinCount; ++s) {
+      for (int i = 0; i < kPicturesPerSkin; ++i) {
+        drawn[static_cast<std::size_t>(s)][static_cast<std::size_t>(i)] =
+            Picture::bitmap(drawSkinPicture(s, i));
       }
     }
-  };
-  static const Drawn drawn;
-  switch (picture.kind) {
-    case Picture::Kind::Frame:
-      return drawn.frame;
-    case Picture::Kind::Blank:
-      return drawn.blank;
-    case Picture::Kind::Skin:
-      if (validSkinPicture(picture)) {
-        return drawn
-            .skins[static_cast<std::size_t>(picture.skin)][static_cast<std::size_t>(picture.index)];
-      }
-      break;
+    return drawn;
+  }();
+  static const PicturePtr none;
+  if (skin < 0 || skin >= kSkinCount || index < 0 || index >= kPicturesPerSkin) {
+    return none;
   }
-  return drawn.none;
+  return skins[static_cast<std::size_t>(skin)][static_cast<std::size_t>(index)];
 }
 
 }  // namespace vorlane::progressbar

@@ -3,12 +3,12 @@
 #include <array>
 #include <string_view>
 
-#include "controls/progressbar/picture.h"
+#include "host/canvas/picture.h"
 
 namespace vorlane::progressbar {
 
-// The bar's artwork, computed rather than stored: the same pixels serve the
-// native tests, the gallery and the bitmaps the Windows glue creates.
+// The bar's artwork, computed rather than stored: the same pictures serve the
+// tests, the gallery and the window.
 constexpr int kFrameWidth = 59;
 constexpr int kFrameHeight = 13;
 constexpr int kBlockPictureWidth = 8;
@@ -16,18 +16,19 @@ constexpr int kBlockPictureHeight = 10;
 constexpr int kSkinCount = 8;
 constexpr int kPicturesPerSkin = 3;
 
+// The colour a cleared bar shows before the frame covers it: the Luna button
+// face, so that the frame's rounded corners blend into a form.
+constexpr Color kBackColour = rgb(0xEC, 0xE9, 0xD8);
+
 // Skin names in ProgressLook order.
 constexpr std::array<std::string_view, kSkinCount> kSkinNames = {
     "master", "blue", "bluemet", "goldmet", "grmet", "greymet", "orangemet", "redmet"};
 
-// Width and height of a picture.
-PixelRect pictureBounds(Picture picture);
-
-// The pixels of a picture. Every picture of the artwork is valid here; a skin
-// or index out of range gives an empty image.
-PixelImage drawPicture(Picture picture);
-
-// The same pixels, drawn once per program and kept for its lifetime.
-const PixelImage& artworkPicture(Picture picture);
+// The frame picture `img`, the white eraser `blank` and picture `index` of a
+// skin, each drawn once per program and shared. A skin or index out of range
+// gives null.
+const PicturePtr& framePicture();
+const PicturePtr& blankPicture();
+const PicturePtr& skinPicture(int skin, int index);
 
 }  // namespace vorlane::progressbar

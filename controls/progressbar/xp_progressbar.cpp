@@ -50,8 +50,7 @@ double readNumber(const PropertyBag& bag, std::string_view key, double fallback)
 
 }  // namespace
 
-Xp_ProgressBar::Xp_ProgressBar(BarSurface& surface, ModalMessageBox& messages,
-                               PropertyChanged changed)
+Xp_ProgressBar::Xp_ProgressBar(Canvas& surface, ModalMessageBox& messages, PropertyChanged changed)
     : surface_(surface), messages_(messages), changed_(std::move(changed)) {}
 
 std::int32_t Xp_ProgressBar::Min() const { return toInt32(min_); }
@@ -141,26 +140,24 @@ void Xp_ProgressBar::Resize(int clientWidth, int clientHeight) {
 }
 
 void Xp_ProgressBar::resizeHandler() {
-  surface_.clear();
+  surface_.fillRect({0, 0, surface_.width(), surface_.height()}, kBackColour);
   const int w = clientWidth_;
   const int h = clientHeight_;
   // On a control narrower or lower than the frame's two borders the edges and
   // the interior have no room; they are left out rather than drawn mirrored.
-  const auto piece = [this](PixelRect destination, PixelRect source) {
-    if (destination.width > 0 && destination.height > 0) {
-      surface_.stretchCopy(Picture::img(), source, destination);
-    }
+  const auto piece = [this](int x, int y, int width, int height, Rect source) {
+    surface_.stretchPicture(*framePicture(), source, Rect::sized(x, y, width, height));
   };
   const int sideHeight = toPixels(h - 2 * kFrame);
-  piece({0, 0, 3, 3}, {0, 0, 3, 3});
-  piece({w - 3, 0, 3, 3}, {56, 0, 3, 3});
-  piece({w - 3, h - 3, 3, 3}, {56, 10, 3, 3});
-  piece({0, h - 3, 3, 3}, {0, 10, 3, 3});
-  piece({3, 0, w - 6, 3}, {3, 0, 12, 3});
-  piece({w - 3, 3, 3, sideHeight}, {56, 3, 3, 3});
-  piece({3, h - 3, w - 6, 3}, {3, 10, 1, 3});
-  piece({0, 3, 3, sideHeight}, {0, 3, 3, 3});
-  piece({3, 3, w - 6, sideHeight}, {4, 4, 51, 7});
+  piece(0, 0, 3, 3, Rect::sized(0, 0, 3, 3));
+  piece(w - 3, 0, 3, 3, Rect::sized(56, 0, 3, 3));
+  piece(w - 3, h - 3, 3, 3, Rect::sized(56, 10, 3, 3));
+  piece(0, h - 3, 3, 3, Rect::sized(0, 10, 3, 3));
+  piece(3, 0, w - 6, 3, Rect::sized(3, 0, 12, 3));
+  piece(w - 3, 3, 3, sideHeight, Rect::sized(56, 3, 3, 3));
+  piece(3, h - 3, w - 6, 3, Rect::sized(3, 10, 1, 3));
+  piece(0, 3, 3, sideHeight, Rect::sized(0, 3, 3, 3));
+  piece(3, 3, w - 6, sideHeight, Rect::sized(4, 4, 51, 7));
   state_.sweepX = kFirstBlockX;
   ResetBar();
 }
@@ -185,10 +182,9 @@ void Xp_ProgressBar::ResetBar() {
   state_.outOfRange = !ticks.has_value();
   state_.width = clientWidth_;
   state_.innerHeight = clientHeight_ - 2 * kFrame;
-  const auto first = pc(0);
-  const PixelRect size = first ? pictureBounds(*first) : PixelRect{};
-  state_.blockWidth = size.width;
-  state_.blockHeight = size.height;
+  const PicturePtr& first = pc_[0];
+  state_.blockWidth = first ? first->pixels().width() : 0;
+  state_.blockHeight = first ? first->pixels().height() : 0;
   state_.barFull = false;
 }
 
@@ -234,7 +230,7 @@ void Xp_ProgressBar::DrawBlocks() {
     if (state_.barFull) {
       break;
     }
-    drawBlockPicture(pc(2), state_.blockX, state_.blockWidth);
+    drawBlockPicture(pc_[2], state_.blockX, state_.blockWidth);
     state_.blockX += kBlockPitch;
   }
   // At the 16-bit limit the reach already covers the whole bar.
@@ -246,7 +242,7 @@ void Xp_ProgressBar::DrawBlocks() {
 void Xp_ProgressBar::FinishBar() {
   const double rest = (state_.width - kFrame) - state_.blockX;
   if (rest > 0) {
-    drawBlockPicture(pc(2), state_.blockX, rest);
+    drawBlockPicture(pc_[2], state_.blockX, rest);
   }
   state_.barFull = true;
 }
@@ -256,21 +252,21 @@ void Xp_ProgressBar::DrawStyledBlocks() {
   const double segment = state_.blockWidth / 2;
   const double width = state_.width;
   if (p != 2 && p != 4) {
-    drawBlockPicture(Picture::blank(), p - kGroupStep, segment);
+    drawBlockPicture(blankPicture(), p - kGroupStep, segment);
   }
   if (p + 20 < width) {
-    drawBlockPicture(pc(2), p + 10, segment);
+    drawBlockPicture(pc_[2], p + 10, segment);
   }
   if (p + 10 < width) {
-    drawBlockPicture(pc(1), p + 5, segment);
+    drawBlockPicture(pc_[1], p + 5, segment);
   }
   if (p + 5 < width) {
-    drawBlockPicture(pc(0), p, segment);
+    drawBlockPicture(pc_[0], p, segment);
   }
   if (p + 5 >= width) {
     const auto rest = toInt16((width - kFrame) - p);
     if (rest && *rest > 0) {
-      drawBlockPicture(Picture::blank(), p, *rest);
+      drawBlockPicture(blankPicture(), p, *rest);
     }
     state_.sweepX = kRestartX;
     return;
@@ -279,28 +275,22 @@ void Xp_ProgressBar::DrawStyledBlocks() {
 }
 
 void Xp_ProgressBar::ApplyLook() {
-  if (progressLook_ >= 0 && progressLook_ < kSkinCount) {
-    pc_ = progressLook_;
+  if (progressLook_ < 0 || progressLook_ >= kSkinCount) {
+    return;
   }
+  for (int index = 0; index < kPicturesPerSkin; ++index) {
+    pc_[static_cast<std::size_t>(index)] = skinPicture(progressLook_, index);
+  }
+  activeSkin_ = progressLook_;
 }
 
-std::optional<Picture> Xp_ProgressBar::pc(int index) const {
-  if (!pc_) {
-    return std::nullopt;
-  }
-  return Picture::skinPicture(*pc_, index);
-}
-
-void Xp_ProgressBar::drawBlockPicture(std::optional<Picture> picture, double x, double width) {
+void Xp_ProgressBar::drawBlockPicture(const PicturePtr& picture, double x, double width) {
   if (!picture) {
     return;
   }
-  const PixelRect destination{toPixels(x), toPixels(kFrame), toPixels(width),
-                              toPixels(state_.innerHeight)};
-  const PixelRect source{0, 0, toPixels(state_.blockWidth), toPixels(state_.blockHeight)};
-  if (destination.width > 0 && destination.height > 0 && source.width > 0 && source.height > 0) {
-    surface_.stretchCopy(*picture, source, destination);
-  }
+  surface_.stretchPicture(
+      *picture, Rect::sized(0, 0, toPixels(state_.blockWidth), toPixels(state_.blockHeight)),
+      Rect::sized(toPixels(x), toPixels(kFrame), toPixels(width), toPixels(state_.innerHeight)));
 }
 
 }  // namespace vorlane::progressbar

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string_view>
 
-#include "controls/progressbar/bar_surface.h"
+#include "host/canvas/canvas.h"
 #include "host/message_box.h"
 #include "host/property_bag.h"
 
@@ -32,7 +33,7 @@ struct DrawingState {
 
 // The XP progress bar: its five properties with their checks, their
 // persistence, and the incremental drawing of frame, blocks and moving group
-// on a BarSurface. The Windows window only owns the surface and feeds sizes in.
+// on a canvas. The Windows window only owns the canvas and feeds sizes in.
 class Xp_ProgressBar {
  public:
   // Told the name of every property that changed ("Value", "Min", ...).
@@ -46,7 +47,7 @@ class Xp_ProgressBar {
 
   // Creation defaults; no skin is loaded until ProgressLook is set or the
   // persisted properties are read.
-  Xp_ProgressBar(BarSurface& surface, ModalMessageBox& messages, PropertyChanged changed = {});
+  Xp_ProgressBar(Canvas& surface, ModalMessageBox& messages, PropertyChanged changed = {});
 
   std::int32_t Min() const;
   std::int32_t Max() const;
@@ -74,7 +75,7 @@ class Xp_ProgressBar {
   const DrawingState& drawingState() const { return state_; }
   // The skin whose pictures the active skin `pc` holds; empty before the first
   // successful ApplyLook.
-  std::optional<int> activeSkin() const { return pc_; }
+  std::optional<int> activeSkin() const { return activeSkin_; }
 
  private:
   void resizeHandler();
@@ -88,10 +89,9 @@ class Xp_ProgressBar {
   void reject(const char* message) const;
   // Draws a picture of the active skin (or blank) from its whole area; draws
   // nothing while no skin is loaded or the rectangle is empty.
-  void drawBlockPicture(std::optional<Picture> picture, double x, double width);
-  std::optional<Picture> pc(int index) const;
+  void drawBlockPicture(const PicturePtr& picture, double x, double width);
 
-  BarSurface& surface_;
+  Canvas& surface_;
   ModalMessageBox& messages_;
   PropertyChanged changed_;
 
@@ -105,7 +105,9 @@ class Xp_ProgressBar {
 
   int clientWidth_ = 0;
   int clientHeight_ = 0;
-  std::optional<int> pc_;
+  // `pc`: the active skin's three pictures, empty until the first ApplyLook.
+  std::array<PicturePtr, 3> pc_;
+  std::optional<int> activeSkin_;
   DrawingState state_;
 };
 

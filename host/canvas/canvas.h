@@ -52,6 +52,12 @@ class Canvas {
   // A bitmap is copied at its own size; an icon is drawn at its own default size
   // (DrawIconEx with DI_NORMAL), leaving pixels outside its shape alone.
   virtual void drawPicture(const Picture& picture, std::int32_t x, std::int32_t y) = 0;
+  // StretchBlt of a bitmap in COLORONCOLOR mode: `source` scaled to
+  // `destination` as a plain copy, whole pixels repeated or dropped, never
+  // blended. Source pixels outside the picture leave their destination alone;
+  // an empty rectangle draws nothing.
+  virtual void stretchPicture(const Picture& picture, const Rect& source,
+                              const Rect& destination) = 0;
 };
 
 }  // namespace vorlane

@@ -29,6 +29,12 @@ struct Rect {
   std::int32_t right = 0;
   std::int32_t bottom = 0;
 
+  // The rectangle of `width` by `height` pixels at (x, y).
+  static constexpr Rect sized(std::int32_t x, std::int32_t y, std::int32_t width,
+                              std::int32_t height) {
+    return {x, y, x + width, y + height};
+  }
+
   std::int32_t width() const { return right - left; }
   std::int32_t height() const { return bottom - top; }
   bool empty() const { return right <= left || bottom <= top; }

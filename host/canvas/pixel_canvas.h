@@ -42,6 +42,7 @@ class PixelCanvas final : public Canvas {
                 std::int32_t width, std::int32_t height, std::int32_t x, std::int32_t y) override;
   std::unique_ptr<Canvas> createCompatible(std::int32_t width, std::int32_t height) const override;
   void drawPicture(const Picture& picture, std::int32_t x, std::int32_t y) override;
+  void stretchPicture(const Picture& picture, const Rect& source, const Rect& destination) override;
 
   Color at(std::int32_t x, std::int32_t y) const { return pixels_.at(x, y); }
   const Pixels24& pixels() const { return pixels_; }

@@ -5,38 +5,9 @@
 
 namespace vorlane::win32 {
 
-namespace {
-
-// Paints a window through its one paint function for WM_PAINT and WM_PRINTCLIENT.
-template <typename Paint>
-bool handlePaintMessage(HWND window, UINT message, WPARAM wParam, const Paint& paint) {
-  switch (message) {
-    case WM_ERASEBKGND:
-      return true;  // WM_PAINT covers every pixel
-    case WM_PRINTCLIENT:
-      paint(reinterpret_cast<HDC>(wParam));
-      return true;
-    case WM_PAINT: {
-      PAINTSTRUCT paintStruct = {};
-      HDC dc = ::BeginPaint(window, &paintStruct);
-      if (dc != nullptr) {
-        paint(dc);
-      }
-      ::EndPaint(window, &paintStruct);
-      return true;
-    }
-    default:
-      return false;
-  }
-}
-
-}  // namespace
-
 FilledBox::FilledBox(Container& container, const TwipsRect& bounds, COLORREF colour)
     : Control(container, bounds), colour_(colour), brush_(::CreateSolidBrush(colour)) {
-  const RECT box = pixelBounds();
-  createOwn("VorlaneBox", 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, "", box.left, box.top,
-            box.right - box.left, box.bottom - box.top, container.containerHandle());
+  createControl("VorlaneBox", 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS);
 }
 
 FilledBox::~FilledBox() { destroyWindow(); }
@@ -47,17 +18,9 @@ void FilledBox::setColour(COLORREF colour) {
   ::InvalidateRect(handle(), nullptr, FALSE);
 }
 
-void FilledBox::paint(HDC dc) const {
-  RECT client = {};
-  ::GetClientRect(handle(), &client);
-  ::FillRect(dc, &client, brush_.get());
-}
-
-LRESULT FilledBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (handlePaintMessage(handle(), message, wParam, [this](HDC dc) { paint(dc); })) {
-    return message == WM_ERASEBKGND ? 1 : 0;
-  }
-  return callDefault(message, wParam, lParam);
+void FilledBox::paint(GdiCanvas& canvas) {
+  const RECT client{0, 0, canvas.width(), canvas.height()};
+  ::FillRect(canvas.dc(), &client, brush_.get());
 }
 
 Line::Line(Container& container, double x1, double y1, double x2, double y2, COLORREF colour)
@@ -78,38 +41,20 @@ RECT Line::pixelBounds() const {
   return box;
 }
 
-IconBox::IconBox(Container& container, const TwipsRect& bounds, int iconResource)
-    : Control(container, bounds) {
-  // The 32 x 32 image of the icon, stretched from there: the same picture at
-  // any box size.
-  ownIcon_.reset(
-      static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconResource),
-                                      IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
-  if (!ownIcon_) {
-    sharedIcon_ = ::LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
-  }
-  const RECT box = pixelBounds();
-  createOwn("VorlaneIconBox", 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, "", box.left, box.top,
-            box.right - box.left, box.bottom - box.top, container.containerHandle());
+IconBox::IconBox(Container& container, const TwipsRect& bounds, PicturePtr icon)
+    : Control(container, bounds), icon_(std::move(icon)) {
+  createControl("VorlaneIconBox", 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS);
 }
 
 IconBox::~IconBox() { destroyWindow(); }
 
-void IconBox::paint(HDC dc) const {
-  RECT client = {};
-  ::GetClientRect(handle(), &client);
-  ::FillRect(dc, &client, container().backgroundBrush());
-  HICON icon = ownIcon_ ? ownIcon_.get() : sharedIcon_;
-  if (icon != nullptr) {
-    ::DrawIconEx(dc, 0, 0, icon, client.right, client.bottom, 0, nullptr, DI_NORMAL);
+void IconBox::paint(GdiCanvas& canvas) {
+  container().paintBackground(canvas);
+  HICON icon = icon_ ? gdiPicture(*icon_).icon() : nullptr;
+  if (icon == nullptr) {
+    icon = ::LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
   }
-}
-
-LRESULT IconBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (handlePaintMessage(handle(), message, wParam, [this](HDC dc) { paint(dc); })) {
-    return message == WM_ERASEBKGND ? 1 : 0;
-  }
-  return callDefault(message, wParam, lParam);
+  ::DrawIconEx(canvas.dc(), 0, 0, icon, canvas.width(), canvas.height(), 0, nullptr, DI_NORMAL);
 }
 
 }  // namespace vorlane::win32

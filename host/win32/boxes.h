@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "host/canvas/win32/gdi_picture.h"
 #include "host/win32/container.h"
 #include "host/win32/handles.h"
 
@@ -15,11 +16,9 @@ class FilledBox : public Control {
 
   void setColour(COLORREF colour);
   COLORREF colour() const { return colour_; }
-  // The one paint function of WM_PAINT, WM_PRINTCLIENT and tests.
-  void paint(HDC dc) const;
 
  protected:
-  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void paint(GdiCanvas& canvas) override;
 
  private:
   COLORREF colour_;
@@ -37,23 +36,19 @@ class Line : public FilledBox {
   RECT pixelBounds() const override;
 };
 
-// The logo (or another icon resource of the exe) drawn stretched to its box,
-// over the container's colour. Without the resource, the system's application
-// icon stands in.
+// An icon picture (the logo) drawn stretched to its box, over the container's
+// colour. Without one (or with a bitmap), the system's application icon
+// stands in.
 class IconBox : public Control {
  public:
-  IconBox(Container& container, const TwipsRect& bounds, int iconResource);
+  IconBox(Container& container, const TwipsRect& bounds, PicturePtr icon);
   ~IconBox() override;
 
-  bool hasOwnIcon() const { return static_cast<bool>(ownIcon_); }
-  void paint(HDC dc) const;
-
  protected:
-  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void paint(GdiCanvas& canvas) override;
 
  private:
-  UniqueIcon ownIcon_;
-  HICON sharedIcon_ = nullptr;  // a system icon: shared, never destroyed
+  PicturePtr icon_;
 };
 
 }  // namespace vorlane::win32

@@ -3,7 +3,7 @@
 namespace vorlane::win32 {
 
 OptionButton::OptionButton(Container& container, const TwipsRect& bounds,
-                           const std::string& caption, const FontSpec& font, bool selected)
+                           const std::string& caption, const Font& font, bool selected)
     : Control(container, bounds), font_(createFont(font)) {
   DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | BS_AUTORADIOBUTTON;
   if (container.claimOptionGroupStart()) {
@@ -51,7 +51,7 @@ void OptionButton::command(WORD notification) {
 }
 
 PushButton::PushButton(Container& container, const TwipsRect& bounds, const std::string& caption,
-                       const FontSpec& font)
+                       const Font& font)
     : Control(container, bounds), font_(createFont(font)) {
   const RECT box = pixelBounds();
   createSystem("BUTTON", 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | BS_PUSHBUTTON,

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "host/canvas/win32/gdi_canvas.h"
 #include "host/win32/container.h"
-#include "host/win32/font.h"
 
 namespace vorlane::win32 {
 
@@ -16,7 +16,7 @@ namespace vorlane::win32 {
 class OptionButton : public Control {
  public:
   OptionButton(Container& container, const TwipsRect& bounds, const std::string& caption,
-               const FontSpec& font, bool selected);
+               const Font& font, bool selected);
   ~OptionButton() override;
 
   bool selected() const;
@@ -36,7 +36,7 @@ class OptionButton : public Control {
 class PushButton : public Control {
  public:
   PushButton(Container& container, const TwipsRect& bounds, const std::string& caption,
-             const FontSpec& font);
+             const Font& font);
   ~PushButton() override;
 
   void setOnClick(std::function<void()> onClick) { onClick_ = std::move(onClick); }

@@ -2,41 +2,6 @@
 
 namespace vorlane::win32 {
 
-bool MouseCallbacks::handle(HWND window, UINT message) {
-  switch (message) {
-    case WM_MOUSEMOVE:
-      if (onMove_) {
-        onMove_();
-      }
-      return true;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      pressed_ = true;
-      ::SetCapture(window);
-      return true;
-    case WM_LBUTTONUP: {
-      const bool wasPressed = std::exchange(pressed_, false);
-      if (::GetCapture() == window) {
-        ::ReleaseCapture();
-      }
-      POINT cursor = {};
-      RECT client = {};
-      ::GetCursorPos(&cursor);
-      ::ScreenToClient(window, &cursor);
-      ::GetClientRect(window, &client);
-      if (wasPressed && ::PtInRect(&client, cursor) && onClick_) {
-        onClick_();
-      }
-      return true;
-    }
-    case WM_CAPTURECHANGED:
-      pressed_ = false;
-      return false;
-    default:
-      return false;
-  }
-}
-
 Container::Container(COLORREF background)
     : background_(background), brush_(::CreateSolidBrush(background)) {}
 
@@ -46,33 +11,14 @@ void Container::setBackground(COLORREF colour) {
   ::InvalidateRect(containerHandle(), nullptr, TRUE);
 }
 
-void Container::paintBackground(HDC dc) const {
-  RECT client = {};
-  ::GetClientRect(containerHandle(), &client);
-  ::FillRect(dc, &client, brush_.get());
+void Container::paintBackground(GdiCanvas& canvas) const {
+  const RECT client{0, 0, canvas.width(), canvas.height()};
+  ::FillRect(canvas.dc(), &client, brush_.get());
 }
 
 bool Container::handleContainerMessage(UINT message, WPARAM wParam, LPARAM lParam,
                                        LRESULT& result) {
   switch (message) {
-    case WM_ERASEBKGND:
-      paintBackground(reinterpret_cast<HDC>(wParam));
-      result = 1;
-      return true;
-    case WM_PRINTCLIENT:
-      paintBackground(reinterpret_cast<HDC>(wParam));
-      result = 0;
-      return true;
-    case WM_PAINT: {
-      PAINTSTRUCT paint = {};
-      ::BeginPaint(containerHandle(), &paint);
-      if (paint.fErase) {
-        paintBackground(paint.hdc);
-      }
-      ::EndPaint(containerHandle(), &paint);
-      result = 0;
-      return true;
-    }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
@@ -89,7 +35,7 @@ bool Container::handleContainerMessage(UINT message, WPARAM wParam, LPARAM lPara
       }
       return false;
     default:
-      if (mouse_.handle(containerHandle(), message)) {
+      if (mouse_.handle(containerHandle(), message, lParam)) {
         result = 0;
         return true;
       }
@@ -102,6 +48,12 @@ Control::Control(Container& container, const TwipsRect& bounds)
 
 Control* Control::fromHandle(HWND window) {
   return dynamic_cast<Control*>(Window::fromHandle(window));
+}
+
+void Control::createControl(const char* className, DWORD exStyle, DWORD style, int controlId) {
+  const RECT box = pixelBounds();
+  createOwn(className, exStyle, style, "", box.left, box.top, box.right - box.left,
+            box.bottom - box.top, container_.containerHandle(), 0, controlId);
 }
 
 RECT Control::pixelBounds() const {

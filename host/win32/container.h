@@ -7,24 +7,10 @@
 
 #include "host/win32/dpi.h"
 #include "host/win32/handles.h"
+#include "host/win32/mouse.h"
 #include "host/win32/window.h"
 
 namespace vorlane::win32 {
-
-// Mouse-move and click callbacks of a window. A click is a left press and
-// release on the same window, as users expect of a link.
-class MouseCallbacks {
- public:
-  void setOnMouseMove(std::function<void()> onMove) { onMove_ = std::move(onMove); }
-  void setOnClick(std::function<void()> onClick) { onClick_ = std::move(onClick); }
-  // Runs the callbacks a mouse message calls for; true when it was a mouse message.
-  bool handle(HWND window, UINT message);
-
- private:
-  std::function<void()> onMove_;
-  std::function<void()> onClick_;
-  bool pressed_ = false;
-};
 
 // A window that holds controls (a form or a panel): it fills itself with its
 // colour, and it hands the messages the system sends about a child control
@@ -40,6 +26,10 @@ class Container {
   void setOnMouseMove(std::function<void()> onMove) { mouse_.setOnMouseMove(std::move(onMove)); }
   void setOnClick(std::function<void()> onClick) { mouse_.setOnClick(std::move(onClick)); }
 
+  // Its colour over the whole canvas: a container's paint function, and the
+  // ground of controls that let their container show through.
+  void paintBackground(GdiCanvas& canvas) const;
+
   // Option buttons form one group per container: the first one starts it.
   bool claimOptionGroupStart() { return !std::exchange(optionGroupStarted_, true); }
 
@@ -47,7 +37,6 @@ class Container {
   explicit Container(COLORREF background);
   // Handles what every container handles; false leaves the message to the caller.
   bool handleContainerMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-  void paintBackground(HDC dc) const;
 
  private:
   COLORREF background_;
@@ -59,6 +48,13 @@ class Container {
 // A child control placed in twips relative to its container. Tab order is
 // creation order; a control created later lies below the earlier ones unless
 // brought to the front.
+//
+// A control of an own class is made in three steps: its constructor passes the
+// container and the twips box to Control, creates whatever the window's
+// messages need, then calls createControl(class name, styles), which places
+// the window at the box's pixels in the container. It paints by overriding
+// Window::paint (WM_PAINT and WM_PRINTCLIENT arrive there), and detects clicks
+// with a ClickTracker (mouse.h) fed its button messages.
 class Control : public Window {
  public:
   Container& container() const { return container_; }
@@ -82,6 +78,9 @@ class Control : public Window {
 
  protected:
   Control(Container& container, const TwipsRect& bounds);
+  // Creates the window of an own class at the control's box in the container,
+  // with exactly the styles given (WS_CHILD, WS_VISIBLE... are the caller's).
+  void createControl(const char* className, DWORD exStyle, DWORD style, int controlId = 0);
   // The control's box in its container's pixels.
   virtual RECT pixelBounds() const;
   void applyBounds();

@@ -10,9 +10,11 @@
 
 namespace vorlane::win32 {
 
+// A form's caption and client size (twips) in that order; everything else by
+// name, each with its default.
 struct FormOptions {
   std::string caption;
-  double clientWidth = 0;  // twips
+  double clientWidth = 0;
   double clientHeight = 0;
   COLORREF background = RGB(0, 0, 0);
   bool topmost = false;
@@ -51,6 +53,7 @@ class Form : public Window, public Container {
 
  protected:
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void paint(GdiCanvas& canvas) override { paintBackground(canvas); }
 
  private:
   std::function<void()> onClose_;

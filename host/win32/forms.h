@@ -6,8 +6,6 @@
 #include "host/win32/buttons.h"
 #include "host/win32/container.h"
 #include "host/win32/dpi.h"
-#include "host/win32/font.h"
 #include "host/win32/form.h"
 #include "host/win32/label.h"
-#include "host/win32/list_box.h"
 #include "host/win32/panel.h"

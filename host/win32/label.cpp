@@ -50,7 +50,7 @@ std::string Label::text() const {
   return text;
 }
 
-void Label::setFont(const FontSpec& font) {
+void Label::setFont(const Font& font) {
   UniqueFont created = createFont(font);
   if (!created) {
     return;
@@ -67,7 +67,7 @@ void Label::setUnderline(bool underline) {
   if (underline == options_.font.underline) {
     return;
   }
-  FontSpec font = options_.font;
+  Font font = options_.font;
   font.underline = underline;
   setFont(font);
 }
@@ -85,7 +85,7 @@ LRESULT Label::controlColour(HDC dc) {
 }
 
 LRESULT Label::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (mouse_.handle(handle(), message)) {
+  if (mouse_.handle(handle(), message, lParam)) {
     return 0;
   }
   return callDefault(message, wParam, lParam);

@@ -7,15 +7,15 @@
 #include <string>
 #include <utility>
 
+#include "host/canvas/win32/gdi_canvas.h"
 #include "host/win32/container.h"
-#include "host/win32/font.h"
 
 namespace vorlane::win32 {
 
 enum class Alignment { kLeft, kCenter, kRight };
 
 struct LabelOptions {
-  FontSpec font;
+  Font font{"Arial"};
   // Unset: the system's button-text colour.
   std::optional<COLORREF> colour;
   Alignment alignment = Alignment::kLeft;
@@ -25,7 +25,7 @@ struct LabelOptions {
 };
 
 // The options of a label as the layout tables give them.
-inline LabelOptions labelOptions(FontSpec font, Alignment alignment = Alignment::kLeft,
+inline LabelOptions labelOptions(Font font, Alignment alignment = Alignment::kLeft,
                                  bool autoSize = false) {
   LabelOptions options;
   options.font = std::move(font);
@@ -46,8 +46,8 @@ class Label : public Control {
 
   void setText(const std::string& text);
   std::string text() const;
-  void setFont(const FontSpec& font);
-  const FontSpec& font() const { return options_.font; }
+  void setFont(const Font& font);
+  const Font& font() const { return options_.font; }
   void setUnderline(bool underline);
   bool underline() const { return options_.font.underline; }
   void setColour(COLORREF colour);

@@ -4,10 +4,8 @@ namespace vorlane::win32 {
 
 Panel::Panel(Container& container, const TwipsRect& bounds, COLORREF background)
     : Control(container, bounds), Container(background) {
-  const RECT box = pixelBounds();
-  createOwn("VorlanePanel", WS_EX_CONTROLPARENT,
-            WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, "", box.left, box.top,
-            box.right - box.left, box.bottom - box.top, container.containerHandle());
+  createControl("VorlanePanel", WS_EX_CONTROLPARENT,
+                WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS);
 }
 
 Panel::~Panel() { destroyWindow(); }
@@ -21,7 +19,7 @@ LRESULT Panel::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 Frame::Frame(Container& container, const TwipsRect& bounds, const std::string& caption,
-             const FontSpec& font, COLORREF background)
+             const Font& font, COLORREF background)
     : Panel(container, bounds, background), font_(createFont(font)) {
   RECT client = {};
   ::GetClientRect(handle(), &client);

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "host/canvas/win32/gdi_canvas.h"
 #include "host/win32/container.h"
-#include "host/win32/font.h"
 
 namespace vorlane::win32 {
 
@@ -20,6 +20,7 @@ class Panel : public Control, public Container {
 
  protected:
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void paint(GdiCanvas& canvas) override { paintBackground(canvas); }
 };
 
 // A framed group: a panel with the system's group frame and caption drawn over
@@ -27,8 +28,8 @@ class Panel : public Control, public Container {
 // buttons form a group of their own.
 class Frame : public Panel {
  public:
-  Frame(Container& container, const TwipsRect& bounds, const std::string& caption,
-        const FontSpec& font, COLORREF background);
+  Frame(Container& container, const TwipsRect& bounds, const std::string& caption, const Font& font,
+        COLORREF background);
   ~Frame() override;
 
   std::string caption() const;

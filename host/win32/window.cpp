@@ -80,11 +80,34 @@ LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return callDefault(message, wParam, lParam);
 }
 
+void Window::paint(GdiCanvas& /*canvas*/) {}
+
 LRESULT Window::callDefault(UINT message, WPARAM wParam, LPARAM lParam) {
   if (original_ != nullptr) {
     return ::CallWindowProcA(original_, handle(), message, wParam, lParam);
   }
-  return ::DefWindowProcA(handle(), message, wParam, lParam);
+  RECT client{};
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PRINTCLIENT: {
+      ::GetClientRect(handle(), &client);
+      GdiCanvas canvas(reinterpret_cast<HDC>(wParam), client.right, client.bottom);
+      paint(canvas);
+      return 0;
+    }
+    case WM_PAINT: {
+      const PaintDc dc(handle());
+      if (dc.get() != nullptr) {
+        ::GetClientRect(handle(), &client);
+        GdiCanvas canvas(dc.get(), client.right, client.bottom);
+        paint(canvas);
+      }
+      return 0;
+    }
+    default:
+      return ::DefWindowProcA(handle(), message, wParam, lParam);
+  }
 }
 
 LRESULT CALLBACK Window::ownProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "host/canvas/win32/gdi_canvas.h"
 #include "host/win32/handles.h"
 
 namespace vorlane::win32 {
@@ -13,6 +14,11 @@ namespace vorlane::win32 {
 // cut and the object forgets its handle, so a window destroyed with its parent
 // is never destroyed twice. Exceptions from handlers are parked for the message
 // pump (callback_failures.h). Destroying a window never ends the program.
+//
+// A window of an own class paints through its one paint function: the default
+// handling (callDefault) of WM_PAINT and WM_PRINTCLIENT calls paint() on a
+// canvas of the client area, and that of WM_ERASEBKGND leaves the background
+// to it.
 class Window {
  public:
   Window(const Window&) = delete;
@@ -40,6 +46,8 @@ class Window {
   // Every message of the window; the default hands it on to the class.
   virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT callDefault(UINT message, WPARAM wParam, LPARAM lParam);
+  // Paints every pixel of the client area; by default nothing.
+  virtual void paint(GdiCanvas& canvas);
 
  private:
   static LRESULT CALLBACK ownProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,27 +1,20 @@
 #include "popup/win32/popup_window.h"
 
-#include "res/resource_ids.h"
-
 namespace vorlane::win32 {
 
 namespace {
 
-FontSpec arial(double points, bool bold) {
-  FontSpec font;
+Font arial(double points, bool bold) {
+  Font font;
   font.face = "Arial";
-  font.points = points;
+  font.size = points;
   font.bold = bold;
   return font;
 }
 
 FormOptions formOptions() {
-  FormOptions options;
-  options.caption = "Form2";
-  options.clientWidth = 3240;
-  options.clientHeight = 1665;
-  options.background = RGB(0, 0, 0);
+  FormOptions options{"Form2", 3240, 1665};
   options.topmost = true;
-  options.taskbarButton = false;
   return options;
 }
 
@@ -31,16 +24,16 @@ LabelOptions linkOptions() {
   return options;
 }
 
-FontSpec arialBlack() {
-  FontSpec font;
+Font arialBlack() {
+  Font font;
   font.face = "Arial Black";
-  font.points = 9.75;
+  font.size = 9.75;
   return font;
 }
 
 }  // namespace
 
-PopupWindow::PopupWindow()
+PopupWindow::PopupWindow(PicturePtr logo)
     : frmmsg_(formOptions()),
       Frame1_(frmmsg_, {50, 50, 3135, 1575}, RGB(255, 255, 255)),
       lblProductName_(Frame1_, {60, 120, 2865, 360}, "Zendry's Vorlane",
@@ -48,7 +41,7 @@ PopupWindow::PopupWindow()
       // "\xA9" is the copyright sign in the ANSI code page the labels use.
       Label3_(Frame1_, {2880, 0, 255, 255}, "\xA9",
               labelOptions(arialBlack(), Alignment::kLeft, false)),
-      imgLogo_(Frame1_, {1320, 480, 495, 465}, IDI_VORLANE_LOGO),
+      imgLogo_(Frame1_, {1320, 480, 495, 465}, std::move(logo)),
       Label2_(Frame1_, {2400, 840, 615, 255}, "Close", linkOptions()),
       Picture1_(Frame1_, {0, 1080, 4575, 50}, RGB(0, 0, 0)),
       pic_(Frame1_, {2400, 1080, 735, 50}, RGB(67, 117, 154)),

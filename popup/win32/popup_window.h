@@ -8,10 +8,11 @@
 
 namespace vorlane::win32 {
 
-// The pop-up's window: every control where the layout puts it, in twips.
+// The pop-up's window: every control where the layout puts it, in twips. The
+// program hands it its logo.
 class PopupWindow final : public PopupView {
  public:
-  PopupWindow();
+  explicit PopupWindow(PicturePtr logo);
 
   void setLinkText(const std::string& text) override;
   void setLinkUnderline(bool underline) override;

@@ -2,8 +2,9 @@
 
 namespace vorlane::win32 {
 
-Win32Popup::Win32Popup(TimerService& timers, MessagePump& pump, MonotonicClock& clock)
-    : model_(window_, timers, pump, clock) {
+Win32Popup::Win32Popup(TimerService& timers, MessagePump& pump, MonotonicClock& clock,
+                       PicturePtr logo)
+    : window_(std::move(logo)), model_(window_, timers, pump, clock) {
   window_.setOnLinkClick([this] { model_.linkClicked(); });
   window_.setOnPointerOverLink([this] { model_.pointerOverLink(); });
   window_.setOnPointerOverPanel([this] { model_.pointerOverPanel(); });

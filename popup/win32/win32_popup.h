@@ -12,7 +12,9 @@ namespace vorlane::win32 {
 // The pop-up as the program uses it: the window and its logic, wired together.
 class Win32Popup final : public MessagePopup {
  public:
-  Win32Popup(TimerService& timers, MessagePump& pump, MonotonicClock& clock);
+  // Without a logo the system's application icon stands in.
+  Win32Popup(TimerService& timers, MessagePump& pump, MonotonicClock& clock,
+             PicturePtr logo = nullptr);
 
   void mention(const std::string& msg) override { model_.mention(msg); }
   void showmsg(const std::string& msg) override { model_.showmsg(msg); }

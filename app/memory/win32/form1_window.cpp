@@ -15,7 +15,7 @@ FormOptions form1Options() {
   return options;
 }
 
-const FontSpec kButtonFont{"MS Sans Serif", 8.25, false};
+const Font kButtonFont{"MS Sans Serif", 8.25, false};
 
 }  // namespace
 

@@ -325,13 +325,13 @@ void XpButtonWindow::setWindowRegion(const RegionShape& shape) {
   if (handle() == nullptr) {
     return;
   }
-  CountedRegion region;
+  UniqueRegion region;
   if (shape.ellipse) {
     region = adoptGdi(::CreateEllipticRgn(0, 0, shape.width, shape.height));
   } else {
     region = adoptGdi(::CreateRectRgn(0, 0, shape.width, shape.height));
     for (const Point& pixel : shape.cutPixels) {
-      const CountedRegion cut =
+      const UniqueRegion cut =
           adoptGdi(::CreateRectRgn(pixel.x, pixel.y, pixel.x + 1, pixel.y + 1));
       ::CombineRgn(region.get(), region.get(), cut.get(), RGN_DIFF);
     }

@@ -17,7 +17,7 @@ class PrintingMessageBox final : public ModalMessageBox {
 
 }  // namespace
 
-void driveBar(BarSurface& surface, int width, int height, int skin, int style, int lastValue) {
+void driveBar(Canvas& surface, int width, int height, int skin, int style, int lastValue) {
   PrintingMessageBox messages;
   Xp_ProgressBar bar(surface, messages);
   bar.setProgressLook(skin);

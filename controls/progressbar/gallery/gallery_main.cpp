@@ -8,52 +8,34 @@
 #include <string>
 
 #include "controls/progressbar/artwork.h"
-#include "controls/progressbar/bar_surface.h"
 #include "controls/progressbar/gallery/render_bar.h"
 #include "host/canvas/image_file.h"
 #include "host/canvas/pixels24.h"
 
 namespace {
 
-using vorlane::progressbar::Picture;
-using vorlane::progressbar::PixelImage;
+using vorlane::Pixels24;
 
 constexpr int kBarWidth = 150;
 constexpr int kBarHeight = 17;
 constexpr int kMargin = 8;
 constexpr int kZoom = 4;
 
-void paste(PixelImage& sheet, const PixelImage& image, int left, int top, int zoom) {
-  for (int y = 0; y < image.height * zoom; ++y) {
-    for (int x = 0; x < image.width * zoom; ++x) {
+void paste(Pixels24& sheet, const Pixels24& image, int left, int top, int zoom) {
+  for (int y = 0; y < image.height() * zoom; ++y) {
+    for (int x = 0; x < image.width() * zoom; ++x) {
       const int sheetX = left + x;
       const int sheetY = top + y;
-      if (sheetX < sheet.width && sheetY < sheet.height) {
-        sheet.at(sheetX, sheetY) = image.at(x / zoom, y / zoom);
+      if (sheetX < sheet.width() && sheetY < sheet.height()) {
+        sheet.set(sheetX, sheetY, image.at(x / zoom, y / zoom));
       }
     }
   }
 }
 
-// The bar's pixels are 0x00RRGGBB; the host's image writer takes its own
-// colour order.
-vorlane::Pixels24 toPixels24(const PixelImage& image) {
-  vorlane::Pixels24 pixels(image.width, image.height);
-  for (int y = 0; y < image.height; ++y) {
-    for (int x = 0; x < image.width; ++x) {
-      const vorlane::progressbar::Rgb pixel = image.at(x, y);
-      pixels.set(
-          x, y,
-          vorlane::rgb(static_cast<int>((pixel >> 16) & 0xFF),
-                       static_cast<int>((pixel >> 8) & 0xFF), static_cast<int>(pixel & 0xFF)));
-    }
-  }
-  return pixels;
-}
-
-bool save(const std::string& folder, const std::string& name, const PixelImage& image) {
+bool save(const std::string& folder, const std::string& name, const Pixels24& image) {
   const std::string path = folder + "/" + name + (vorlane::pngAvailable() ? ".png" : ".bmp");
-  const bool saved = vorlane::writeImageFile(path, toPixels24(image));
+  const bool saved = vorlane::writeImageFile(path, image);
   if (!saved) {
     std::fprintf(stderr, "cannot write %s\n", path.c_str());
   }
@@ -78,15 +60,15 @@ int main(int argc, char** argv) {
   const int rowHeight = pb::kBlockPictureHeight * kZoom + kMargin;
   const int sheetWidth = pictureColumn + 5 * (kBarWidth + kMargin);
   const int sheetHeight = kMargin + pb::kSkinCount * rowHeight + pb::kFrameHeight * kZoom + kMargin;
-  PixelImage sheet(sheetWidth, sheetHeight, pb::kBackColour);
+  Pixels24 sheet(sheetWidth, sheetHeight, pb::kBackColour);
 
   bool ok = true;
   for (int skin = 0; skin < pb::kSkinCount; ++skin) {
     const int top = kMargin + skin * rowHeight;
-    PixelImage skinSheet(pb::kPicturesPerSkin * (pb::kBlockPictureWidth * kZoom + 4),
-                         pb::kBlockPictureHeight * kZoom, pb::kBackColour);
+    Pixels24 skinSheet(pb::kPicturesPerSkin * (pb::kBlockPictureWidth * kZoom + 4),
+                       pb::kBlockPictureHeight * kZoom, pb::kBackColour);
     for (int index = 0; index < pb::kPicturesPerSkin; ++index) {
-      const PixelImage& picture = pb::artworkPicture(Picture::skinPicture(skin, index));
+      const Pixels24& picture = pb::skinPicture(skin, index)->pixels();
       const int left = index * (pb::kBlockPictureWidth * kZoom + 4);
       paste(sheet, picture, kMargin + left, top, kZoom);
       paste(skinSheet, picture, left, 0, kZoom);
@@ -107,9 +89,9 @@ int main(int argc, char** argv) {
               skinSheet) &&
          ok;
   }
-  const PixelImage& frame = pb::artworkPicture(Picture::img());
+  const Pixels24& frame = pb::framePicture()->pixels();
   paste(sheet, frame, kMargin, kMargin + pb::kSkinCount * rowHeight, kZoom);
-  PixelImage frameSheet(frame.width * kZoom, frame.height * kZoom, pb::kBackColour);
+  Pixels24 frameSheet(frame.width() * kZoom, frame.height() * kZoom, pb::kBackColour);
   paste(frameSheet, frame, 0, 0, kZoom);
   ok = save(folder, "frame", frameSheet) && ok;
   ok = save(folder, "gallery", sheet) && ok;

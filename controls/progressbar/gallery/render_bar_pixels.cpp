@@ -1,12 +1,12 @@
 #include "controls/progressbar/gallery/render_bar.h"
-#include "controls/progressbar/pixel_surface.h"
+#include "host/canvas/pixel_canvas.h"
 
 namespace vorlane::progressbar::gallery {
 
-PixelImage renderBar(int width, int height, int skin, int style, int lastValue) {
-  PixelSurface surface(width, height);
+Pixels24 renderBar(int width, int height, int skin, int style, int lastValue) {
+  PixelCanvas surface(width, height);
   driveBar(surface, width, height, skin, style, lastValue);
-  return surface.image();
+  return surface.pixels();
 }
 
 }  // namespace vorlane::progressbar::gallery

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "controls/progressbar/artwork.h"
-#include "controls/progressbar/pixel_surface.h"
 #include "controls/progressbar/tests/progressbar_test_support.h"
 #include "controls/progressbar/xp_progressbar.h"
+#include "host/canvas/pixel_canvas.h"
 
 namespace vorlane::progressbar {
 namespace {
@@ -81,7 +81,7 @@ const std::vector<Scenario>& scenarios() {
 }
 
 Pixels24 drawScenario(const Scenario& scenario, int skin) {
-  PixelSurface surface(scenario.width, kBarHeight);
+  PixelCanvas surface(scenario.width, kBarHeight);
   RecordingMessageBox messages;
   Xp_ProgressBar bar(surface, messages);
   bar.setProgressLook(skin);
@@ -95,17 +95,7 @@ Pixels24 drawScenario(const Scenario& scenario, int skin) {
     bar.setValue(scenario.values[i]);
   }
   EXPECT_TRUE(messages.shown.empty()) << scenario.what;
-  Pixels24 pixels(scenario.width, kBarHeight);
-  for (int y = 0; y < kBarHeight; ++y) {
-    for (int x = 0; x < scenario.width; ++x) {
-      const Rgb pixel = surface.pixel(x, y);
-      pixels.set(
-          x, y,
-          vorlane::rgb(static_cast<int>((pixel >> 16) & 0xFF),
-                       static_cast<int>((pixel >> 8) & 0xFF), static_cast<int>(pixel & 0xFF)));
-    }
-  }
-  return pixels;
+  return surface.pixels();
 }
 
 // Every skin in both styles: one strip per skin, one bar per scenario, each

@@ -2,76 +2,46 @@
 
 namespace vorlane::progressbar::win32 {
 
-namespace {
-
-// BeginPaint and EndPaint as one scope.
-class PaintScope {
- public:
-  explicit PaintScope(HWND window) : window_(window) { dc_ = ::BeginPaint(window_, &paint_); }
-  PaintScope(const PaintScope&) = delete;
-  PaintScope& operator=(const PaintScope&) = delete;
-  ~PaintScope() { ::EndPaint(window_, &paint_); }
-  HDC dc() const { return dc_; }
-
- private:
-  HWND window_;
-  PAINTSTRUCT paint_ = {};
-  HDC dc_ = nullptr;
-};
-
-}  // namespace
-
-ProgressBarWindow::ProgressBarWindow(HWND parent, int x, int y, int width, int height,
-                                     ModalMessageBox& messages, const PropertyBag& properties,
-                                     int controlId)
-    : surface_([this] {
+ProgressBarWindow::ProgressBarWindow(vorlane::win32::Container& container, const TwipsRect& bounds,
+                                     ModalMessageBox& messages, const ProgressBarOptions& options)
+    : Control(container, bounds),
+      surface_(vorlane::win32::WindowDc(nullptr).get(), 1, 1),
+      bar_(surface_, messages, [this](std::string_view) {
+        // Every drawing follows a property change; the screen catches up at
+        // the next WM_PAINT.
         if (handle() != nullptr) {
           ::InvalidateRect(handle(), nullptr, FALSE);
         }
-      }),
-      bar_(surface_, messages) {
-  bar_.ReadProperties(properties);
-  createOwn(kClassName, 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, "", x, y, width, height,
-            parent);
-  if (handle() != nullptr) {
-    ::SetWindowLongPtrA(handle(), GWLP_ID, controlId);
-    // A child created with its size may not have had a WM_SIZE yet.
-    if (!sizedOnce_) {
-      RECT client = {};
-      ::GetClientRect(handle(), &client);
-      sized(client.right, client.bottom);
-    }
+      }) {
+  bar_.ReadProperties(options.properties != nullptr ? *options.properties : PropertyBag());
+  createControl(kClassName, 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, options.controlId);
+  // A child created with its size may not have had a WM_SIZE yet.
+  if (handle() != nullptr && !sizedOnce_) {
+    RECT client{};
+    ::GetClientRect(handle(), &client);
+    sized(client.right, client.bottom);
   }
 }
 
 ProgressBarWindow::~ProgressBarWindow() { destroyWindow(); }
 
-void ProgressBarWindow::paint(HDC dc) const { surface_.copyTo(dc); }
+void ProgressBarWindow::paint(vorlane::win32::GdiCanvas& canvas) {
+  canvas.copyFrom(surface_, 0, 0, surface_.width(), surface_.height(), 0, 0);
+}
 
 void ProgressBarWindow::sized(int width, int height) {
   sizedOnce_ = true;
   surface_.resize(width, height);
   bar_.Resize(width, height);
+  ::InvalidateRect(handle(), nullptr, FALSE);
 }
 
 LRESULT ProgressBarWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_SIZE:
-      sized(LOWORD(lParam), HIWORD(lParam));
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;  // the surface covers the whole client area
-    case WM_PAINT: {
-      const PaintScope scope(handle());
-      paint(scope.dc());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      paint(reinterpret_cast<HDC>(wParam));
-      return 0;
-    default:
-      return callDefault(message, wParam, lParam);
+  if (message == WM_SIZE) {
+    sized(LOWORD(lParam), HIWORD(lParam));
+    return 0;
   }
+  return callDefault(message, wParam, lParam);
 }
 
 }  // namespace vorlane::progressbar::win32

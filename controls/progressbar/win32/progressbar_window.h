@@ -2,44 +2,46 @@
 
 #include <windows.h>
 
-#include "controls/progressbar/win32/gdi_bar_surface.h"
 #include "controls/progressbar/xp_progressbar.h"
 #include "host/message_box.h"
 #include "host/property_bag.h"
-#include "host/win32/window.h"
+#include "host/win32/container.h"
 
 namespace vorlane::progressbar::win32 {
 
-// The progress bar as a child window of class "Xp_ProgressBar" that a form
-// hosts like any other control. The bar draws into an off-screen surface when
-// it is sized and when its Value changes; WM_PAINT and WM_PRINTCLIENT only copy
-// that surface to the screen, so the drawing survives covering.
-class ProgressBarWindow final : public vorlane::win32::Window {
+// How a progress bar starts; every field has its default.
+struct ProgressBarOptions {
+  // The persisted properties; none gives the defaults and the default skin.
+  const PropertyBag* properties = nullptr;
+  int controlId = 0;
+};
+
+// The progress bar as a control of the forms toolkit, a child window of class
+// "Xp_ProgressBar". The bar draws into an off-screen canvas when it is sized
+// and when its Value changes; painting only copies that canvas to the screen,
+// so the drawing survives covering.
+class ProgressBarWindow final : public vorlane::win32::Control {
  public:
   static constexpr const char* kClassName = "Xp_ProgressBar";
 
-  // Creates the window at the given place in the parent's client area
-  // (pixels). The persisted properties are read first (an empty bag gives the
-  // defaults and loads the default skin), then the window's size draws the
+  // The persisted properties are read first, then the window's size draws the
   // frame and the empty bar.
-  ProgressBarWindow(HWND parent, int x, int y, int width, int height, ModalMessageBox& messages,
-                    const PropertyBag& properties = PropertyBag(), int controlId = 0);
+  ProgressBarWindow(vorlane::win32::Container& container, const TwipsRect& bounds,
+                    ModalMessageBox& messages, const ProgressBarOptions& options = {});
   ~ProgressBarWindow() override;
 
   Xp_ProgressBar& bar() { return bar_; }
-  const Xp_ProgressBar& bar() const { return bar_; }
-  const GdiBarSurface& surface() const { return surface_; }
-
-  // The one paint function: WM_PAINT, WM_PRINTCLIENT and tests all use it.
-  void paint(HDC dc) const;
+  // What the bar has drawn so far.
+  Pixels24 pixels() const { return surface_.readPixels(0, 0, surface_.width(), surface_.height()); }
 
  protected:
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void paint(vorlane::win32::GdiCanvas& canvas) override;
 
  private:
   void sized(int width, int height);
 
-  GdiBarSurface surface_;
+  vorlane::win32::GdiMemoryCanvas surface_;
   Xp_ProgressBar bar_;
   bool sizedOnce_ = false;
 };

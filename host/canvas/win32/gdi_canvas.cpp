@@ -4,7 +4,7 @@
 #include <string>
 
 #include "host/canvas/win32/gdi_picture.h"
-#include "host/rounding.h"
+#include "host/win32/dpi.h"
 
 namespace vorlane::win32 {
 
@@ -14,13 +14,13 @@ RECT toRect(const Rect& rect) { return RECT{rect.left, rect.top, rect.right, rec
 
 }  // namespace
 
-CountedFont createFont(HDC dc, const Font& font) {
-  const int dpi = ::GetDeviceCaps(dc, LOGPIXELSY);
-  const auto height = static_cast<int>(roundHalfEven(font.size * (dpi > 0 ? dpi : 96) / 72.0));
-  return adoptGdi(::CreateFontA(-height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
-                                font.italic ? TRUE : FALSE, font.underline ? TRUE : FALSE, FALSE,
-                                DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.face.c_str()));
+UniqueFont createFont(const Font& font) {
+  // Negative: the character height, without internal leading, as points mean.
+  return UniqueFont(::CreateFontA(-pointsToPixels(font.size, Dpi::screen().y), 0, 0, 0,
+                                  font.bold ? FW_BOLD : FW_NORMAL, font.italic ? TRUE : FALSE,
+                                  font.underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET,
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH | FF_DONTCARE, font.face.c_str()));
 }
 
 GdiCanvas::GdiCanvas(HDC dc, std::int32_t width, std::int32_t height)
@@ -29,20 +29,20 @@ GdiCanvas::GdiCanvas(HDC dc, std::int32_t width, std::int32_t height)
 GdiCanvas::~GdiCanvas() = default;
 
 void GdiCanvas::fillRect(const Rect& rect, Color color) {
-  const CountedBrush brush = adoptGdi(::CreateSolidBrush(color));
+  const UniqueBrush brush = adoptGdi(::CreateSolidBrush(color));
   const RECT r = toRect(rect);
   ::FillRect(dc_, &r, brush.get());
 }
 
 void GdiCanvas::frameRect(const Rect& rect, Color color) {
-  const CountedBrush brush = adoptGdi(::CreateSolidBrush(color));
+  const UniqueBrush brush = adoptGdi(::CreateSolidBrush(color));
   const RECT r = toRect(rect);
   ::FrameRect(dc_, &r, brush.get());
 }
 
 void GdiCanvas::line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
                      Color color) {
-  const CountedPen pen = adoptGdi(::CreatePen(PS_SOLID, 1, color));
+  const UniquePen pen = adoptGdi(::CreatePen(PS_SOLID, 1, color));
   const SelectGuard select(dc_, pen.get());
   ::MoveToEx(dc_, x1, y1, nullptr);
   ::LineTo(dc_, x2, y2);
@@ -53,8 +53,8 @@ void GdiCanvas::setPixel(std::int32_t x, std::int32_t y, Color color) {
 }
 
 void GdiCanvas::ellipse(const Rect& rect, Color pen, Color fill) {
-  const CountedPen outline = adoptGdi(::CreatePen(PS_SOLID, 2, pen));
-  const CountedBrush inside = adoptGdi(::CreateSolidBrush(fill));
+  const UniquePen outline = adoptGdi(::CreatePen(PS_SOLID, 2, pen));
+  const UniqueBrush inside = adoptGdi(::CreateSolidBrush(fill));
   const SelectGuard selectPen(dc_, outline.get());
   const SelectGuard selectBrush(dc_, inside.get());
   ::Ellipse(dc_, rect.left, rect.top, rect.right, rect.bottom);
@@ -62,7 +62,7 @@ void GdiCanvas::ellipse(const Rect& rect, Color pen, Color fill) {
 
 HFONT GdiCanvas::fontFor(const Font& font) {
   if (!font_ || fontMade_ != font) {
-    font_ = createFont(dc_, font);
+    font_ = createFont(font);
     fontMade_ = font;
   }
   return font_.get();
@@ -92,8 +92,8 @@ Pixels24 GdiCanvas::readPixels(std::int32_t x, std::int32_t y, std::int32_t widt
   if (width <= 0 || height <= 0) {
     return pixels;
   }
-  const CountedMemoryDc memory = adoptMemoryDc(::CreateCompatibleDC(dc_));
-  const CountedBitmap bitmap = adoptGdi(::CreateCompatibleBitmap(dc_, width, height));
+  const UniqueMemoryDc memory = UniqueMemoryDc(::CreateCompatibleDC(dc_));
+  const UniqueBitmap bitmap = adoptGdi(::CreateCompatibleBitmap(dc_, width, height));
   if (!memory || !bitmap) {
     return pixels;
   }
@@ -134,7 +134,7 @@ std::unique_ptr<Canvas> GdiCanvas::createCompatible(std::int32_t width, std::int
 void GdiCanvas::drawPicture(const Picture& picture, std::int32_t x, std::int32_t y) {
   const GdiPicture& native = gdiPicture(picture);
   if (picture.type() == PictureType::kBitmap) {
-    const CountedMemoryDc memory = adoptMemoryDc(::CreateCompatibleDC(dc_));
+    const UniqueMemoryDc memory = UniqueMemoryDc(::CreateCompatibleDC(dc_));
     if (!memory || native.bitmap() == nullptr) {
       return;
     }
@@ -148,9 +148,27 @@ void GdiCanvas::drawPicture(const Picture& picture, std::int32_t x, std::int32_t
   }
 }
 
+void GdiCanvas::stretchPicture(const Picture& picture, const Rect& source,
+                               const Rect& destination) {
+  const GdiPicture& native = gdiPicture(picture);
+  if (source.empty() || destination.empty() || native.bitmap() == nullptr) {
+    return;
+  }
+  const UniqueMemoryDc memory = UniqueMemoryDc(::CreateCompatibleDC(dc_));
+  if (!memory) {
+    return;
+  }
+  const SelectGuard select(memory.get(), native.bitmap());
+  // Shrunk pictures drop whole columns and rows instead of ANDing them together.
+  const int previousMode = ::SetStretchBltMode(dc_, COLORONCOLOR);
+  ::StretchBlt(dc_, destination.left, destination.top, destination.width(), destination.height(),
+               memory.get(), source.left, source.top, source.width(), source.height(), SRCCOPY);
+  ::SetStretchBltMode(dc_, previousMode);
+}
+
 GdiMemoryCanvas::GdiMemoryCanvas(HDC compatibleWith, std::int32_t width, std::int32_t height)
     : GdiCanvas(nullptr, width, height),
-      memoryDc_(adoptMemoryDc(::CreateCompatibleDC(compatibleWith))),
+      memoryDc_(UniqueMemoryDc(::CreateCompatibleDC(compatibleWith))),
       bitmap_(adoptGdi(
           ::CreateCompatibleBitmap(compatibleWith, std::max(width, 1), std::max(height, 1)))) {
   if (memoryDc_ && bitmap_) {
@@ -166,13 +184,29 @@ GdiMemoryCanvas::~GdiMemoryCanvas() {
   }
 }
 
+void GdiMemoryCanvas::resize(std::int32_t width, std::int32_t height) {
+  if (!memoryDc_ || !bitmap_) {
+    return;
+  }
+  // Made from the DC while the old bitmap is still in it, so the new one has
+  // the old one's format rather than the monochrome default.
+  UniqueBitmap fresh =
+      adoptGdi(::CreateCompatibleBitmap(memoryDc_.get(), std::max(width, 1), std::max(height, 1)));
+  if (!fresh) {
+    return;
+  }
+  ::SelectObject(memoryDc_.get(), fresh.get());
+  bitmap_ = std::move(fresh);
+  setSize(width, height);
+}
+
 Rect GdiTextMeasurer::measure(std::string_view text, const Rect& start, unsigned flags,
                               const Font& font) const {
-  const CountedMemoryDc dc = adoptMemoryDc(::CreateCompatibleDC(nullptr));
+  const UniqueMemoryDc dc = UniqueMemoryDc(::CreateCompatibleDC(nullptr));
   if (!dc) {
     return {start.left, start.top, start.left, start.top};
   }
-  const CountedFont made = createFont(dc.get(), font);
+  const UniqueFont made = createFont(font);
   const SelectGuard select(dc.get(), made.get());
   RECT r{start.left, start.top, start.right, start.bottom};
   const std::string copy(text);

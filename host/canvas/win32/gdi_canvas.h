@@ -4,7 +4,7 @@
 
 #include "host/canvas/canvas.h"
 #include "host/canvas/text.h"
-#include "host/canvas/win32/gdi_counters.h"
+#include "host/win32/handles.h"
 
 namespace vorlane::win32 {
 
@@ -38,9 +38,14 @@ class GdiCanvas : public Canvas {
                 std::int32_t width, std::int32_t height, std::int32_t x, std::int32_t y) override;
   std::unique_ptr<Canvas> createCompatible(std::int32_t width, std::int32_t height) const override;
   void drawPicture(const Picture& picture, std::int32_t x, std::int32_t y) override;
+  void stretchPicture(const Picture& picture, const Rect& source, const Rect& destination) override;
 
  protected:
   void setDc(HDC dc) { dc_ = dc; }
+  void setSize(std::int32_t width, std::int32_t height) {
+    width_ = width;
+    height_ = height;
+  }
 
  private:
   HFONT fontFor(const Font& font);
@@ -48,7 +53,7 @@ class GdiCanvas : public Canvas {
   HDC dc_;
   std::int32_t width_;
   std::int32_t height_;
-  CountedFont font_;
+  UniqueFont font_;
   Font fontMade_;
 };
 
@@ -58,14 +63,18 @@ class GdiMemoryCanvas final : public GdiCanvas {
   GdiMemoryCanvas(HDC compatibleWith, std::int32_t width, std::int32_t height);
   ~GdiMemoryCanvas() override;
 
+  // A fresh bitmap of the new size in the same format; the old drawing goes.
+  void resize(std::int32_t width, std::int32_t height);
+
  private:
-  CountedMemoryDc memoryDc_;
-  CountedBitmap bitmap_;
+  UniqueMemoryDc memoryDc_;
+  UniqueBitmap bitmap_;
   HGDIOBJ previous_ = nullptr;
 };
 
-// A GDI font for `font` at the resolution of `dc`.
-CountedFont createFont(HDC dc, const Font& font);
+// The GDI font for `font` at the screen's resolution; null only if GDI
+// refuses, in which case a control keeps the system font.
+UniqueFont createFont(const Font& font);
 
 // Measures text with DrawTextA and DT_CALCRECT on a memory DC of the screen.
 class GdiTextMeasurer final : public TextMeasurer {

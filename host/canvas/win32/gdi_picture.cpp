@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "host/canvas/win32/gdi_canvas.h"
+
 namespace vorlane::win32 {
 
 BITMAPINFO dibHeader(int width, int height) {
@@ -17,9 +19,9 @@ BITMAPINFO dibHeader(int width, int height) {
 
 namespace {
 
-CountedBitmap bitmapFromPixels(const Pixels24& pixels) {
+UniqueBitmap bitmapFromPixels(const Pixels24& pixels) {
   const WindowDc screen(nullptr);
-  CountedBitmap bitmap =
+  UniqueBitmap bitmap =
       adoptGdi(::CreateCompatibleBitmap(screen.get(), pixels.width(), pixels.height()));
   if (bitmap) {
     const BITMAPINFO info = dibHeader(pixels.width(), pixels.height());
@@ -53,8 +55,8 @@ GdiPicture::GdiPicture(const Picture& picture) {
       }
     }
   }
-  CountedBitmap colourBitmap = bitmapFromPixels(colour);
-  CountedBitmap maskBitmap = adoptGdi(::CreateBitmap(width, height, 1, 1, mask.data()));
+  UniqueBitmap colourBitmap = bitmapFromPixels(colour);
+  UniqueBitmap maskBitmap = adoptGdi(::CreateBitmap(width, height, 1, 1, mask.data()));
   ICONINFO info{};
   info.fIcon = TRUE;
   info.hbmColor = colourBitmap.get();
@@ -68,6 +70,33 @@ const GdiPicture& gdiPicture(const Picture& picture) {
     picture.setNative(std::make_unique<GdiPicture>(picture));
   }
   return static_cast<const GdiPicture&>(*picture.native());
+}
+
+PicturePtr loadIconPicture(int resourceId, int size) {
+  const UniqueIcon icon(
+      static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId),
+                                      IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+  if (!icon) {
+    return nullptr;
+  }
+  // Drawn once on black and once on white: where the two agree the icon is
+  // opaque, elsewhere its mask lets the ground through.
+  const WindowDc screen(nullptr);
+  const auto drawOn = [&](Color ground) {
+    GdiMemoryCanvas canvas(screen.get(), size, size);
+    canvas.fillRect({0, 0, size, size}, ground);
+    ::DrawIconEx(canvas.dc(), 0, 0, icon.get(), size, size, 0, nullptr, DI_NORMAL);
+    return canvas.readPixels(0, 0, size, size);
+  };
+  Pixels24 onBlack = drawOn(rgb(0, 0, 0));
+  const Pixels24 onWhite = drawOn(rgb(255, 255, 255));
+  std::vector<bool> opaque;
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) {
+      opaque.push_back(onBlack.at(x, y) == onWhite.at(x, y));
+    }
+  }
+  return Picture::icon(std::move(onBlack), std::move(opaque));
 }
 
 }  // namespace vorlane::win32

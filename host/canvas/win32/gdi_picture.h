@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "host/canvas/picture.h"
-#include "host/canvas/win32/gdi_counters.h"
+#include "host/win32/handles.h"
 
 namespace vorlane::win32 {
 
@@ -16,12 +16,16 @@ class GdiPicture final : public NativePicture {
   HICON icon() const { return icon_.get(); }
 
  private:
-  CountedBitmap bitmap_;
+  UniqueBitmap bitmap_;
   UniqueIcon icon_;
 };
 
 // The picture's handles, made on first use.
 const GdiPicture& gdiPicture(const Picture& picture);
+
+// Icon resource `resourceId` of the exe, `size` pixels square, as a picture;
+// null when the exe lacks it.
+PicturePtr loadIconPicture(int resourceId, int size);
 
 // A 24-bit bottom-up DIB header for `width` by `height` pixels.
 BITMAPINFO dibHeader(int width, int height);

@@ -7,7 +7,6 @@
 #include "host/win32/clock.h"
 #include "host/win32/message_pump.h"
 #include "host/win32/tests/child_process.h"
-#include "host/win32/tests/screenshot.h"
 #include "host/win32/tests/wait_for.h"
 #include "host/win32/timer_service.h"
 #include "popup/win32/win32_popup.h"
@@ -205,29 +204,6 @@ TEST_F(PopupWindowTest, BarSlidesOnTheGridWithRealTimers) {
   EXPECT_EQ(placeInForm(window.bar().handle(), form).x,
             Dpi::screen().toPixelsX(50) + Dpi::screen().toPixelsX(sweep.left));
   popup.hidemsg();
-}
-
-// With VORLANE_SCREENSHOT_DIR set, saves the pop-up as it looks with a
-// one-line text, a two-line text, and a page with its "Next" link.
-TEST_F(PopupWindowTest, SavesScreenshotsWhenAsked) {
-  const std::string folder = environmentValue("VORLANE_SCREENSHOT_DIR");
-  if (folder.empty()) {
-    GTEST_SKIP() << "VORLANE_SCREENSHOT_DIR not set";
-  }
-  const auto shoot = [&](const char* name) {
-    pump.pumpOnce();
-    ::UpdateWindow(window.form().handle());
-    EXPECT_TRUE(testing::saveWindowBitmap(window.form().handle(), folder + "\\" + name));
-  };
-  popup.viewmsg("Opening Log file...");
-  shoot("popup-one-line.bmp");
-  popup.viewmsg("Vorlane will now start \r\nlearning your memory usage...");
-  shoot("popup-two-lines.bmp");
-  auto shot = timers.createTimer(100, true, [&] {
-    shoot("popup-next.bmp");
-    popup.model().linkClicked();
-  });
-  popup.mention("Please use your computer \r\nas normally as possible...");
 }
 
 }  // namespace

@@ -17,7 +17,7 @@
 #include "controls/button/win32/xp_button_window.h"
 #include "host/canvas/pixel_canvas.h"
 #include "host/canvas/win32/gdi_canvas.h"
-#include "host/canvas/win32/gdi_counters.h"
+#include "host/win32/handles.h"
 #include "host/win32/keystroke_sender.h"
 
 namespace vorlane::testing {
