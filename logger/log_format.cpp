@@ -1,9 +1,11 @@
 // Writing a sample: the logger's side of the log.dat format.
 #include "logger/log_format.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace vorlane {
 
@@ -11,7 +13,99 @@ namespace {
 
 constexpr int kSignificantDigits = 15;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+// A whole number of any size, in 32-bit words, least significant first.
+using BigNumber = std::vector<std::uint32_t>;
+
+void multiply(BigNumber& number, std::uint32_t factor) {
+  std::uint64_t carry = 0;
+  for (std::uint32_t& word : number) {
+    const std::uint64_t product = std::uint64_t{word} * factor + carry;
+    word = static_cast<std::uint32_t>(product);
+    carry = product >> 32;
+  }
+  if (carry != 0) {
+    number.push_back(static_cast<std::uint32_t>(carry));
+  }
+}
+
+// Divides in place; returns the remainder.
+std::uint32_t divide(BigNumber& number, std::uint32_t divisor) {
+  std::uint64_t remainder = 0;
+  for (auto word = number.rbegin(); word != number.rend(); ++word) {
+    const std::uint64_t current = (remainder << 32) | *word;
+    *word = static_cast<std::uint32_t>(current / divisor);
+    remainder = current % divisor;
+  }
+  while (!number.empty() && number.back() == 0) {
+    number.pop_back();
+  }
+  return static_cast<std::uint32_t>(remainder);
+}
+
+// The decimal digits of a finite, non-zero magnitude, rounded to
+// kSignificantDigits (halves to even), and the power of ten of the first digit.
+// Worked out exactly from the binary value, with no help from printf, whose
+// MinGW implementation alone would double the logger's size.
+std::pair<std::string, int> roundedDigits(double magnitude) {
+  int binaryExponent = 0;
+  const double fraction = std::frexp(magnitude, &binaryExponent);
+  const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+  binaryExponent -= 53;
+  // magnitude = mantissa * 2^binaryExponent = number * 10^decimalShift
+  BigNumber number{static_cast<std::uint32_t>(mantissa),
+                   static_cast<std::uint32_t>(mantissa >> 32)};
+  int decimalShift = 0;
+  for (; binaryExponent > 0; binaryExponent -= std::min(binaryExponent, 31)) {
+    multiply(number, std::uint32_t{1} << std::min(binaryExponent, 31));
+  }
+  if (binaryExponent < 0) {
+    decimalShift = binaryExponent;
+    for (int fives = -binaryExponent; fives > 0; fives -= 13) {
+      std::uint32_t factor = 1;
+      for (int i = std::min(fives, 13); i > 0; --i) {
+        factor *= 5;
+      }
+      multiply(number, factor);
+    }
+  }
+  while (!number.empty() && number.back() == 0) {
+    number.pop_back();
+  }
+  std::vector<std::uint32_t> groups;  // nine digits each, least significant first
+  while (!number.empty()) {
+    groups.push_back(divide(number, 1000000000));
+  }
+  std::string digits = std::to_string(groups.back());
+  for (auto group = groups.rbegin() + 1; group != groups.rend(); ++group) {
+    const std::string part = std::to_string(*group);
+    digits.append(9 - part.size(), '0');
+    digits += part;
+  }
+  int exponent = static_cast<int>(digits.size()) - 1 + decimalShift;
+
+  if (digits.size() > static_cast<std::size_t>(kSignificantDigits)) {
+    const char first = digits[kSignificantDigits];
+    const bool restZero =
+        digits.find_first_not_of('0', kSignificantDigits + 1) == std::string::npos;
+    const bool odd = (digits[kSignificantDigits - 1] - '0') % 2 != 0;
+    const bool up = first > '5' || (first == '5' && (!restZero || odd));
+    digits.resize(kSignificantDigits);
+    if (up) {
+      std::size_t at = digits.size();
+      while (at > 0 && digits[at - 1] == '9') {
+        digits[--at] = '0';
+      }
+      if (at == 0) {
+        digits.insert(digits.begin(), '1');
+        digits.pop_back();
+        ++exponent;
+      } else {
+        ++digits[at - 1];
+      }
+    }
+  }
+  return {digits, exponent};
+}
 
 }  // namespace
 
@@ -19,38 +113,12 @@ std::string formatSample(double value) {
   if (!std::isfinite(value)) {
     return {};
   }
-  // "%.*e" rounds correctly to the wanted significant digits; the digits and
-  // the exponent are then laid out again in plain notation. Only digits are
-  // taken from the mantissa, so a locale's decimal point cannot leak in.
-  char buffer[64];
-  const int length =
-      std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, std::fabs(value));
-  if (length <= 0 || length >= static_cast<int>(sizeof buffer)) {
-    return {};
+  if (value == 0.0) {
+    return "0";  // also for -0
   }
-  const std::string_view text(buffer, static_cast<std::size_t>(length));
-  const std::size_t exponentAt = text.find_first_of("eE");
-  if (exponentAt == std::string_view::npos) {
-    return {};
-  }
-  std::string digits;
-  for (const char c : text.substr(0, exponentAt)) {
-    if (isDigit(c)) {
-      digits += c;
-    }
-  }
-  int exponent = 0;
-  const char* exponentBegin = text.data() + exponentAt + 1;
-  if (*exponentBegin == '+') {
-    ++exponentBegin;
-  }
-  std::from_chars(exponentBegin, text.data() + text.size(), exponent);
-
+  auto [digits, exponent] = roundedDigits(std::fabs(value));
   while (digits.size() > 1 && digits.back() == '0') {
     digits.pop_back();
-  }
-  if (digits == "0") {
-    return "0";  // also for -0 and values too small for 15 digits to show
   }
 
   std::string out;
