@@ -3,9 +3,13 @@
 #   native            the portable code and its tests
 #   native-sanitize   the same under AddressSanitizer and UndefinedBehaviorSanitizer
 #   fuzz              the log reader under libFuzzer (clang) for about 30 seconds
+#   native32          the portable tests once more as 32-bit programs with x87 arithmetic,
+#                     as the x86 Windows build computes (emulated where the kernel
+#                     cannot run 32-bit programs)
 #   win64             the Windows build; its tests run under Wine (host layer, controls,
 #                     end-to-end scenarios with the real exes), plus the import check
-#   win32             the Windows XP build: built and import-checked (not run: see README)
+#   win32             the Windows XP build: import-checked, and the x86 smoke stage
+#                     (tools/x86-smoke.sh) runs the real x86 exes under 32-bit Wine
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -39,7 +43,7 @@ build() {
 }
 
 status=0
-for preset in native native-sanitize fuzz; do
+for preset in native native-sanitize native32 fuzz; do
   build "$preset"
   run_ctest "$preset" || status=1
 done
@@ -55,6 +59,17 @@ trap - EXIT
 
 build win32
 run_ctest win32 || status=1
+x86_log=$(mktemp)
+tools/x86-smoke.sh "$root/build/win32" 2>&1 | tee "$x86_log" || status=1
+x86_summary=$(grep -E '^x86 smoke: [0-9]+ passed, [0-9]+ failed' "$x86_log" | tail -n 1 || true)
+rm -f "$x86_log"
+if [ -n "$x86_summary" ]; then
+  passed=$((passed + $(sed -E 's/x86 smoke: ([0-9]+) passed.*/\1/' <<<"$x86_summary")))
+  failed=$((failed + $(sed -E 's/.* ([0-9]+) failed/\1/' <<<"$x86_summary")))
+else
+  failed=$((failed + 1))
+  status=1
+fi
 
 echo "Total: $passed passed, $failed failed"
 exit "$status"

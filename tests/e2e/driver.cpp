@@ -248,7 +248,7 @@ std::vector<HWND> visibleTopWindows(DWORD pid) {
     std::vector<HWND> found;
   } search{pid, {}};
   ::EnumWindows(
-      [](HWND window, LPARAM param) -> BOOL {
+      [](HWND window, LPARAM param) CALLBACK -> BOOL {
         auto& s = *reinterpret_cast<Search*>(param);
         DWORD owner = 0;
         ::GetWindowThreadProcessId(window, &owner);
@@ -267,7 +267,7 @@ std::vector<HWND> visibleChildren(HWND top) {
   std::vector<HWND> children;
   ::EnumChildWindows(
       top,
-      [](HWND child, LPARAM param) -> BOOL {
+      [](HWND child, LPARAM param) CALLBACK -> BOOL {
         if (::IsWindowVisible(child)) {
           reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
         }
