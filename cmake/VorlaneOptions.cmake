@@ -51,8 +51,11 @@ if(MINGW)
   target_compile_options(vorlane_options INTERFACE
                          $<$<CONFIG:Release,MinSizeRel>:-Os -ffunction-sections -fdata-sections>)
 endif()
+# Each exe also gets a linker map beside it (Name.exe.map), which
+# tools/map_sizes.py sums up by library and object for tools/bench.sh.
 function(vorlane_shrink_exe target)
   if(MINGW)
-    target_link_options(${target} PRIVATE $<$<CONFIG:Release,MinSizeRel>:-Wl,--gc-sections -s>)
+    target_link_options(${target} PRIVATE $<$<CONFIG:Release,MinSizeRel>:-Wl,--gc-sections -s>
+                        "-Wl,-Map=$<TARGET_FILE:${target}>.map")
   endif()
 endfunction()

@@ -24,8 +24,11 @@ wait "$server" 2>/dev/null || true
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 >/dev/null
 echo
-echo "x86 exe sizes (goals: Vorlane.exe <= 400 KB, logger.exe <= 200 KB):"
+echo "x86 exe sizes (goals: Vorlane.exe <= 400 KB, logger.exe <= 200 KB), and where the"
+echo "bytes go by library, before the PE headers, imports, resources and relocations:"
 for exe in Vorlane.exe logger.exe; do
   file=build/win32/bin/$exe
-  [ -f "$file" ] && printf '  %-12s %6d KB\n' "$exe" $(( $(stat -c %s "$file") / 1024 ))
+  [ -f "$file" ] || continue
+  printf '  %-12s %6d KB\n' "$exe" $(( $(stat -c %s "$file") / 1024 ))
+  [ -f "$file.map" ] && python3 tools/map_sizes.py "$file.map" --top 8 | sed 's/^/  /'
 done

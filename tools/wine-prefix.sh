@@ -15,16 +15,8 @@ reg_add() { "$wine64" reg add "$@" /f >/dev/null 2>&1; }
 
 create_prefix() {
   mkdir -p "$WINEPREFIX"
-  # wineboot also runs the 32-bit half of its setup through the 32-bit loader,
-  # the sibling "wine" of WINELOADER. Nothing of ours needs that half (the x86
-  # exes run without it), and where the 32-bit loader is emulated it takes
-  # minutes: a folder holding only the 64-bit loader leaves it out.
-  local loaders
-  loaders=$(mktemp -d)
-  ln -s "$wine64" "$loaders/wine64"
-  WINELOADER=$loaders/wine64 "$loaders/wine64" wineboot.exe -i >/dev/null 2>&1
+  "$wine64" wineboot.exe -i >/dev/null 2>&1
   wineserver -w
-  rm -rf "$loaders"
   # Headless: real windows on Wine's null display driver, 1024 x 768.
   [ "$display" = --display ] || reg_add 'HKCU\Software\Wine\Drivers' /v Graphics /t REG_SZ /d null
   # A crash prints a backtrace and fails at once instead of hanging on a dialog.

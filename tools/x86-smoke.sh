@@ -50,8 +50,8 @@ trap 'exit 130' INT TERM
 
 seconds() { echo $((SECONDS - $1)); }
 
-# The prefix first, before any emulator is registered (wine-prefix.sh starts no
-# 32-bit program while it creates one in any case).
+# The prefix first, before any emulator is registered: wineboot sets up the
+# prefix's 32-bit half with 32-bit programs, which takes minutes emulated.
 began=$SECONDS
 "$root/tools/wine-prefix.sh" ensure "$prefix"
 echo "x86 prefix ready after $(seconds "$began") s"
