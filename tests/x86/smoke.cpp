@@ -154,7 +154,7 @@ class Smoke {
   // a check clears (31 - 29.9999999968956) % of 6 GiB in 1048567-byte
   // megabytes, 61, with the progress in the pop-up.
   void normalStart() {
-    const Environment environment = laterStart("normal", 30, 200, "6442450944 1932735283");
+    const Environment environment = laterStart("normal", 30, 2000, "6442450944 1932735283");
     const Process vorlane = e2e::startProgram(path("Vorlane.exe"), environment);
     const DWORD pid = vorlane.id();
     check(pid != 0, "Vorlane.exe started (normal mode)");
