@@ -1,0 +1,298 @@
+#include "controls/button/gallery/sheets.h"
+
+#include <string>
+
+#include "controls/button/button_site.h"
+#include "controls/button/gallery/looks.h"
+#include "controls/button/xp_button.h"
+#include "host/canvas/pixel_canvas.h"
+
+namespace vorlane::gallery {
+namespace {
+
+constexpr int kCellWidth = 96;
+constexpr int kButtonWidth = 86;
+constexpr Color kPaper = 0xF4F4F4;
+
+// PixelCanvas records text without drawing it; this one also draws it, a box
+// per character, laid out as the fixed measurer lays it out.
+class BoxTextCanvas final : public Canvas {
+ public:
+  BoxTextCanvas(std::int32_t width, std::int32_t height) : inner_(width, height) {}
+
+  std::int32_t width() const override { return inner_.width(); }
+  std::int32_t height() const override { return inner_.height(); }
+  void fillRect(const Rect& rect, Color color) override { inner_.fillRect(rect, color); }
+  void frameRect(const Rect& rect, Color color) override { inner_.frameRect(rect, color); }
+  void line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+            Color color) override {
+    inner_.line(x1, y1, x2, y2, color);
+  }
+  void setPixel(std::int32_t x, std::int32_t y, Color color) override {
+    inner_.setPixel(x, y, color);
+  }
+  void ellipse(const Rect& rect, Color pen, Color fill) override {
+    inner_.ellipse(rect, pen, fill);
+  }
+  void drawText(std::string_view text, const Rect& rect, unsigned flags, Color color,
+                const Font& font) override;
+  void focusRect(const Rect& rect, Color textColor) override { inner_.focusRect(rect, textColor); }
+  Pixels24 readPixels(std::int32_t x, std::int32_t y, std::int32_t width,
+                      std::int32_t height) const override {
+    return inner_.readPixels(x, y, width, height);
+  }
+  void writePixels(std::int32_t x, std::int32_t y, const Pixels24& pixels) override {
+    inner_.writePixels(x, y, pixels);
+  }
+  void copyFrom(const Canvas& source, std::int32_t sourceX, std::int32_t sourceY,
+                std::int32_t width, std::int32_t height, std::int32_t x, std::int32_t y) override {
+    inner_.copyFrom(source, sourceX, sourceY, width, height, x, y);
+  }
+  std::unique_ptr<Canvas> createCompatible(std::int32_t width, std::int32_t height) const override {
+    return inner_.createCompatible(width, height);
+  }
+  void drawPicture(const Picture& picture, std::int32_t x, std::int32_t y) override {
+    inner_.drawPicture(picture, x, y);
+  }
+
+ private:
+  PixelCanvas inner_;
+};
+
+void BoxTextCanvas::drawText(std::string_view text, const Rect& rect, unsigned flags, Color color,
+                             const Font& font) {
+  const std::string shown = (flags & kTextNoPrefix) ? std::string(text) : withoutPrefixes(text);
+  const Rect extent = FixedTextMeasurer().measure(text, {0, 0, rect.width(), rect.height()},
+                                                  flags | kTextCalcRect, font);
+  const int cell = font.bold ? FixedTextMeasurer::kCharWidth + 1 : FixedTextMeasurer::kCharWidth;
+  const int lines = extent.height() / FixedTextMeasurer::kLineHeight;
+  const int left = rect.left + ((flags & kTextCenter) ? (rect.width() - extent.width()) / 2 : 0);
+  const int top = rect.top + ((flags & kTextVCenter) ? (rect.height() - extent.height()) / 2 : 0);
+  for (int row = 0; row < lines; ++row) {
+    for (int column = 0; column < extent.width() / cell; ++column) {
+      // One line keeps its blanks; wrapped lines show as full rows of boxes.
+      if (lines == 1 && shown[static_cast<std::size_t>(column)] == ' ') {
+        continue;
+      }
+      const int x = left + column * cell;
+      const int y = top + row * FixedTextMeasurer::kLineHeight;
+      inner_.fillRect({x + 1, y + 3, x + cell - 1, y + FixedTextMeasurer::kLineHeight - 2}, color);
+    }
+  }
+}
+
+class IdleTimer final : public Timer {
+ public:
+  void setInterval(unsigned milliseconds) override { interval_ = milliseconds; }
+  unsigned interval() const override { return interval_; }
+  void setEnabled(bool enabled) override { enabled_ = enabled; }
+  bool enabled() const override { return enabled_; }
+
+ private:
+  unsigned interval_ = 0;
+  bool enabled_ = false;
+};
+
+// Timers that never fire: the sheets set every look by hand.
+class IdleTimers final : public TimerService {
+ public:
+  std::unique_ptr<Timer> createTimer(unsigned, bool, std::function<void()>) override {
+    return std::make_unique<IdleTimer>();
+  }
+};
+
+// A site with XP's default ("Luna") system colours, drawing onto one canvas.
+class SheetSite final : public ButtonSite {
+ public:
+  SheetSite(const Surface& surface, Canvas& canvas, int height, bool isDefault)
+      : surface_(surface), canvas_(canvas), height_(height), isDefault_(isDefault) {}
+  void attach(VelkXPButton* button) { button_ = button; }
+
+  Rect clientRect() const override { return {0, 0, kButtonWidth, height_}; }
+  void redrawNow() override {
+    if (button_ != nullptr) {
+      button_->paint(canvas_);
+    }
+  }
+  void refreshSurface() override {}
+  void setWindowRegion(const RegionShape& shape) override { region = shape; }
+  void setSurfaceEnabled(bool) override {}
+  void setAccessKey(char) override {}
+  void setWindowText(const std::string&) override {}
+  bool setMousePointer(std::int16_t) override { return true; }
+  bool setMouseIcon(const PicturePtr&) override { return true; }
+  bool designMode() const override { return false; }
+  std::string displayName() const override { return "VelkXPButton1"; }
+  bool displayAsDefault() const override { return isDefault_; }
+  void propertyChanged(std::string_view) override {}
+  PicturePtr resolvePicture(const std::string&) const override { return nullptr; }
+  Color systemColor(std::int32_t index) const override {
+    switch (index) {
+      case 13:
+        return 0xC56A31;
+      case 15:
+        return 0xD8E9EC;
+      case 16:
+        return 0x99A8AC;
+      case 20:
+        return 0xFFFFFF;
+      case 21:
+        return 0x646F71;
+      case 22:
+        return 0xE2EFF1;
+      default:
+        return 0x000000;
+    }
+  }
+  ParentColors parentColors() const override { return {0xE0F0FF, 0x602000}; }
+  Color surfaceBackground() const override { return 0xD8E9EC; }
+  const TextMeasurer& textMeasurer() const override { return *surface_.measurer; }
+  std::int32_t dotsPerInch() const override { return 96; }
+  bool isMouseInside() const override { return true; }
+  void captureMouse() override {}
+  void sendKeystroke(KeystrokeSender::Keystroke) override {}
+  TimerService& timers() override { return timers_; }
+  std::unique_ptr<Canvas> createBackgroundCanvas(std::int32_t width, std::int32_t height) override {
+    return surface_.makeCanvas(width, height);
+  }
+  void captureBehind(Canvas* background, std::int32_t width, std::int32_t height) override {
+    // What lies behind a see-through button: diagonal stripes.
+    if (background == nullptr) {
+      return;
+    }
+    background->fillRect({0, 0, width, height}, kPaper);
+    for (int x = -height; x < width; x += 6) {
+      background->line(x, 0, x + height, height, 0xE0C8A8);
+    }
+  }
+
+  RegionShape region;
+
+ private:
+  const Surface& surface_;
+  Canvas& canvas_;
+  int height_;
+  bool isDefault_;
+  IdleTimers timers_;
+  VelkXPButton* button_ = nullptr;
+};
+
+struct Cell {
+  int column = 0;
+  int row = 0;
+  int buttonHeight = 0;
+  Look look = Look::kNormal;
+  bool isDefault = false;
+};
+
+// One button, configured by `setUp` and put in its look, drawn into the sheet
+// with the pixels outside its window outline left as paper.
+void drawCell(const Surface& surface, Pixels24& sheet, const Cell& cell,
+              const std::function<void(VelkXPButton&)>& setUp) {
+  const int cellHeight = cell.buttonHeight + 8;
+  const std::unique_ptr<Canvas> canvas = surface.makeCanvas(kButtonWidth, cell.buttonHeight);
+  SheetSite site(surface, *canvas, cell.buttonHeight, cell.isDefault);
+  VelkXPButton button(site);
+  site.attach(&button);
+  button.InitProperties();
+  button.setCaption("&Apply");
+  setUp(button);
+  button.Resize();
+  button.Show();
+  putInLook(button, cell.look);
+  const Pixels24 pixels = canvas->readPixels(0, 0, kButtonWidth, cell.buttonHeight);
+  const int left = cell.column * kCellWidth + (kCellWidth - kButtonWidth) / 2;
+  const int top = cell.row * cellHeight + 4;
+  for (int y = 0; y < cell.buttonHeight; ++y) {
+    for (int x = 0; x < kButtonWidth; ++x) {
+      if (site.region.contains(x, y)) {
+        sheet.set(left + x, top + y, pixels.at(x, y));
+      }
+    }
+  }
+}
+
+PicturePtr samplePicture() {
+  // A 16 by 16 picture on the default mask colour: a red disc with a dark rim.
+  Pixels24 pixels(16, 16, 0xC0C0C0);
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      const int dx = 2 * x - 15;
+      const int dy = 2 * y - 15;
+      const int distance = dx * dx + dy * dy;
+      if (distance < 144) {
+        pixels.set(x, y, distance < 100 ? 0x2020E0 : 0x101060);
+      }
+    }
+  }
+  return Picture::bitmap(pixels, "gallery:disc");
+}
+
+}  // namespace
+
+Surface pixelSurface() {
+  static const FixedTextMeasurer measurer;
+  return {[](std::int32_t width, std::int32_t height) -> std::unique_ptr<Canvas> {
+            return std::make_unique<BoxTextCanvas>(width, height);
+          },
+          &measurer};
+}
+
+Pixels24 buttonSheet(const Surface& surface, const std::vector<int>& schemes, bool isDefault) {
+  constexpr int kHeight = 26;
+  const int columns = static_cast<int>(schemes.size()) * 5;
+  Pixels24 sheet(columns * kCellWidth, 14 * (kHeight + 8), kPaper);
+  for (int type = 1; type <= 14; ++type) {
+    for (std::size_t s = 0; s < schemes.size(); ++s) {
+      const int scheme = schemes[s];
+      for (int lookIndex = 0; lookIndex < 5; ++lookIndex) {
+        const Cell cell{static_cast<int>(s) * 5 + lookIndex, type - 1, kHeight,
+                        kAllLooks[lookIndex], isDefault};
+        drawCell(surface, sheet, cell, [type, scheme](VelkXPButton& button) {
+          button.setButtonType(type);
+          button.setColorScheme(scheme);
+          if (scheme == 2) {
+            button.setBackColor(0x00FFFF);
+            button.setBackOver(0x80FFFF);
+            button.setForeColor(0x000000);
+            button.setForeOver(0xFF0000);
+          }
+        });
+      }
+    }
+  }
+  return sheet;
+}
+
+Pixels24 pictureSheet(const Surface& surface) {
+  const PicturePtr picture = samplePicture();
+  constexpr int kHeight = 40;
+  Pixels24 out(5 * kCellWidth, 10 * (kHeight + 8), kPaper);
+  const std::vector<std::function<void(VelkXPButton&)>> rows = {
+      [](VelkXPButton& b) { b.setPicturePosition(0); },
+      [](VelkXPButton& b) { b.setPicturePosition(1); },
+      [](VelkXPButton& b) { b.setPicturePosition(2); },
+      [](VelkXPButton& b) { b.setPicturePosition(3); },
+      [](VelkXPButton& b) { b.setPicturePosition(4); },
+      [](VelkXPButton& b) { b.setUseGreyscale(true); },
+      [](VelkXPButton& b) { b.setSpecialEffect(1); },
+      [](VelkXPButton& b) { b.setSpecialEffect(2); },
+      [](VelkXPButton& b) { b.setSpecialEffect(3); },
+      [](VelkXPButton& b) { b.setButtonType(9); },
+  };
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    for (int lookIndex = 0; lookIndex < 5; ++lookIndex) {
+      const Cell cell{lookIndex, static_cast<int>(row), kHeight, kAllLooks[lookIndex], false};
+      drawCell(surface, out, cell, [&](VelkXPButton& button) {
+        if (row == 2 || row == 3) {
+          button.setCaption("Up");
+        }
+        button.setPictureNormal(picture);
+        rows[row](button);
+      });
+    }
+  }
+  return out;
+}
+
+}  // namespace vorlane::gallery

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "host/canvas/canvas.h"
+#include "host/canvas/pixels24.h"
+#include "host/canvas/text.h"
+
+namespace vorlane::gallery {
+
+// Where the sheets are drawn: a canvas of the given size for each button, and
+// the measurer its captions are laid out with.
+struct Surface {
+  std::function<std::unique_ptr<Canvas>(std::int32_t width, std::int32_t height)> makeCanvas;
+  const TextMeasurer* measurer = nullptr;
+};
+
+// The in-memory surface: PixelCanvas with every character of a caption drawn
+// as a box of the fixed measurer's cell, so the pictures show where the text
+// went and in which colour.
+Surface pixelSurface();
+
+// Rows: ButtonType 1 to 14; columns: for each of `schemes`, the button
+// normal, hovered, pressed, disabled and focused. `isDefault` draws every
+// button as the form's default button.
+Pixels24 buttonSheet(const Surface& surface, const std::vector<int>& schemes, bool isDefault);
+
+// Rows: PicturePosition 0 to 4, greyscale, SpecialEffect 1, 2 and 3, and a
+// picture on type 9; columns: the five looks.
+Pixels24 pictureSheet(const Surface& surface);
+
+}  // namespace vorlane::gallery
