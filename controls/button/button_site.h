@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "controls/button/button_model.h"
 #include "host/canvas/canvas.h"
-#include "host/canvas/picture.h"
 #include "host/canvas/region_shape.h"
 #include "host/canvas/text.h"
 #include "host/keystroke_sender.h"
@@ -15,19 +15,16 @@
 namespace vorlane {
 
 // What the push button takes from the window that carries it and from the form
-// that hosts it: the surface (size, drawing, region, enabled flag, access key,
-// pointer), the container (ambient flags, display name, property-changed notice,
-// picture references) and the system (colours, cursor, keystrokes, timers).
+// that hosts it. The painter takes nothing from here: everything it reads is
+// gathered before a paint starts.
 class ButtonSite {
  public:
-  struct ParentColors {
-    Color background = 0xFFFFFF;
-    Color text = 0;
-  };
+  using ParentColors = vorlane::ParentColors;
 
   virtual ~ButtonSite() = default;
 
-  // Client area in pixels, origin top-left.
+  // The surface: client area in pixels (origin top-left), drawing, outline,
+  // enabled flag, text (the caption, for screen readers), text measures.
   virtual Rect clientRect() const = 0;
   // Draws the button onto its surface now: ends in VelkXPButton::paint.
   virtual void redrawNow() = 0;
@@ -36,16 +33,11 @@ class ButtonSite {
   // Gives the outline to the window; the window owns it from then on.
   virtual void setWindowRegion(const RegionShape& shape) = 0;
   virtual void setSurfaceEnabled(bool enabled) = 0;
-  // The access key in lower case, or '\0' for none.
-  virtual void setAccessKey(char key) = 0;
-  // The caption as the window's text, so screen readers can read it.
   virtual void setWindowText(const std::string& text) = 0;
-  // False if the surface refuses the pointer number.
-  virtual bool setMousePointer(std::int16_t pointer) = 0;
-  // False if the surface cannot take the icon.
-  virtual bool setMouseIcon(const PicturePtr& icon) = 0;
+  virtual const TextMeasurer& textMeasurer() const = 0;
+  virtual std::int32_t dotsPerInch() const = 0;
 
-  virtual bool designMode() const = 0;
+  // The container.
   virtual std::string displayName() const = 0;
   // The ambient display-as-default flag: true while this is the form's default button.
   virtual bool displayAsDefault() const = 0;
@@ -53,14 +45,10 @@ class ButtonSite {
   // The picture a property bag refers to by `reference`, or none.
   virtual PicturePtr resolvePicture(const std::string& reference) const = 0;
 
+  // The system: colours, the mouse, keystrokes, timers.
   // GetSysColor as RGB; 0 for an index the system does not know.
   virtual Color systemColor(std::int32_t index) const = 0;
   virtual ParentColors parentColors() const = 0;
-  // The colour the surface clears itself to.
-  virtual Color surfaceBackground() const = 0;
-  virtual const TextMeasurer& textMeasurer() const = 0;
-  virtual std::int32_t dotsPerInch() const = 0;
-
   // Whether the window under the cursor is the button's own window.
   virtual bool isMouseInside() const = 0;
   virtual void captureMouse() = 0;

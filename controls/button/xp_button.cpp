@@ -1,5 +1,6 @@
 #include "controls/button/xp_button.h"
 
+#include <cctype>
 #include <limits>
 #include <stdexcept>
 
@@ -7,258 +8,253 @@
 
 namespace vorlane {
 
-namespace {
-
-// System colour indexes the button reads.
-constexpr std::int32_t kColorBtnFace = 15;
-constexpr std::int32_t kColorBtnText = 18;
-
-std::int32_t asInt32(std::uint32_t color) { return static_cast<std::int32_t>(color); }
-std::uint32_t asColor(std::int32_t value) { return static_cast<std::uint32_t>(value); }
-
-void writeAlways(PropertyBag& bag, std::string_view key, std::int32_t value) {
-  bag.write(key, std::to_string(value));
-}
-void writeAlways(PropertyBag& bag, std::string_view key, bool value) {
-  bag.write(key, value ? "True" : "False");
-}
-
-// Pictures are stored by the reference text they were made with; a picture
-// without one, and none, leave the key out.
-void writePicture(PropertyBag& bag, std::string_view key, const PicturePtr& picture) {
-  if (picture && !picture->reference().empty()) {
-    bag.write(key, picture->reference());
-  } else {
-    bag.remove(key);
-  }
-}
-
-}  // namespace
-
-VelkXPButton::VelkXPButton(ButtonSite& site) : site_(site) {
-  OverTimer_ = site_.timers().createTimer(3, false, [this] { OverTimerTick(); });
-  // Initialize: the surface may draw from the start.
-  PaintingAllowed_ = true;
-}
+VelkXPButton::VelkXPButton(ButtonSite& site) : site_(site), input_(*this, site) {}
 
 VelkXPButton::~VelkXPButton() = default;
 
 void VelkXPButton::InitProperties() {
-  Enabled_ = true;
-  ShowFocusRect_ = true;
-  UseMaskColor_ = true;
-  ColorScheme_ = 1;
-  Caption_ = site_.displayName();
-  site_.setWindowText(Caption_);
-  Font_.face = "Verdana";
-  ButtonType_ = 3;
-  ApplyColorScheme();
-  BackColor_ = 0xFFFFFF;
-  BackOver_ = 0xFFFFFF;
-  ForeColor_ = colors_.TextColor;
-  ForeOver_ = 0xFF0000;
-  MaskColor_ = 0xC0C0C0;
-  LayoutContent();
-  HandFlag_ = true;
-  ImageIndex_ = 0;
+  props_.enabled = true;
+  props_.showFocusRect = true;
+  props_.useMaskColor = true;
+  props_.scheme = vorlane::ColorScheme::kSystem;
+  props_.caption = site_.displayName();
+  site_.setWindowText(props_.caption);
+  props_.font.face = "Verdana";
+  props_.type = vorlane::ButtonType::kXP;
+  applyColorScheme();
+  props_.backColor = 0xFFFFFF;
+  props_.backOver = 0xFFFFFF;
+  props_.foreColor = palette_.text;
+  props_.foreOver = 0xFF0000;
+  props_.maskColor = 0xC0C0C0;
+  relayout();
+  props_.handFlag = true;
+  props_.imageIndex = 0;
 }
 
 void VelkXPButton::ReadProperties(const PropertyBag& bag) {
-  ButtonType_ = bag.readInt("BTYPE", 2);
-  Caption_ = bag.readString("TX", "");
-  site_.setWindowText(Caption_);
-  Enabled_ = bag.readBool("ENAB", true);
-  const auto fontText = bag.read("FONT");
-  if (fontText) {
-    Font_ = fontFromText(*fontText, Font_);
-  }
-  ColorScheme_ = bag.readInt("COLTYPE", 1);
-  ShowFocusRect_ = bag.readBool("FOCUSR", true);
-  BackColor_ = asColor(bag.readInt("BCOL", asInt32(site_.systemColor(kColorBtnFace))));
-  BackOver_ = asColor(bag.readInt("BCOLO", asInt32(BackColor_)));
-  ForeColor_ = asColor(bag.readInt("FCOL", asInt32(site_.systemColor(kColorBtnText))));
-  ForeOver_ = asColor(bag.readInt("FCOLO", asInt32(ForeColor_)));
-  MaskColor_ = asColor(bag.readInt("MCOL", 0xC0C0C0));
-  // A stored pointer outside 16 bits, or one the surface refuses, is not the
-  // surface's: the default pointer is taken instead.
-  const std::int32_t pointer = bag.readInt("MPTR", 0);
-  MousePointer_ = 0;
-  if (pointer >= std::numeric_limits<std::int16_t>::min() &&
-      pointer <= std::numeric_limits<std::int16_t>::max() &&
-      site_.setMousePointer(static_cast<std::int16_t>(pointer))) {
-    MousePointer_ = static_cast<std::int16_t>(pointer);
-  }
-  const auto icon = bag.read("MICON");
-  MouseIcon_ = icon ? site_.resolvePicture(*icon) : nullptr;
-  site_.setMouseIcon(MouseIcon_);
-  const auto normal = bag.read("PICN");
-  PictureNormal_ = normal ? site_.resolvePicture(*normal) : nullptr;
-  const auto over = bag.read("PICH");
-  PictureOver_ = over ? site_.resolvePicture(*over) : nullptr;
-  UseMaskColor_ = bag.readBool("UMCOL", true);
-  SoftBevel_ = bag.readBool("SOFT", false);
-  PicturePosition_ = bag.readInt("PICPOS", 0);
-  UseGreyscale_ = bag.readBool("NGREY", false);
-  SpecialEffect_ = bag.readInt("FX", 0);
-  CheckBoxBehaviour_ = bag.readBool("CHECK", false);
-  Value_ = bag.readBool("VALUE", false);
-  site_.setSurfaceEnabled(Enabled_);
-  PreparePicture();
-  LayoutContent();
-  UpdateAccessKey();
-  const std::int32_t index = bag.readInt("ImageIndex", 0);
-  ImageIndex_ = (index >= std::numeric_limits<std::int16_t>::min() &&
-                 index <= std::numeric_limits<std::int16_t>::max())
-                    ? static_cast<std::int16_t>(index)
-                    : 0;
-}
-
-void VelkXPButton::WriteProperties(PropertyBag& bag) const {
-  writeAlways(bag, "BTYPE", ButtonType_);
-  bag.write("TX", Caption_);
-  writeAlways(bag, "ENAB", Enabled_);
-  bag.write("FONT", fontToText(Font_));
-  writeAlways(bag, "COLTYPE", ColorScheme_);
-  writeAlways(bag, "FOCUSR", ShowFocusRect_);
-  writeAlways(bag, "BCOL", asInt32(BackColor_));
-  writeAlways(bag, "BCOLO", asInt32(BackOver_));
-  writeAlways(bag, "FCOL", asInt32(ForeColor_));
-  writeAlways(bag, "FCOLO", asInt32(ForeOver_));
-  writeAlways(bag, "MCOL", asInt32(MaskColor_));
-  writeAlways(bag, "MPTR", static_cast<std::int32_t>(MousePointer_));
-  writePicture(bag, "MICON", MouseIcon_);
-  writePicture(bag, "PICN", PictureNormal_);
-  writePicture(bag, "PICH", PictureOver_);
-  writeAlways(bag, "UMCOL", UseMaskColor_);
-  writeAlways(bag, "SOFT", SoftBevel_);
-  writeAlways(bag, "PICPOS", PicturePosition_);
-  writeAlways(bag, "NGREY", UseGreyscale_);
-  writeAlways(bag, "FX", SpecialEffect_);
-  writeAlways(bag, "HAND", HandFlag_);
-  writeAlways(bag, "CHECK", CheckBoxBehaviour_);
-  writeAlways(bag, "VALUE", Value_);
-  bag.writeInt("ImageIndex", ImageIndex_, 0);
+  const bool handFlag = props_.handFlag;
+  const LoadContext context{
+      [this](std::int32_t index) { return site_.systemColor(index); },
+      [this](const std::string& reference) { return site_.resolvePicture(reference); }};
+  props_ = readProperties(bag, context, props_.font);
+  props_.handFlag = handFlag;
+  site_.setWindowText(props_.caption);
+  site_.setSurfaceEnabled(props_.enabled);
+  relayout();
+  updateAccessKey();
 }
 
 void VelkXPButton::Resize() {
-  if (CapturingBackground_) {
+  if (capturingBackground_) {
     return;
   }
-  InnerRect_ = site_.clientRect();
-  ClientHeight_ = InnerRect_.bottom;
-  ClientWidth_ = InnerRect_.right;
-  if (ButtonType_ >= 7 && ButtonType_ <= 13) {
-    InnerRect_ = InnerRect_.inflate(-3, -3);
-  } else if (ButtonType_ == 14) {
-    InnerRect_ = InnerRect_.inflate(-5, -5).offset(1, 1);
-  } else {
-    InnerRect_ = InnerRect_.inflate(-4, -4);
-  }
-  LayoutContent();
-  BuildRegion();
-  site_.setWindowRegion(WindowRegion_);
-  if (ClientHeight_ != 0) {
-    repaintNormal();
+  const Rect client = site_.clientRect();
+  layout_.width = client.right;
+  layout_.height = client.bottom;
+  relayout();
+  region_ = outlineOf(props_.type, layout_.width, layout_.height);
+  site_.setWindowRegion(region_);
+  if (layout_.height != 0) {
+    repaint(ButtonState::kNormal, true);
   }
 }
 
 void VelkXPButton::Show() {
-  if (ButtonType_ == 11) {
-    if (!BackgroundDC_) {
+  if (props_.type == vorlane::ButtonType::kTransparent) {
+    if (!background_) {
       // The copy keeps the size of this first Show.
-      BackgroundDC_ = site_.createBackgroundCanvas(ClientWidth_, ClientHeight_);
+      background_ = site_.createBackgroundCanvas(layout_.width, layout_.height);
     }
-    CaptureBackground();
+    captureBackground();
   }
-  PaintingAllowed_ = true;
-  ApplyColorScheme();
-  repaintNormal();
+  paintingAllowed_ = true;
+  applyColorScheme();
+  repaint(ButtonState::kNormal, true);
 }
 
-void VelkXPButton::Hide() { PaintingAllowed_ = false; }
-
 void VelkXPButton::Terminate() {
-  PaintingAllowed_ = false;
-  OverTimer_->setEnabled(false);
-  BackgroundDC_.reset();
+  paintingAllowed_ = false;
+  input_.stop();
+  background_.reset();
 }
 
 void VelkXPButton::AmbientChanged() {
-  if (ColorScheme_ == 2) {
+  if (props_.scheme == vorlane::ColorScheme::kCustom) {
     return;
   }
-  ApplyColorScheme();
-  repaintAsDrawn();
+  applyColorScheme();
+  repaint(paintedState_, true);
 }
 
 void VelkXPButton::Refresh() {
-  if (ButtonType_ == 11) {
-    CaptureBackground();
+  if (props_.type == vorlane::ButtonType::kTransparent) {
+    captureBackground();
   }
-  ApplyColorScheme();
-  LayoutContent();
-  PaintingAllowed_ = true;
-  repaintAsDrawn();
+  applyColorScheme();
+  relayout();
+  paintingAllowed_ = true;
+  repaint(paintedState_, true);
 }
 
-void VelkXPButton::DisableRefresh() { PaintingAllowed_ = false; }
+void VelkXPButton::paint(Canvas& canvas) {
+  const VisualState state{paintedState_, input_.hovering(), input_.focused(),
+                          site_.displayAsDefault()};
+  ButtonLayout boldLayout = layout_;
+  if (props_.type == vorlane::ButtonType::kGradient && state.isDefault) {
+    vorlane::Font bold = props_.font;
+    bold.bold = true;
+    boldLayout = layOut(props_, bold, layout_.width, layout_.height, site_.dotsPerInch(),
+                        site_.textMeasurer());
+  }
+  const bool customHover = state.hovering && props_.scheme == vorlane::ColorScheme::kCustom;
+  const PaintJob job{props_, layout_,           boldLayout, customHover ? hoverPalette_ : palette_,
+                     state,  background_.get(), lastStyle_};
+  lastStyle_ = paintButton(canvas, job);
+}
+
+void VelkXPButton::repaint(ButtonState state, bool force) {
+  if (props_.checkBoxBehaviour && props_.value) {
+    state = ButtonState::kPressed;
+  }
+  if (!force && props_.caption == paintedCaption_ && state == paintedState_) {
+    return;
+  }
+  if (layout_.height == 0 || !paintingAllowed_) {
+    return;
+  }
+  paintedState_ = state;
+  paintedCaption_ = props_.caption;
+  site_.redrawNow();
+}
+
+void VelkXPButton::toggleValue() {
+  if (props_.checkBoxBehaviour) {
+    props_.value = !props_.value;
+  }
+}
+
+Palette VelkXPButton::paletteFor(std::uint32_t backColor) const {
+  const ParentColors parent =
+      props_.scheme == vorlane::ColorScheme::kParent ? site_.parentColors() : ParentColors{};
+  return makePalette(
+      props_, backColor, [this](std::int32_t index) { return site_.systemColor(index); }, parent);
+}
+
+void VelkXPButton::applyColorScheme() {
+  palette_ = paletteFor(props_.backColor);
+  hoverPalette_ =
+      props_.scheme == vorlane::ColorScheme::kCustom ? paletteFor(props_.backOver) : palette_;
+}
+
+void VelkXPButton::relayout() {
+  layout_ = layOut(props_, props_.font, layout_.width, layout_.height, site_.dotsPerInch(),
+                   site_.textMeasurer());
+}
+
+void VelkXPButton::captureBackground() {
+  capturingBackground_ = true;
+  site_.captureBehind(background_.get(), layout_.width, layout_.height);
+  capturingBackground_ = false;
+}
+
+void VelkXPButton::updateAccessKey() {
+  accessKey_ = '\0';
+  const std::string& caption = props_.caption;
+  auto lower = [](char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  };
+  // Only the first two ampersands are looked at: "&x" gives x; a leading "&&"
+  // is a literal ampersand, after which the next single "&x" gives x.
+  const auto p = caption.find('&');
+  if (caption.size() < 2 || p == std::string::npos || p + 1 >= caption.size()) {
+    return;
+  }
+  if (caption[p + 1] != '&') {
+    accessKey_ = lower(caption[p + 1]);
+    return;
+  }
+  const auto q = caption.find('&', p + 2);
+  if (q != std::string::npos && q + 1 < caption.size() && caption[q + 1] != '&') {
+    accessKey_ = lower(caption[q + 1]);
+  }
+}
+
+Color VelkXPButton::TranslateColor(std::uint32_t color) const {
+  return translateColor(color, [this](std::int32_t index) { return site_.systemColor(index); });
+}
 
 // Property setters: store, then recompute, repaint, and last notify.
 
-void VelkXPButton::setButtonType(std::int32_t value) {
-  ButtonType_ = value;
-  if (value == 5 && site_.designMode()) {
-    Font_.bold = true;
-  } else if (value == 11 && PaintingAllowed_) {
-    CaptureBackground();
+void VelkXPButton::recompute(unsigned then) {
+  if (then & kRecolor) {
+    applyColorScheme();
+  }
+  if (then & kRelayout) {
+    relayout();
+  }
+  if (then & kRepaintNormal) {
+    repaint(ButtonState::kNormal, true);
+  }
+  if (then & kRepaintAsDrawn) {
+    repaint(paintedState_, true);
+  }
+}
+
+template <typename T>
+void VelkXPButton::change(T ButtonProperties::*field, T value, unsigned then,
+                          const char* property) {
+  props_.*field = std::move(value);
+  recompute(then);
+  site_.propertyChanged(property);
+}
+
+void VelkXPButton::setButtonType(vorlane::ButtonType value) {
+  props_.type = value;
+  if (value == vorlane::ButtonType::kTransparent && paintingAllowed_) {
+    captureBackground();
   }
   Resize();
-  notify("ButtonType");
+  site_.propertyChanged("ButtonType");
 }
 
 void VelkXPButton::setCaption(const std::string& value) {
-  Caption_ = value;
-  site_.setWindowText(Caption_);
-  UpdateAccessKey();
-  LayoutContent();
-  repaintNormal();
-  notify("Caption");
+  props_.caption = value;
+  site_.setWindowText(value);
+  updateAccessKey();
+  recompute(kRelayout | kRepaintNormal);
+  site_.propertyChanged("Caption");
 }
 
 void VelkXPButton::setEnabled(bool value) {
-  Enabled_ = value;
-  repaintNormal();
-  site_.setSurfaceEnabled(Enabled_);
-  notify("Enabled");
+  props_.enabled = value;
+  repaint(ButtonState::kNormal, true);
+  site_.setSurfaceEnabled(value);
+  site_.propertyChanged("Enabled");
 }
 
 void VelkXPButton::setFont(const vorlane::Font& value) {
-  Font_ = value;
-  LayoutContent();
-  repaintNormal();
-  notify("Font");
+  change(&ButtonProperties::font, value, kRelayout | kRepaintNormal, "Font");
 }
 
+// The font's views change the font without a notice.
 void VelkXPButton::setFontBold(bool value) {
-  Font_.bold = value;
-  LayoutContent();
-  repaintNormal();
+  props_.font.bold = value;
+  recompute(kRelayout | kRepaintNormal);
 }
 
 void VelkXPButton::setFontItalic(bool value) {
-  Font_.italic = value;
-  LayoutContent();
-  repaintNormal();
+  props_.font.italic = value;
+  recompute(kRelayout | kRepaintNormal);
 }
 
 void VelkXPButton::setFontUnderline(bool value) {
-  Font_.underline = value;
-  LayoutContent();
-  repaintNormal();
+  props_.font.underline = value;
+  recompute(kRelayout | kRepaintNormal);
 }
 
 std::int16_t VelkXPButton::FontSize() const {
-  return static_cast<std::int16_t>(roundHalfEven(Font_.size));
+  return static_cast<std::int16_t>(roundHalfEven(props_.font.size));
 }
 
 void VelkXPButton::setFontSize(std::int16_t value) {
@@ -266,76 +262,45 @@ void VelkXPButton::setFontSize(std::int16_t value) {
   // resolution (8 points at 96 dots per inch become 8.25).
   const std::int32_t dpi = site_.dotsPerInch() > 0 ? site_.dotsPerInch() : 96;
   const std::int64_t pixels = roundHalfEven(static_cast<double>(value) * dpi / 72.0);
-  Font_.size = static_cast<double>(pixels) * 72.0 / dpi;
-  LayoutContent();
-  repaintNormal();
+  props_.font.size = static_cast<double>(pixels) * 72.0 / dpi;
+  recompute(kRelayout | kRepaintNormal);
 }
 
 void VelkXPButton::setFontName(const std::string& value) {
-  Font_.face = value;
-  LayoutContent();
-  repaintNormal();
+  props_.font.face = value;
+  recompute(kRelayout | kRepaintNormal);
 }
 
-void VelkXPButton::setColorScheme(std::int32_t value) {
-  ColorScheme_ = value;
-  ApplyColorScheme();
-  repaintNormal();
-  notify("ColorScheme");
+void VelkXPButton::setColorScheme(vorlane::ColorScheme value) {
+  change(&ButtonProperties::scheme, value, kRecolor | kRepaintNormal, "ColorScheme");
 }
 
 void VelkXPButton::setShowFocusRect(bool value) {
-  ShowFocusRect_ = value;
-  repaintAsDrawn();
-  notify("ShowFocusRect");
+  change(&ButtonProperties::showFocusRect, value, kRepaintAsDrawn, "ShowFocusRect");
 }
 
 void VelkXPButton::setBackColor(std::uint32_t value) {
-  BackColor_ = value;
-  if (site_.designMode()) {
-    BackOver_ = value;
-  }
-  ApplyColorScheme();
-  repaintAsDrawn();
-  notify("BackColor");
+  change(&ButtonProperties::backColor, value, kRecolor | kRepaintAsDrawn, "BackColor");
 }
 
 void VelkXPButton::setBackOver(std::uint32_t value) {
-  BackOver_ = value;
-  ApplyColorScheme();
-  repaintAsDrawn();
-  notify("BackOver");
+  change(&ButtonProperties::backOver, value, kRecolor | kRepaintAsDrawn, "BackOver");
 }
 
 void VelkXPButton::setForeColor(std::uint32_t value) {
-  ForeColor_ = value;
-  if (site_.designMode()) {
-    ForeOver_ = value;
-  }
-  ApplyColorScheme();
-  repaintAsDrawn();
-  notify("ForeColor");
+  change(&ButtonProperties::foreColor, value, kRecolor | kRepaintAsDrawn, "ForeColor");
 }
 
 void VelkXPButton::setForeOver(std::uint32_t value) {
-  ForeOver_ = value;
-  ApplyColorScheme();
-  repaintAsDrawn();
-  notify("ForeOver");
+  change(&ButtonProperties::foreOver, value, kRecolor | kRepaintAsDrawn, "ForeOver");
 }
 
 void VelkXPButton::setMaskColor(std::uint32_t value) {
-  MaskColor_ = value;
-  ApplyColorScheme();
-  repaintAsDrawn();
-  notify("MaskColor");
+  change(&ButtonProperties::maskColor, value, kRecolor | kRepaintAsDrawn, "MaskColor");
 }
 
 void VelkXPButton::setSoftBevel(bool value) {
-  SoftBevel_ = value;
-  ApplyColorScheme();
-  repaintAsDrawn();
-  notify("SoftBevel");
+  change(&ButtonProperties::softBevel, value, kRecolor | kRepaintAsDrawn, "SoftBevel");
 }
 
 void VelkXPButton::setMousePointer(std::int32_t value) {
@@ -343,76 +308,52 @@ void VelkXPButton::setMousePointer(std::int32_t value) {
       value > std::numeric_limits<std::int16_t>::max()) {
     throw std::overflow_error("MousePointer: value outside 16 bits");
   }
-  if (!site_.setMousePointer(static_cast<std::int16_t>(value))) {
-    throw std::invalid_argument("MousePointer: the surface refuses this pointer");
+  if (!isKnownPointer(value)) {
+    throw std::invalid_argument("MousePointer: the surface does not take this pointer");
   }
-  MousePointer_ = static_cast<std::int16_t>(value);
-  notify("MousePointer");
+  change(&ButtonProperties::mousePointer, static_cast<std::int16_t>(value), 0, "MousePointer");
 }
 
 void VelkXPButton::setMouseIcon(PicturePtr value) {
-  MouseIcon_ = std::move(value);
-  site_.setMouseIcon(MouseIcon_);
-  notify("MouseIcon");
+  change(&ButtonProperties::mouseIcon, std::move(value), 0, "MouseIcon");
 }
 
 void VelkXPButton::setPictureNormal(PicturePtr value) {
-  PictureNormal_ = std::move(value);
-  PreparePicture();
-  LayoutContent();
-  repaintAsDrawn();
-  notify("PictureNormal");
+  change(&ButtonProperties::pictureNormal, std::move(value), kRelayout | kRepaintAsDrawn,
+         "PictureNormal");
 }
 
 void VelkXPButton::setPictureOver(PicturePtr value) {
-  PictureOver_ = std::move(value);
-  if (Hovering_) {
-    repaintAsDrawn();
-  }
-  notify("PictureOver");
+  change(&ButtonProperties::pictureOver, std::move(value), Hovering() ? kRepaintAsDrawn : 0,
+         "PictureOver");
 }
 
 void VelkXPButton::setUseMaskColor(bool value) {
-  UseMaskColor_ = value;
-  if (PictureNormal_) {
-    repaintAsDrawn();
-  }
-  notify("UseMaskColor");
+  change(&ButtonProperties::useMaskColor, value, props_.pictureNormal ? kRepaintAsDrawn : 0,
+         "UseMaskColor");
 }
 
 void VelkXPButton::setUseGreyscale(bool value) {
-  UseGreyscale_ = value;
-  if (PictureNormal_) {
-    repaintAsDrawn();
-  }
-  notify("UseGreyscale");
+  change(&ButtonProperties::useGreyscale, value, props_.pictureNormal ? kRepaintAsDrawn : 0,
+         "UseGreyscale");
 }
 
-void VelkXPButton::setPicturePosition(std::int32_t value) {
-  PicturePosition_ = value;
-  notify("PicturePosition");
-  LayoutContent();
-  repaintAsDrawn();
+void VelkXPButton::setPicturePosition(vorlane::PicturePosition value) {
+  props_.picturePosition = value;
+  site_.propertyChanged("PicturePosition");
+  recompute(kRelayout | kRepaintAsDrawn);
 }
 
-void VelkXPButton::setSpecialEffect(std::int32_t value) {
-  SpecialEffect_ = value;
-  repaintAsDrawn();
-  notify("SpecialEffect");
+void VelkXPButton::setSpecialEffect(vorlane::SpecialEffect value) {
+  change(&ButtonProperties::effect, value, kRepaintAsDrawn, "SpecialEffect");
 }
 
 void VelkXPButton::setCheckBoxBehaviour(bool value) {
-  CheckBoxBehaviour_ = value;
-  repaintAsDrawn();
-  notify("CheckBoxBehaviour");
+  change(&ButtonProperties::checkBoxBehaviour, value, kRepaintAsDrawn, "CheckBoxBehaviour");
 }
 
 void VelkXPButton::setValue(bool value) {
-  Value_ = value;
-  if (CheckBoxBehaviour_) {
-    repaintNormal();
-  }
-  notify("Value");
+  change(&ButtonProperties::value, value, props_.checkBoxBehaviour ? kRepaintNormal : 0, "Value");
 }
 
 void VelkXPButton::setImageList(std::function<PicturePtr(std::int16_t)> imageList) {
@@ -420,35 +361,13 @@ void VelkXPButton::setImageList(std::function<PicturePtr(std::int16_t)> imageLis
 }
 
 void VelkXPButton::setImageIndex(std::int16_t value) {
-  ImageIndex_ = value;
-  notify("ImageIndex");
+  change(&ButtonProperties::imageIndex, value, 0, "ImageIndex");
   // The picture comes from the image list the host provided, if any; an index
   // of 0 or less, or one the list does not hold, leaves the picture alone.
-  if (value <= 0 || !imageList_) {
-    return;
+  PicturePtr picture = value > 0 && imageList_ ? imageList_(value) : nullptr;
+  if (picture) {
+    setPictureNormal(std::move(picture));
   }
-  PicturePtr picture = imageList_(value);
-  if (!picture) {
-    return;
-  }
-  PictureNormal_ = std::move(picture);
-  PreparePicture();
-  LayoutContent();
-  repaintAsDrawn();
-  notify("PictureNormal");
-}
-
-Color VelkXPButton::TranslateColor(std::uint32_t color) const {
-  // A colour is either RGB (high byte 0) or a system colour reference (high
-  // byte 0x80, index in the low bits); anything else cannot be translated.
-  const std::uint32_t kind = color >> 24;
-  if (kind == 0) {
-    return color;
-  }
-  if (kind == 0x80 && (color & 0x00FF0000u) == 0) {
-    return site_.systemColor(static_cast<std::int32_t>(color & 0xFFFF));
-  }
-  return 0;
 }
 
 }  // namespace vorlane

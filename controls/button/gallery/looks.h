@@ -17,16 +17,16 @@ inline void putInLook(VelkXPButton& button, Look look) {
     case Look::kNormal:
       break;
     case Look::kHover:
-      button.onMouseMove(0, 0, 5, 5);
+      button.input().onMouseMove(0, 0, 5, 5);
       break;
     case Look::kPressed:
-      button.onMouseDown(1, 0, 5, 5);
+      button.input().onMouseDown(1, 0, 5, 5);
       break;
     case Look::kDisabled:
       button.setEnabled(false);
       break;
     case Look::kFocused:
-      button.onFocusGained();
+      button.input().onFocus(true);
       break;
   }
 }

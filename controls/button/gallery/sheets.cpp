@@ -117,11 +117,7 @@ class SheetSite final : public ButtonSite {
   void refreshSurface() override {}
   void setWindowRegion(const RegionShape& shape) override { region = shape; }
   void setSurfaceEnabled(bool) override {}
-  void setAccessKey(char) override {}
   void setWindowText(const std::string&) override {}
-  bool setMousePointer(std::int16_t) override { return true; }
-  bool setMouseIcon(const PicturePtr&) override { return true; }
-  bool designMode() const override { return false; }
   std::string displayName() const override { return "VelkXPButton1"; }
   bool displayAsDefault() const override { return isDefault_; }
   void propertyChanged(std::string_view) override {}
@@ -145,7 +141,6 @@ class SheetSite final : public ButtonSite {
     }
   }
   ParentColors parentColors() const override { return {0xE0F0FF, 0x602000}; }
-  Color surfaceBackground() const override { return 0xD8E9EC; }
   const TextMeasurer& textMeasurer() const override { return *surface_.measurer; }
   std::int32_t dotsPerInch() const override { return 96; }
   bool isMouseInside() const override { return true; }
@@ -249,8 +244,8 @@ Pixels24 buttonSheet(const Surface& surface, const std::vector<int>& schemes, bo
         const Cell cell{static_cast<int>(s) * 5 + lookIndex, type - 1, kHeight,
                         kAllLooks[lookIndex], isDefault};
         drawCell(surface, sheet, cell, [type, scheme](VelkXPButton& button) {
-          button.setButtonType(type);
-          button.setColorScheme(scheme);
+          button.setButtonType(ButtonType{type});
+          button.setColorScheme(ColorScheme{scheme});
           if (scheme == 2) {
             button.setBackColor(0x00FFFF);
             button.setBackOver(0x80FFFF);
@@ -269,16 +264,16 @@ Pixels24 pictureSheet(const Surface& surface) {
   constexpr int kHeight = 40;
   Pixels24 out(5 * kCellWidth, 10 * (kHeight + 8), kPaper);
   const std::vector<std::function<void(VelkXPButton&)>> rows = {
-      [](VelkXPButton& b) { b.setPicturePosition(0); },
-      [](VelkXPButton& b) { b.setPicturePosition(1); },
-      [](VelkXPButton& b) { b.setPicturePosition(2); },
-      [](VelkXPButton& b) { b.setPicturePosition(3); },
-      [](VelkXPButton& b) { b.setPicturePosition(4); },
+      [](VelkXPButton& b) { b.setPicturePosition(PicturePosition::kLeft); },
+      [](VelkXPButton& b) { b.setPicturePosition(PicturePosition::kRight); },
+      [](VelkXPButton& b) { b.setPicturePosition(PicturePosition::kTop); },
+      [](VelkXPButton& b) { b.setPicturePosition(PicturePosition::kBottom); },
+      [](VelkXPButton& b) { b.setPicturePosition(PicturePosition::kCentre); },
       [](VelkXPButton& b) { b.setUseGreyscale(true); },
-      [](VelkXPButton& b) { b.setSpecialEffect(1); },
-      [](VelkXPButton& b) { b.setSpecialEffect(2); },
-      [](VelkXPButton& b) { b.setSpecialEffect(3); },
-      [](VelkXPButton& b) { b.setButtonType(9); },
+      [](VelkXPButton& b) { b.setSpecialEffect(SpecialEffect::kRaised); },
+      [](VelkXPButton& b) { b.setSpecialEffect(SpecialEffect::kSunken); },
+      [](VelkXPButton& b) { b.setSpecialEffect(SpecialEffect::kShadow); },
+      [](VelkXPButton& b) { b.setButtonType(ButtonType::kHotTrack); },
   };
   for (std::size_t row = 0; row < rows.size(); ++row) {
     for (int lookIndex = 0; lookIndex < 5; ++lookIndex) {

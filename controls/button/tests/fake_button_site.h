@@ -40,13 +40,7 @@ class FakeButtonSite final : public ButtonSite {
     log.push_back("region");
   }
   void setSurfaceEnabled(bool enabled) override { surfaceEnabled = enabled; }
-  void setAccessKey(char key) override { accessKey = key; }
   void setWindowText(const std::string& text) override { windowText = text; }
-  bool setMousePointer(std::int16_t pointer) override {
-    return (pointer >= 0 && pointer <= 15) || pointer == 99;
-  }
-  bool setMouseIcon(const PicturePtr&) override { return true; }
-  bool designMode() const override { return design; }
   std::string displayName() const override { return "VelkXPButton1"; }
   bool displayAsDefault() const override { return isDefault; }
   void propertyChanged(std::string_view property) override {
@@ -55,7 +49,6 @@ class FakeButtonSite final : public ButtonSite {
   PicturePtr resolvePicture(const std::string& reference) const override;
   Color systemColor(std::int32_t index) const override;
   ParentColors parentColors() const override { return parent; }
-  Color surfaceBackground() const override { return kBtnFace; }
   const TextMeasurer& textMeasurer() const override { return measurer_; }
   std::int32_t dotsPerInch() const override { return 96; }
   bool isMouseInside() const override { return mouseInside; }
@@ -75,9 +68,7 @@ class FakeButtonSite final : public ButtonSite {
   std::vector<std::string> log;
   RegionShape region;
   bool surfaceEnabled = true;
-  char accessKey = '\0';
   std::string windowText;
-  bool design = false;
   bool isDefault = false;
   bool mouseInside = false;
   ParentColors parent{0x00FFFF, 0x800000};

@@ -1,0 +1,162 @@
+#include "controls/button/button_input.h"
+
+#include <stdexcept>
+
+namespace vorlane {
+
+namespace {
+
+constexpr std::int16_t kKeySpace = 32;
+constexpr std::int16_t kKeyLeft = 37;
+constexpr std::int16_t kKeyUp = 38;
+constexpr std::int16_t kKeyRight = 39;
+constexpr std::int16_t kKeyDown = 40;
+constexpr std::int16_t kLeftButton = 1;
+constexpr std::int16_t kRightButton = 2;
+// The hover poll's interval; Windows and Wine raise it to 10 ms.
+constexpr unsigned kHoverPollMilliseconds = 3;
+
+std::uint8_t asByte(std::int16_t value, const char* what) {
+  if (value < 0 || value > 255) {
+    throw std::overflow_error(what);
+  }
+  return static_cast<std::uint8_t>(value);
+}
+
+}  // namespace
+
+ButtonInput::ButtonInput(Target& target, ButtonSite& site)
+    : target_(target),
+      site_(site),
+      overTimer_(
+          site.timers().createTimer(kHoverPollMilliseconds, false, [this] { overTimerTick(); })) {}
+
+void ButtonInput::onMouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
+  if (events_.MouseDown) {
+    events_.MouseDown(button, shift, x, y);
+  }
+  pressedButton_ = asByte(button, "MouseDown: Button outside 0 to 255");
+  if (button != kRightButton) {
+    target_.repaint(ButtonState::kPressed, false);
+  }
+}
+
+void ButtonInput::onMouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
+  if (events_.MouseUp) {
+    events_.MouseUp(button, shift, x, y);
+  }
+  if (button != kRightButton) {
+    target_.repaint(ButtonState::kNormal, false);
+  }
+}
+
+void ButtonInput::click(bool force) {
+  target_.toggleValue();
+  target_.repaint(ButtonState::kNormal, force);
+  site_.refreshSurface();
+  if (events_.Click) {
+    events_.Click();
+  }
+}
+
+void ButtonInput::onClick() {
+  if (pressedButton_ == kLeftButton && target_.enabled()) {
+    click(true);
+  }
+}
+
+void ButtonInput::onDoubleClick() {
+  if (pressedButton_ != kLeftButton) {
+    return;
+  }
+  onMouseDown(kLeftButton, 0, 0.0f, 0.0f);
+  site_.captureMouse();
+}
+
+void ButtonInput::onMouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
+  if (events_.MouseMove) {
+    events_.MouseMove(button, shift, x, y);
+  }
+  if (button >= kRightButton) {
+    return;
+  }
+  if (!site_.isMouseInside()) {
+    target_.repaint(ButtonState::kNormal, false);
+    return;
+  }
+  if (button == 0 && !hovering_) {
+    overTimer_->setEnabled(true);
+    hovering_ = true;
+    target_.repaint(ButtonState::kNormal, true);
+    if (events_.MouseOver) {
+      events_.MouseOver();
+    }
+  }
+  if (button == kLeftButton) {
+    // Dragged back over the button: pressed, drawn without the hover look.
+    hovering_ = true;
+    target_.repaint(ButtonState::kPressed, false);
+    hovering_ = false;
+  }
+}
+
+void ButtonInput::overTimerTick() {
+  if (site_.isMouseInside()) {
+    return;
+  }
+  overTimer_->setEnabled(false);
+  hovering_ = false;
+  target_.repaint(ButtonState::kNormal, true);
+  if (events_.MOUSEOUT) {
+    events_.MOUSEOUT();
+  }
+}
+
+void ButtonInput::onKeyDown(std::int16_t keyCode, std::int16_t shift) {
+  if (events_.KeyDown) {
+    events_.KeyDown(keyCode, shift);
+  }
+  lastKeyDown_ = asByte(keyCode, "KeyDown: KeyCode outside 0 to 255");
+  switch (keyCode) {
+    case kKeySpace:
+      target_.repaint(ButtonState::kPressed, false);
+      break;
+    case kKeyLeft:
+    case kKeyUp:
+      site_.sendKeystroke(KeystrokeSender::Keystroke::kShiftTab);
+      break;
+    case kKeyRight:
+    case kKeyDown:
+      site_.sendKeystroke(KeystrokeSender::Keystroke::kTab);
+      break;
+    default:
+      break;
+  }
+}
+
+void ButtonInput::onKeyUp(std::int16_t keyCode, std::int16_t shift) {
+  if (events_.KeyUp) {
+    events_.KeyUp(keyCode, shift);
+  }
+  if (lastKeyDown_ == kKeySpace && keyCode == kKeySpace) {
+    click(false);
+  }
+}
+
+void ButtonInput::onKeyPress(std::int16_t keyAscii) {
+  if (events_.KeyPress) {
+    events_.KeyPress(keyAscii);
+  }
+}
+
+void ButtonInput::onAccessKey() {
+  pressedButton_ = kLeftButton;
+  onClick();
+}
+
+void ButtonInput::onFocus(bool gained) {
+  focused_ = gained;
+  target_.repaint(target_.paintedState(), true);
+}
+
+}  // namespace vorlane

@@ -1,0 +1,266 @@
+// The painter: the drawing steps, the caption styles and effects, and the
+// picture in each state, all worked from one PaintJob.
+
+#include "controls/button/button_painter.h"
+
+#include "controls/button/painter_steps.h"
+#include "host/rounding.h"
+
+namespace vorlane {
+
+namespace {
+
+constexpr unsigned kCaptionFlags = kTextCenter | kTextVCenter | kTextWordBreak;
+
+}  // namespace
+
+Painter::Painter(Canvas& canvas, const PaintJob& job)
+    : c(job.palette),
+      p(job.properties),
+      state(job.state),
+      W(job.layout.width),
+      H(job.layout.height),
+      canvas_(canvas),
+      job_(job),
+      captionLayout_(&job.layout),
+      font_(job.properties.font),
+      effectFace_(job.palette.pressedFace),
+      lastStyle_(job.previousStyle) {}
+
+void Painter::fill(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                   Color color) {
+  canvas_.fillRect({x, y, x + width, y + height}, color);
+}
+
+void Painter::frame(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                    Color color) {
+  canvas_.frameRect({x, y, x + width, y + height}, color);
+}
+
+void Painter::line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                   Color color) {
+  canvas_.line(x1, y1, x2, y2, color);
+}
+
+void Painter::pixel(std::int32_t x, std::int32_t y, Color color) { canvas_.setPixel(x, y, color); }
+
+void Painter::bevel(Color outerTopLeft, Color outerBottomRight, Color innerTopLeft,
+                    Color innerBottomRight, std::int16_t inset) {
+  const std::int32_t e = inset < 0 ? -inset : inset;
+  const std::int32_t R = W - 1 + inset;
+  const std::int32_t B = H - 1 + inset;
+  line(e, B, e, e, outerTopLeft);
+  line(e, e, R, e, outerTopLeft);
+  line(R, e, R, B, outerBottomRight);
+  line(R, B, e - 1, B, outerBottomRight);
+  line(e + 1, B - 1, e + 1, e + 1, innerTopLeft);
+  line(e + 1, e + 1, R - 1, e + 1, innerTopLeft);
+  line(R - 1, e + 1, R - 1, B - 1, innerBottomRight);
+  line(R - 1, B - 1, e, B - 1, innerBottomRight);
+}
+
+void Painter::edge(Color topLeft, Color bottomRight) {
+  line(0, H - 1, 0, 0, topLeft);
+  line(0, 0, W - 1, 0, topLeft);
+  line(W - 1, 0, W - 1, H - 1, bottomRight);
+  line(W - 1, H - 1, -1, H - 1, bottomRight);
+}
+
+void Painter::oval(Color pen, Color fillColor) { canvas_.ellipse({0, 0, W, H}, pen, fillColor); }
+
+void Painter::gradient(Color base, std::int32_t k, bool proportional, bool downward) {
+  // The step is kept in single precision, as the look was tuned with it.
+  const float step = static_cast<float>(k) / static_cast<float>(H);
+  for (std::int32_t i = 1; i <= H; ++i) {
+    const auto amount = static_cast<std::int32_t>(roundHalfEven(-(static_cast<double>(step) * i)));
+    const std::int32_t y = downward ? i : H - i;
+    line(0, y, W, y, ShadeColor(base, amount, proportional, p.softBevel));
+  }
+}
+
+void Painter::corners(Color color) {
+  pixel(1, 1, color);
+  pixel(1, H - 2, color);
+  pixel(W - 2, 1, color);
+  pixel(W - 2, H - 2, color);
+}
+
+void Painter::focus() {
+  if (p.showFocusRect && state.focused) {
+    canvas_.focusRect(job_.layout.inner, c.text);
+  }
+}
+
+void Painter::background() {
+  if (job_.background != nullptr) {
+    canvas_.copyFrom(*job_.background, 0, 0, W, H, 0, 0);
+  }
+}
+
+void Painter::text(const Rect& rect, Color color) {
+  canvas_.drawText(p.caption, rect, kCaptionFlags, color, font_);
+}
+
+void Painter::caption(CaptionStyle style) {
+  lastStyle_ = style;
+  const Rect& normal = captionLayout_->caption;
+  const Rect& pressed = captionLayout_->pressedCaption;
+  switch (style) {
+    case CaptionStyle::kNormal:
+      captionEffect(normal);
+      text(normal, c.text);
+      break;
+    case CaptionStyle::kHover:
+      captionEffect(normal);
+      text(normal, c.hoverText);
+      break;
+    case CaptionStyle::kPressed:
+      captionEffect(pressed);
+      text(pressed, p.type == ButtonType::kRoundedBevel ? c.light : c.hoverText);
+      break;
+    case CaptionStyle::kEmbossed:
+      text(pressed, c.highlight);
+      text(normal, c.shadow);
+      break;
+    case CaptionStyle::kGreyed:
+      text(normal, c.shadow);
+      break;
+    case CaptionStyle::kDimmed:
+      text(normal, shadeP(c.pressedFace, -104));
+      break;
+    case CaptionStyle::kEngraved:
+      text(pressed, c.highlight);
+      text(normal, c.face);
+      break;
+    case CaptionStyle::kCarved:
+      text(pressed, shade(c.shadow, -50));
+      text(normal, c.highlight);
+      break;
+  }
+}
+
+void Painter::captionEffect(const Rect& rect) {
+  if (p.effect <= SpecialEffect::kNone) {
+    return;
+  }
+  Color base = c.face;
+  if (p.type == ButtonType::kXP || p.type == ButtonType::kRoundedBevel ||
+      p.type == ButtonType::kGradient) {
+    base = effectFace_;
+  } else if (state.painted == ButtonState::kNormal && state.hovering &&
+             p.scheme != ColorScheme::kCustom && p.type == ButtonType::kHotTrack) {
+    base = c.accentTint;
+  }
+  const std::int32_t first = p.effect == SpecialEffect::kSunken ? 40 : -40;
+  text(rect.offset(1, 1), shade(base, first));
+  if (p.effect == SpecialEffect::kRaised || p.effect == SpecialEffect::kSunken) {
+    text(rect.offset(-1, -1), shade(base, -first));
+  }
+}
+
+void Painter::blit(const Picture& picture, std::int32_t dx, std::int32_t dy, BlitOptions options) {
+  options.mask = c.mask;
+  options.useMaskColor = p.useMaskColor;
+  options.maskFill = c.mask;
+  const ButtonLayout& l = job_.layout;
+  blitPicture(canvas_, l.pictureLeft + dx, l.pictureTop + dy, l.pictureWidth, l.pictureHeight,
+              picture, options);
+}
+
+void Painter::pictureEffect(std::int32_t offset, const Picture& picture) {
+  if (p.effect <= SpecialEffect::kNone) {
+    return;
+  }
+  Color base = c.face;
+  if (p.type == ButtonType::kXP) {
+    base = c.pressedFace;
+  } else if (offset == -1 && p.scheme != ColorScheme::kCustom) {
+    base = c.accentTint;
+  }
+  const std::int32_t first = p.effect == SpecialEffect::kSunken ? 40 : -40;
+  BlitOptions options;
+  options.silhouette = shade(base, first);
+  blit(picture, offset + 1, offset + 1, options);
+  if (p.effect >= SpecialEffect::kShadow) {
+    return;
+  }
+  options.silhouette = shade(base, -first);
+  blit(picture, offset - 1, offset - 1, options);
+}
+
+void Painter::picture() {
+  if (!p.pictureNormal) {
+    return;
+  }
+  const Picture& normal = *p.pictureNormal;
+  const Picture* over = p.pictureOver.get();
+  const bool hotTrack = p.type == ButtonType::kHotTrack;
+  const auto plain = [this](const Picture& picture, std::int32_t d) { blit(picture, d, d, {}); };
+  const auto silhouette = [this, &normal](Color color, std::int32_t d) {
+    BlitOptions options;
+    options.silhouette = color;
+    options.darkOnly = true;
+    blit(normal, d, d, options);
+  };
+  if (!p.enabled) {
+    if (p.type == ButtonType::kXP) {
+      BlitOptions options;
+      options.greyscale = true;
+      blit(normal, 1, 1, options);
+    } else if (p.type == ButtonType::kFlatFramed || p.type == ButtonType::kSoftBevel || hotTrack) {
+      silhouette(hotTrack ? shade(c.shadow, 13) : c.shadow, 0);
+    } else {
+      silhouette(c.highlight, 1);
+      silhouette(c.shadow, 0);
+    }
+  } else if (state.painted == ButtonState::kPressed) {
+    const bool flat = p.type == ButtonType::kFlatFramed;
+    if (over != nullptr && !hotTrack) {
+      plain(*over, flat ? 0 : 1);
+    } else if (!flat && !hotTrack) {
+      pictureEffect(1, normal);
+      plain(normal, 1);
+    } else {
+      pictureEffect(0, normal);
+      plain(normal, 0);
+    }
+  } else if (!state.hovering) {
+    pictureEffect(0, normal);
+    BlitOptions options;
+    options.greyscale = p.useGreyscale;
+    options.blend = hotTrack;
+    blit(normal, 0, 0, options);
+  } else if (hotTrack) {
+    pictureEffect(-1, normal);
+    BlitOptions options;
+    options.silhouette = c.shadow;
+    blit(normal, 1, 1, options);
+    plain(normal, -1);
+  } else {
+    const Picture& shown = over != nullptr ? *over : normal;
+    pictureEffect(0, shown);
+    plain(shown, 0);
+  }
+  if (p.picturePosition == PicturePosition::kCentre) {
+    caption(lastStyle_);
+  }
+}
+
+CaptionStyle paintButton(Canvas& canvas, const PaintJob& job) {
+  Painter painter(canvas, job);
+  canvas.fillRect({0, 0, painter.W, painter.H}, job.palette.surface);
+  painter.fill(0, 0, painter.W, painter.H, job.palette.face);
+  if (const Look* look = lookOf(job.properties.type)) {
+    if (!job.properties.enabled) {
+      look->disabled(painter);
+    } else if (job.state.painted == ButtonState::kPressed) {
+      look->pressed(painter);
+    } else {
+      look->normal(painter);
+    }
+  }
+  painter.picture();
+  return painter.lastStyle();
+}
+
+}  // namespace vorlane

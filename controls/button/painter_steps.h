@@ -1,0 +1,93 @@
+#pragma once
+
+// The drawing steps the fourteen looks are made of, for button_painter.cpp
+// and button_looks.cpp only.
+
+#include "controls/button/button_painter.h"
+#include "controls/button/color_math.h"
+
+namespace vorlane {
+
+class Painter {
+ public:
+  Painter(Canvas& canvas, const PaintJob& job);
+
+  // Colours of the palette and the state, for the looks.
+  const Palette& c;
+  const ButtonProperties& p;
+  const VisualState& state;
+  const std::int32_t W;
+  const std::int32_t H;
+  bool hovering() const { return state.hovering; }
+
+  Color shade(Color color, std::int32_t amount) const {
+    return ShadeColor(color, amount, false, p.softBevel);
+  }
+  Color shadeP(Color color, std::int32_t amount) const {
+    return ShadeColor(color, amount, true, p.softBevel);
+  }
+
+  void fill(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color color);
+  void frame(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color color);
+  void line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, Color color);
+  void pixel(std::int32_t x, std::int32_t y, Color color);
+  // Two outlines of the client area moved in by `inset` (negative: out).
+  void bevel(Color outerTopLeft, Color outerBottomRight, Color innerTopLeft, Color innerBottomRight,
+             std::int16_t inset = 0);
+  // One outline of the client area.
+  void edge(Color topLeft, Color bottomRight);
+  void oval(Color pen, Color fill);
+  // Rows of `base` shaded by up to -k, from top to bottom or the other way.
+  void gradient(Color base, std::int32_t k, bool proportional, bool downward);
+  void corners(Color color);
+  void focus();
+  void caption(CaptionStyle style);
+  // The caption's hover style while hovering, else its normal one.
+  void hoverCaption() { caption(hovering() ? CaptionStyle::kHover : CaptionStyle::kNormal); }
+  // Plain text: no style, no effect.
+  void text(const Rect& rect, Color color);
+  void background();
+  const Rect& captionRect() const { return captionLayout_->caption; }
+  // Type 14's default caption, bold, for the steps `draw` takes.
+  template <typename Steps>
+  void withBoldCaption(Steps draw) {
+    captionLayout_ = &job_.boldLayout;
+    font_.bold = true;
+    draw();
+    captionLayout_ = &job_.layout;
+    font_.bold = p.font.bold;
+  }
+  // The caption effect takes another pressed face for `draw` (type 4 pressed).
+  template <typename Steps>
+  void withEffectFace(Color pressedFace, Steps draw) {
+    effectFace_ = pressedFace;
+    draw();
+    effectFace_ = c.pressedFace;
+  }
+
+  void picture();
+  CaptionStyle lastStyle() const { return lastStyle_; }
+
+ private:
+  void captionEffect(const Rect& rect);
+  void pictureEffect(std::int32_t offset, const Picture& picture);
+  void blit(const Picture& picture, std::int32_t dx, std::int32_t dy, BlitOptions options);
+
+  Canvas& canvas_;
+  const PaintJob& job_;
+  const ButtonLayout* captionLayout_;
+  Font font_;
+  Color effectFace_;
+  CaptionStyle lastStyle_;
+};
+
+// One look: its disabled, pressed and normal drawing steps.
+struct Look {
+  void (*disabled)(Painter&);
+  void (*pressed)(Painter&);
+  void (*normal)(Painter&);
+};
+// The look of `type`, or null for a type that shows only the face.
+const Look* lookOf(ButtonType type);
+
+}  // namespace vorlane
