@@ -207,8 +207,8 @@ void drawCell(const Surface& surface, Pixels24& sheet, const Cell& cell,
   }
 }
 
-PicturePtr samplePicture() {
-  // A 16 by 16 picture on the default mask colour: a red disc with a dark rim.
+PicturePtr samplePicture(Color disc = 0x2020E0) {
+  // A 16 by 16 picture on the default mask colour: a disc with a dark rim.
   Pixels24 pixels(16, 16, 0xC0C0C0);
   for (int y = 0; y < 16; ++y) {
     for (int x = 0; x < 16; ++x) {
@@ -216,7 +216,7 @@ PicturePtr samplePicture() {
       const int dy = 2 * y - 15;
       const int distance = dx * dx + dy * dy;
       if (distance < 144) {
-        pixels.set(x, y, distance < 100 ? 0x2020E0 : 0x101060);
+        pixels.set(x, y, distance < 100 ? disc : 0x101060);
       }
     }
   }
@@ -262,7 +262,7 @@ Pixels24 buttonSheet(const Surface& surface, const std::vector<int>& schemes, bo
 Pixels24 pictureSheet(const Surface& surface) {
   const PicturePtr picture = samplePicture();
   constexpr int kHeight = 40;
-  Pixels24 out(5 * kCellWidth, 10 * (kHeight + 8), kPaper);
+  Pixels24 out(5 * kCellWidth, 13 * (kHeight + 8), kPaper);
   const std::vector<std::function<void(VelkXPButton&)>> rows = {
       [](VelkXPButton& b) { b.setPicturePosition(PicturePosition::kLeft); },
       [](VelkXPButton& b) { b.setPicturePosition(PicturePosition::kRight); },
@@ -274,6 +274,9 @@ Pixels24 pictureSheet(const Surface& surface) {
       [](VelkXPButton& b) { b.setSpecialEffect(SpecialEffect::kSunken); },
       [](VelkXPButton& b) { b.setSpecialEffect(SpecialEffect::kShadow); },
       [](VelkXPButton& b) { b.setButtonType(ButtonType::kHotTrack); },
+      [](VelkXPButton& b) { b.setPictureOver(samplePicture(0xE02020)); },
+      [](VelkXPButton& b) { b.setButtonType(ButtonType::kBevelFramed); },
+      [](VelkXPButton& b) { b.setButtonType(ButtonType::kFlatFramed); },
   };
   for (std::size_t row = 0; row < rows.size(); ++row) {
     for (int lookIndex = 0; lookIndex < 5; ++lookIndex) {

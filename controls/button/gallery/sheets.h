@@ -27,8 +27,9 @@ Surface pixelSurface();
 // button as the form's default button.
 Pixels24 buttonSheet(const Surface& surface, const std::vector<int>& schemes, bool isDefault);
 
-// Rows: PicturePosition 0 to 4, greyscale, SpecialEffect 1, 2 and 3, and a
-// picture on type 9; columns: the five looks.
+// Rows: PicturePosition 0 to 4, greyscale, SpecialEffect 1, 2 and 3, a
+// picture on type 9, a PictureOver, and pictures on types 1 and 5; columns: the
+// five looks.
 Pixels24 pictureSheet(const Surface& surface);
 
 }  // namespace vorlane::gallery
