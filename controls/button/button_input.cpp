@@ -6,13 +6,8 @@ namespace vorlane {
 
 namespace {
 
-constexpr std::int16_t kKeySpace = 32;
-constexpr std::int16_t kKeyLeft = 37;
-constexpr std::int16_t kKeyUp = 38;
-constexpr std::int16_t kKeyRight = 39;
-constexpr std::int16_t kKeyDown = 40;
-constexpr std::int16_t kLeftButton = 1;
-constexpr std::int16_t kRightButton = 2;
+enum : std::int16_t { kKeySpace = 32, kKeyLeft = 37, kKeyUp = 38, kKeyRight = 39, kKeyDown = 40 };
+enum : std::int16_t { kLeftButton = 1, kRightButton = 2 };
 // The hover poll's interval; Windows and Wine raise it to 10 ms.
 constexpr unsigned kHoverPollMilliseconds = 3;
 

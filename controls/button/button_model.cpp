@@ -9,13 +9,15 @@ namespace vorlane {
 namespace {
 
 // System colour indexes the button reads.
-constexpr std::int32_t kColorHighlight = 13;
-constexpr std::int32_t kColorBtnFace = 15;
-constexpr std::int32_t kColorBtnShadow = 16;
-constexpr std::int32_t kColorBtnText = 18;
-constexpr std::int32_t kColorBtnHighlight = 20;
-constexpr std::int32_t kColor3dDkShadow = 21;
-constexpr std::int32_t kColor3dLight = 22;
+enum SystemColor : std::int32_t {
+  kColorHighlight = 13,
+  kColorBtnFace = 15,
+  kColorBtnShadow = 16,
+  kColorBtnText = 18,
+  kColorBtnHighlight = 20,
+  kColor3dDkShadow = 21,
+  kColor3dLight = 22,
+};
 
 std::int32_t asInt32(std::uint32_t color) { return static_cast<std::int32_t>(color); }
 std::uint32_t asColor(std::int32_t value) { return static_cast<std::uint32_t>(value); }
@@ -173,6 +175,8 @@ Palette makePalette(const ButtonProperties& p, std::uint32_t backColor,
   c.surface = systemColor(kColorBtnFace);
   c.mask = translateColor(p.maskColor, systemColor);
   c.pressedFace = ShadeColor(c.face, 48, p.type == ButtonType::kXP, p.softBevel);
+  c.dimmedText = ShadeColor(c.pressedFace, -104, true, p.softBevel);
+  c.carvedCopy = shade(c.shadow, -50);
   return c;
 }
 

@@ -100,20 +100,15 @@ void writeProperties(const ButtonProperties& properties, PropertyBag& bag);
 // 16 bits) through `systemColor`; anything else 0.
 Color translateColor(std::uint32_t color, const SystemColors& systemColor);
 
-// The colours a paint works with, all worked out before it starts.
+// The colours a paint works with, all worked out before it starts: the colour
+// the surface is cleared to, the face and its edges, the texts, the accent of
+// the hot-tracking look, the picture's mask, the pressed face, and the two
+// caption colours derived from them (XP disabled, gradient pressed).
 struct Palette {
   Color surface = 0;
-  Color face = 0;
-  Color light = 0;
-  Color highlight = 0;
-  Color shadow = 0;
-  Color darkShadow = 0;
-  Color text = 0;
-  Color hoverText = 0;
-  Color accent = 0;
-  Color accentTint = 0;
-  Color mask = 0;
-  Color pressedFace = 0;
+  Color face = 0, light = 0, highlight = 0, shadow = 0, darkShadow = 0;
+  Color text = 0, hoverText = 0, accent = 0, accentTint = 0, mask = 0, pressedFace = 0;
+  Color dimmedText = 0, carvedCopy = 0;
 };
 
 // The scheme's colours for a face of `backColor` (the Custom scheme's face;

@@ -102,41 +102,36 @@ void Painter::text(const Rect& rect, Color color) {
 }
 
 void Painter::caption(CaptionStyle style) {
+  // Per style, in CaptionStyle's order: a copy moved one pixel (if any), then
+  // the caption, moved or not, over the effect or not.
+  static constexpr struct {
+    Color Palette::*copy;
+    Color Palette::*color;
+    bool moved;
+    bool effect;
+  } kStyles[] = {
+      {nullptr, &Palette::text, false, true},
+      {nullptr, &Palette::hoverText, false, true},
+      {nullptr, &Palette::hoverText, true, true},
+      {&Palette::highlight, &Palette::shadow, false, false},
+      {nullptr, &Palette::shadow, false, false},
+      {nullptr, &Palette::dimmedText, false, false},
+      {&Palette::highlight, &Palette::face, false, false},
+      {&Palette::carvedCopy, &Palette::highlight, false, false},
+  };
   lastStyle_ = style;
+  const auto& steps = kStyles[static_cast<std::size_t>(style)];
   const Rect& normal = captionLayout_->caption;
   const Rect& pressed = captionLayout_->pressedCaption;
-  switch (style) {
-    case CaptionStyle::kNormal:
-      captionEffect(normal);
-      text(normal, c.text);
-      break;
-    case CaptionStyle::kHover:
-      captionEffect(normal);
-      text(normal, c.hoverText);
-      break;
-    case CaptionStyle::kPressed:
-      captionEffect(pressed);
-      text(pressed, p.type == ButtonType::kRoundedBevel ? c.light : c.hoverText);
-      break;
-    case CaptionStyle::kEmbossed:
-      text(pressed, c.highlight);
-      text(normal, c.shadow);
-      break;
-    case CaptionStyle::kGreyed:
-      text(normal, c.shadow);
-      break;
-    case CaptionStyle::kDimmed:
-      text(normal, shadeP(c.pressedFace, -104));
-      break;
-    case CaptionStyle::kEngraved:
-      text(pressed, c.highlight);
-      text(normal, c.face);
-      break;
-    case CaptionStyle::kCarved:
-      text(pressed, shade(c.shadow, -50));
-      text(normal, c.highlight);
-      break;
+  if (steps.effect) {
+    captionEffect(steps.moved ? pressed : normal);
   }
+  if (steps.copy != nullptr) {
+    text(pressed, c.*steps.copy);
+  }
+  // The rounded bevel's pressed caption is light on its dark face.
+  const bool light = style == CaptionStyle::kPressed && p.type == ButtonType::kRoundedBevel;
+  text(steps.moved ? pressed : normal, light ? c.light : c.*steps.color);
 }
 
 void Painter::captionEffect(const Rect& rect) {
