@@ -201,14 +201,6 @@ void VelkXPButton::recompute(unsigned then) {
   }
 }
 
-template <typename T>
-void VelkXPButton::change(T ButtonProperties::*field, T value, unsigned then,
-                          const char* property) {
-  props_.*field = std::move(value);
-  recompute(then);
-  site_.propertyChanged(property);
-}
-
 void VelkXPButton::setButtonType(vorlane::ButtonType value) {
   props_.type = value;
   if (value == vorlane::ButtonType::kTransparent && paintingAllowed_) {
@@ -233,26 +225,6 @@ void VelkXPButton::setEnabled(bool value) {
   site_.propertyChanged("Enabled");
 }
 
-void VelkXPButton::setFont(const vorlane::Font& value) {
-  change(&ButtonProperties::font, value, kRelayout | kRepaintNormal, "Font");
-}
-
-// The font's views change the font without a notice.
-void VelkXPButton::setFontBold(bool value) {
-  props_.font.bold = value;
-  recompute(kRelayout | kRepaintNormal);
-}
-
-void VelkXPButton::setFontItalic(bool value) {
-  props_.font.italic = value;
-  recompute(kRelayout | kRepaintNormal);
-}
-
-void VelkXPButton::setFontUnderline(bool value) {
-  props_.font.underline = value;
-  recompute(kRelayout | kRepaintNormal);
-}
-
 std::int16_t VelkXPButton::FontSize() const {
   return static_cast<std::int16_t>(roundHalfEven(props_.font.size));
 }
@@ -266,43 +238,6 @@ void VelkXPButton::setFontSize(std::int16_t value) {
   recompute(kRelayout | kRepaintNormal);
 }
 
-void VelkXPButton::setFontName(const std::string& value) {
-  props_.font.face = value;
-  recompute(kRelayout | kRepaintNormal);
-}
-
-void VelkXPButton::setColorScheme(vorlane::ColorScheme value) {
-  change(&ButtonProperties::scheme, value, kRecolor | kRepaintNormal, "ColorScheme");
-}
-
-void VelkXPButton::setShowFocusRect(bool value) {
-  change(&ButtonProperties::showFocusRect, value, kRepaintAsDrawn, "ShowFocusRect");
-}
-
-void VelkXPButton::setBackColor(std::uint32_t value) {
-  change(&ButtonProperties::backColor, value, kRecolor | kRepaintAsDrawn, "BackColor");
-}
-
-void VelkXPButton::setBackOver(std::uint32_t value) {
-  change(&ButtonProperties::backOver, value, kRecolor | kRepaintAsDrawn, "BackOver");
-}
-
-void VelkXPButton::setForeColor(std::uint32_t value) {
-  change(&ButtonProperties::foreColor, value, kRecolor | kRepaintAsDrawn, "ForeColor");
-}
-
-void VelkXPButton::setForeOver(std::uint32_t value) {
-  change(&ButtonProperties::foreOver, value, kRecolor | kRepaintAsDrawn, "ForeOver");
-}
-
-void VelkXPButton::setMaskColor(std::uint32_t value) {
-  change(&ButtonProperties::maskColor, value, kRecolor | kRepaintAsDrawn, "MaskColor");
-}
-
-void VelkXPButton::setSoftBevel(bool value) {
-  change(&ButtonProperties::softBevel, value, kRecolor | kRepaintAsDrawn, "SoftBevel");
-}
-
 void VelkXPButton::setMousePointer(std::int32_t value) {
   if (value < std::numeric_limits<std::int16_t>::min() ||
       value > std::numeric_limits<std::int16_t>::max()) {
@@ -314,46 +249,10 @@ void VelkXPButton::setMousePointer(std::int32_t value) {
   change(&ButtonProperties::mousePointer, static_cast<std::int16_t>(value), 0, "MousePointer");
 }
 
-void VelkXPButton::setMouseIcon(PicturePtr value) {
-  change(&ButtonProperties::mouseIcon, std::move(value), 0, "MouseIcon");
-}
-
-void VelkXPButton::setPictureNormal(PicturePtr value) {
-  change(&ButtonProperties::pictureNormal, std::move(value), kRelayout | kRepaintAsDrawn,
-         "PictureNormal");
-}
-
-void VelkXPButton::setPictureOver(PicturePtr value) {
-  change(&ButtonProperties::pictureOver, std::move(value), Hovering() ? kRepaintAsDrawn : 0,
-         "PictureOver");
-}
-
-void VelkXPButton::setUseMaskColor(bool value) {
-  change(&ButtonProperties::useMaskColor, value, props_.pictureNormal ? kRepaintAsDrawn : 0,
-         "UseMaskColor");
-}
-
-void VelkXPButton::setUseGreyscale(bool value) {
-  change(&ButtonProperties::useGreyscale, value, props_.pictureNormal ? kRepaintAsDrawn : 0,
-         "UseGreyscale");
-}
-
 void VelkXPButton::setPicturePosition(vorlane::PicturePosition value) {
   props_.picturePosition = value;
   site_.propertyChanged("PicturePosition");
   recompute(kRelayout | kRepaintAsDrawn);
-}
-
-void VelkXPButton::setSpecialEffect(vorlane::SpecialEffect value) {
-  change(&ButtonProperties::effect, value, kRepaintAsDrawn, "SpecialEffect");
-}
-
-void VelkXPButton::setCheckBoxBehaviour(bool value) {
-  change(&ButtonProperties::checkBoxBehaviour, value, kRepaintAsDrawn, "CheckBoxBehaviour");
-}
-
-void VelkXPButton::setValue(bool value) {
-  change(&ButtonProperties::value, value, props_.checkBoxBehaviour ? kRepaintNormal : 0, "Value");
 }
 
 void VelkXPButton::setImageList(std::function<PicturePtr(std::int16_t)> imageList) {

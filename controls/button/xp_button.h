@@ -48,8 +48,8 @@ class VelkXPButton final : private ButtonInput::Target {
   // function behind WM_PAINT, WM_PRINTCLIENT, the tests and the gallery.
   void paint(Canvas& canvas);
 
-  // Properties.
-  const ButtonProperties& properties() const { return props_; }
+  // Properties. The font's views (FontBold to FontName) change the font
+  // without a notice.
   vorlane::ButtonType ButtonType() const { return props_.type; }
   void setButtonType(vorlane::ButtonType value);
   const std::string& Caption() const { return props_.caption; }
@@ -57,55 +57,105 @@ class VelkXPButton final : private ButtonInput::Target {
   bool Enabled() const { return props_.enabled; }
   void setEnabled(bool value);
   const vorlane::Font& Font() const { return props_.font; }
-  void setFont(const vorlane::Font& value);
+  void setFont(const vorlane::Font& value) {
+    change(&ButtonProperties::font, value, kRelayout | kRepaintNormal, "Font");
+  }
   bool FontBold() const { return props_.font.bold; }
-  void setFontBold(bool value);
+  void setFontBold(bool value) {
+    props_.font.bold = value;
+    recompute(kRelayout | kRepaintNormal);
+  }
   bool FontItalic() const { return props_.font.italic; }
-  void setFontItalic(bool value);
+  void setFontItalic(bool value) {
+    props_.font.italic = value;
+    recompute(kRelayout | kRepaintNormal);
+  }
   bool FontUnderline() const { return props_.font.underline; }
-  void setFontUnderline(bool value);
+  void setFontUnderline(bool value) {
+    props_.font.underline = value;
+    recompute(kRelayout | kRepaintNormal);
+  }
   std::int16_t FontSize() const;
   void setFontSize(std::int16_t value);
   const std::string& FontName() const { return props_.font.face; }
-  void setFontName(const std::string& value);
+  void setFontName(const std::string& value) {
+    props_.font.face = value;
+    recompute(kRelayout | kRepaintNormal);
+  }
   vorlane::ColorScheme ColorScheme() const { return props_.scheme; }
-  void setColorScheme(vorlane::ColorScheme value);
+  void setColorScheme(vorlane::ColorScheme value) {
+    change(&ButtonProperties::scheme, value, kRecolor | kRepaintNormal, "ColorScheme");
+  }
   bool ShowFocusRect() const { return props_.showFocusRect; }
-  void setShowFocusRect(bool value);
+  void setShowFocusRect(bool value) {
+    change(&ButtonProperties::showFocusRect, value, kRepaintAsDrawn, "ShowFocusRect");
+  }
   std::uint32_t BackColor() const { return props_.backColor; }
-  void setBackColor(std::uint32_t value);
+  void setBackColor(std::uint32_t value) {
+    change(&ButtonProperties::backColor, value, kRecolor | kRepaintAsDrawn, "BackColor");
+  }
   std::uint32_t BackOver() const { return props_.backOver; }
-  void setBackOver(std::uint32_t value);
+  void setBackOver(std::uint32_t value) {
+    change(&ButtonProperties::backOver, value, kRecolor | kRepaintAsDrawn, "BackOver");
+  }
   std::uint32_t ForeColor() const { return props_.foreColor; }
-  void setForeColor(std::uint32_t value);
+  void setForeColor(std::uint32_t value) {
+    change(&ButtonProperties::foreColor, value, kRecolor | kRepaintAsDrawn, "ForeColor");
+  }
   std::uint32_t ForeOver() const { return props_.foreOver; }
-  void setForeOver(std::uint32_t value);
+  void setForeOver(std::uint32_t value) {
+    change(&ButtonProperties::foreOver, value, kRecolor | kRepaintAsDrawn, "ForeOver");
+  }
   std::uint32_t MaskColor() const { return props_.maskColor; }
-  void setMaskColor(std::uint32_t value);
+  void setMaskColor(std::uint32_t value) {
+    change(&ButtonProperties::maskColor, value, kRecolor | kRepaintAsDrawn, "MaskColor");
+  }
   std::int32_t MousePointer() const { return props_.mousePointer; }
   // Throws std::overflow_error outside the 16-bit range and std::invalid_argument
   // for a pointer number the surface does not take; nothing changes in either case.
   void setMousePointer(std::int32_t value);
   const PicturePtr& MouseIcon() const { return props_.mouseIcon; }
-  void setMouseIcon(PicturePtr value);
+  void setMouseIcon(PicturePtr value) {
+    change(&ButtonProperties::mouseIcon, std::move(value), 0, "MouseIcon");
+  }
   const PicturePtr& PictureNormal() const { return props_.pictureNormal; }
-  void setPictureNormal(PicturePtr value);
+  void setPictureNormal(PicturePtr value) {
+    change(&ButtonProperties::pictureNormal, std::move(value), kRelayout | kRepaintAsDrawn,
+           "PictureNormal");
+  }
   const PicturePtr& PictureOver() const { return props_.pictureOver; }
-  void setPictureOver(PicturePtr value);
+  void setPictureOver(PicturePtr value) {
+    change(&ButtonProperties::pictureOver, std::move(value), Hovering() ? kRepaintAsDrawn : 0,
+           "PictureOver");
+  }
   bool UseMaskColor() const { return props_.useMaskColor; }
-  void setUseMaskColor(bool value);
+  void setUseMaskColor(bool value) {
+    change(&ButtonProperties::useMaskColor, value, props_.pictureNormal ? kRepaintAsDrawn : 0,
+           "UseMaskColor");
+  }
   bool SoftBevel() const { return props_.softBevel; }
-  void setSoftBevel(bool value);
+  void setSoftBevel(bool value) {
+    change(&ButtonProperties::softBevel, value, kRecolor | kRepaintAsDrawn, "SoftBevel");
+  }
   vorlane::PicturePosition PicturePosition() const { return props_.picturePosition; }
   void setPicturePosition(vorlane::PicturePosition value);
   bool UseGreyscale() const { return props_.useGreyscale; }
-  void setUseGreyscale(bool value);
+  void setUseGreyscale(bool value) {
+    change(&ButtonProperties::useGreyscale, value, props_.pictureNormal ? kRepaintAsDrawn : 0,
+           "UseGreyscale");
+  }
   vorlane::SpecialEffect SpecialEffect() const { return props_.effect; }
-  void setSpecialEffect(vorlane::SpecialEffect value);
+  void setSpecialEffect(vorlane::SpecialEffect value) {
+    change(&ButtonProperties::effect, value, kRepaintAsDrawn, "SpecialEffect");
+  }
   bool CheckBoxBehaviour() const { return props_.checkBoxBehaviour; }
-  void setCheckBoxBehaviour(bool value);
+  void setCheckBoxBehaviour(bool value) {
+    change(&ButtonProperties::checkBoxBehaviour, value, kRepaintAsDrawn, "CheckBoxBehaviour");
+  }
   bool Value() const { return props_.value; }
-  void setValue(bool value);
+  void setValue(bool value) {
+    change(&ButtonProperties::value, value, props_.checkBoxBehaviour ? kRepaintNormal : 0, "Value");
+  }
   std::int16_t ImageIndex() const { return props_.imageIndex; }
   void setImageIndex(std::int16_t value);
   // An image list the host provides for ImageIndex: picture number n (1-based),
@@ -137,7 +187,11 @@ class VelkXPButton final : private ButtonInput::Target {
   static constexpr unsigned kRepaintNormal = 4;
   static constexpr unsigned kRepaintAsDrawn = 8;
   template <typename T>
-  void change(T ButtonProperties::*field, T value, unsigned then, const char* property);
+  void change(T ButtonProperties::*field, T value, unsigned then, const char* property) {
+    props_.*field = std::move(value);
+    recompute(then);
+    site_.propertyChanged(property);
+  }
   void recompute(unsigned then);
 
   void repaint(ButtonState state, bool force) override;

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "host/canvas/win32/gdi_picture.h"
-#include "host/creation_failure.h"
 
 namespace vorlane::win32 {
 
@@ -101,19 +100,6 @@ XpButtonWindow* XpButtonWindow::fromHandle(HWND window) {
   return dynamic_cast<XpButtonWindow*>(Window::fromHandle(window));
 }
 
-LRESULT XpButtonWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  // What a host's event handler throws (a Button or KeyCode set out of range)
-  // drops that one message; the program goes on. A window or timer that cannot
-  // be made is not dropped: it must reach the program's entry, which ends.
-  try {
-    return buttonMessage(message, wParam, lParam);
-  } catch (const CreationFailure&) {
-    throw;
-  } catch (...) {
-    return 0;
-  }
-}
-
 void XpButtonWindow::paintOn(HDC dc) {
   RECT client{};
   ::GetClientRect(handle(), &client);
@@ -131,12 +117,12 @@ void XpButtonWindow::mouseButton(std::int16_t mouseButton, bool down, LPARAM lPa
     // Moves and the release reach the button even off its window.
     ::SetCapture(handle());
     pressedHere_ |= mouseButton;
-    button_.onMouseDown(mouseButton, shiftMask(), x, y);
+    button_.input().onMouseDown(mouseButton, shiftMask(), x, y);
     return;
   }
   const bool pressedHere = (pressedHere_ & mouseButton) != 0;
   pressedHere_ &= static_cast<std::int16_t>(~mouseButton);
-  button_.onMouseUp(mouseButton, shiftMask(), x, y);
+  button_.input().onMouseUp(mouseButton, shiftMask(), x, y);
   const bool stillHeld = (::GetKeyState(VK_LBUTTON) < 0) || (::GetKeyState(VK_RBUTTON) < 0) ||
                          (::GetKeyState(VK_MBUTTON) < 0);
   if (!stillHeld && ::GetCapture() == handle()) {
@@ -152,11 +138,11 @@ void XpButtonWindow::mouseButton(std::int16_t mouseButton, bool down, LPARAM lPa
     return;
   }
   if (pressedHere && ::PtInRect(&client, at) && handle() != nullptr) {
-    button_.onClick();
+    button_.input().onClick();
   }
 }
 
-LRESULT XpButtonWindow::buttonMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT XpButtonWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: {
       const PaintDc dc(handle());
@@ -203,21 +189,21 @@ LRESULT XpButtonWindow::buttonMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_LBUTTONDBLCLK:
       afterDoubleClick_ = true;
       pressedHere_ |= 1;
-      button_.onDoubleClick();
+      button_.input().onDoubleClick();
       return 0;
     case WM_MOUSEMOVE:
-      button_.onMouseMove(heldButtons(wParam), shiftMask(),
-                          static_cast<float>(GET_X_LPARAM(lParam)),
-                          static_cast<float>(GET_Y_LPARAM(lParam)));
+      button_.input().onMouseMove(heldButtons(wParam), shiftMask(),
+                                  static_cast<float>(GET_X_LPARAM(lParam)),
+                                  static_cast<float>(GET_Y_LPARAM(lParam)));
       return 0;
     case WM_KEYDOWN:
-      button_.onKeyDown(static_cast<std::int16_t>(wParam & 0xFF), shiftMask());
+      button_.input().onKeyDown(static_cast<std::int16_t>(wParam & 0xFF), shiftMask());
       return 0;
     case WM_KEYUP:
-      button_.onKeyUp(static_cast<std::int16_t>(wParam & 0xFF), shiftMask());
+      button_.input().onKeyUp(static_cast<std::int16_t>(wParam & 0xFF), shiftMask());
       return 0;
     case WM_CHAR:
-      button_.onKeyPress(static_cast<std::int16_t>(wParam & 0xFF));
+      button_.input().onKeyPress(static_cast<std::int16_t>(wParam & 0xFF));
       return 0;
     case WM_SYSCHAR:
       if (handleAccessKey(static_cast<char>(wParam))) {
@@ -231,21 +217,22 @@ LRESULT XpButtonWindow::buttonMessage(UINT message, WPARAM wParam, LPARAM lParam
       }
       return 0;
     case WM_SETFOCUS:
-      button_.onFocusGained();
+      button_.input().onFocus(true);
       return 0;
     case WM_KILLFOCUS:
-      button_.onFocusLost();
+      button_.input().onFocus(false);
       return 0;
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS;
     case WM_SETCURSOR:
       if (LOWORD(lParam) == HTCLIENT) {
+        const auto pointer = static_cast<std::int16_t>(button_.MousePointer());
         HCURSOR cursor = nullptr;
-        if (pointer_ == 99 && mouseIcon_) {
-          cursor = gdiPicture(*mouseIcon_).icon();
+        if (pointer == 99 && button_.MouseIcon()) {
+          cursor = gdiPicture(*button_.MouseIcon()).icon();
         }
         if (cursor == nullptr) {
-          cursor = ::LoadCursorA(nullptr, standardCursor(pointer_));
+          cursor = ::LoadCursorA(nullptr, standardCursor(pointer));
         }
         ::SetCursor(cursor);
         return TRUE;
@@ -261,12 +248,13 @@ LRESULT XpButtonWindow::buttonMessage(UINT message, WPARAM wParam, LPARAM lParam
 }
 
 bool XpButtonWindow::handleAccessKey(char key) {
-  if (accessKey_ == '\0' || handle() == nullptr ||
-      static_cast<char>(std::tolower(static_cast<unsigned char>(key))) != accessKey_ ||
+  const char accessKey = button_.AccessKey();
+  if (accessKey == '\0' || handle() == nullptr ||
+      static_cast<char>(std::tolower(static_cast<unsigned char>(key))) != accessKey ||
       !::IsWindowEnabled(handle()) || !::IsWindowVisible(handle())) {
     return false;
   }
-  button_.onAccessKey();
+  button_.input().onAccessKey();
   return true;
 }
 
@@ -351,19 +339,6 @@ void XpButtonWindow::setWindowText(const std::string& text) {
   }
 }
 
-bool XpButtonWindow::setMousePointer(std::int16_t pointer) {
-  if (!((pointer >= 0 && pointer <= 15) || pointer == 99)) {
-    return false;
-  }
-  pointer_ = pointer;
-  return true;
-}
-
-bool XpButtonWindow::setMouseIcon(const PicturePtr& icon) {
-  mouseIcon_ = icon;
-  return true;
-}
-
 void XpButtonWindow::propertyChanged(std::string_view property) {
   if (options_.propertyChanged) {
     options_.propertyChanged(property);
@@ -386,8 +361,6 @@ ButtonSite::ParentColors XpButtonWindow::parentColors() const {
   }
   return colors;
 }
-
-Color XpButtonWindow::surfaceBackground() const { return ::GetSysColor(COLOR_BTNFACE); }
 
 std::int32_t XpButtonWindow::dotsPerInch() const {
   const WindowDc screen(nullptr);

@@ -68,20 +68,15 @@ class XpButtonWindow final : public Window, public ButtonSite {
   void refreshSurface() override;
   void setWindowRegion(const RegionShape& shape) override;
   void setSurfaceEnabled(bool enabled) override;
-  void setAccessKey(char key) override { accessKey_ = key; }
   void setWindowText(const std::string& text) override;
-  bool setMousePointer(std::int16_t pointer) override;
-  bool setMouseIcon(const PicturePtr& icon) override;
-  bool designMode() const override { return false; }
+  const TextMeasurer& textMeasurer() const override { return measurer_; }
+  std::int32_t dotsPerInch() const override;
   std::string displayName() const override { return options_.displayName; }
   bool displayAsDefault() const override { return options_.isDefault; }
   void propertyChanged(std::string_view property) override;
   PicturePtr resolvePicture(const std::string& reference) const override;
   Color systemColor(std::int32_t index) const override;
   ParentColors parentColors() const override;
-  Color surfaceBackground() const override;
-  const TextMeasurer& textMeasurer() const override { return measurer_; }
-  std::int32_t dotsPerInch() const override;
   bool isMouseInside() const override;
   void captureMouse() override;
   void sendKeystroke(KeystrokeSender::Keystroke keystroke) override;
@@ -91,7 +86,6 @@ class XpButtonWindow final : public Window, public ButtonSite {
 
  private:
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  LRESULT buttonMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void paintOn(HDC dc);
   void mouseButton(std::int16_t button, bool down, LPARAM lParam);
 
@@ -100,9 +94,6 @@ class XpButtonWindow final : public Window, public ButtonSite {
   MessagePump& pump_;
   KeystrokeSender& keystrokes_;
   GdiTextMeasurer measurer_;
-  char accessKey_ = '\0';
-  std::int16_t pointer_ = 0;
-  PicturePtr mouseIcon_;
   bool ready_ = false;
   bool afterDoubleClick_ = false;
   // Mouse buttons pressed on this window and not yet released.

@@ -13,12 +13,14 @@
 
 #include "controls/button/gallery/looks.h"
 #include "controls/button/tests/fake_button_site.h"
-#include "controls/button/tests/win32/win32_test_host.h"
+#include "controls/button/tests/win32/test_form.h"
 #include "controls/button/win32/xp_button_window.h"
 #include "host/canvas/pixel_canvas.h"
 #include "host/canvas/win32/gdi_canvas.h"
 #include "host/win32/handles.h"
 #include "host/win32/keystroke_sender.h"
+#include "host/win32/message_pump.h"
+#include "tests/fakes/fake_timers.h"
 
 namespace vorlane::testing {
 namespace {
@@ -47,7 +49,7 @@ struct Scene {
   std::unique_ptr<VelkXPButton> button;
 };
 
-Scene makeScene(int type, int scheme, Look look, bool isDefault = false) {
+Scene makeScene(ButtonType type, ColorScheme scheme, Look look, bool isDefault = false) {
   Scene scene;
   scene.site = std::make_unique<FakeButtonSite>(kWidth, kHeight);
   scene.button = std::make_unique<VelkXPButton>(*scene.site);
@@ -105,7 +107,7 @@ TEST(ButtonGdi, GdiAndPixelCanvasAgreeOnEveryLook) {
   for (int type = 1; type <= 14; ++type) {
     for (int scheme = 1; scheme <= 4; ++scheme) {
       for (const Look look : kAllLooks) {
-        Scene scene = makeScene(type, scheme, look);
+        Scene scene = makeScene(ButtonType{type}, ColorScheme{scheme}, look);
         int count = 0;
         const std::string report = differences(scene, &count, type == 13);
         EXPECT_EQ(count, 0) << "type " << type << " scheme " << scheme << " " << lookName(look)
@@ -116,11 +118,11 @@ TEST(ButtonGdi, GdiAndPixelCanvasAgreeOnEveryLook) {
 }
 
 TEST(ButtonGdi, DefaultButtonLooksAgree) {
-  for (const int type : {2, 3, 14}) {
-    Scene scene = makeScene(type, 1, Look::kNormal, true);
+  for (const ButtonType type : {ButtonType::kClassic, ButtonType::kXP, ButtonType::kGradient}) {
+    Scene scene = makeScene(type, ColorScheme::kSystem, Look::kNormal, true);
     int count = 0;
     const std::string report = differences(scene, &count, false);
-    EXPECT_EQ(count, 0) << "type " << type << report;
+    EXPECT_EQ(count, 0) << "type " << static_cast<int>(type) << report;
   }
 }
 
@@ -143,9 +145,9 @@ TEST(ButtonGdi, PicturesAgree) {
     for (const int type : {1, 3, 5, 9}) {
       for (const Look look : {Look::kNormal, Look::kHover, Look::kPressed, Look::kDisabled}) {
         for (const int effect : {0, 2}) {
-          Scene scene = makeScene(type, 1, look);
+          Scene scene = makeScene(ButtonType{type}, ColorScheme::kSystem, look);
           scene.button->setUseMaskColor(effect == 0);
-          scene.button->setSpecialEffect(effect);
+          scene.button->setSpecialEffect(SpecialEffect{effect});
           scene.button->setPictureNormal(picture);
           scene.button->setUseGreyscale(effect == 2);
           int count = 0;
@@ -162,7 +164,7 @@ class ButtonWindowTest : public ::testing::Test {
  protected:
   void SetUp() override { form = createTestForm(300, 200); }
 
-  std::unique_ptr<win32::XpButtonWindow> makeButton(int type) {
+  std::unique_ptr<win32::XpButtonWindow> makeButton(ButtonType type) {
     win32::XpButtonOptions options;
     options.parent = form.get();
     options.x = 20;
@@ -176,8 +178,8 @@ class ButtonWindowTest : public ::testing::Test {
   }
 
   win32::UniqueWindow form;
-  Win32TestTimers timers;
-  Win32TestPump pump;
+  FakeTimerService timers;
+  win32::Win32MessagePump pump;
   win32::Win32KeystrokeSender keystrokes;
 };
 
@@ -190,7 +192,7 @@ bool inRegion(HWND window, int x, int y) {
 }
 
 TEST_F(ButtonWindowTest, WindowRegionsFollowTheType) {
-  auto rounded = makeButton(3);
+  auto rounded = makeButton(ButtonType::kXP);
   const HWND w3 = rounded->hwnd();
   for (const auto& cut : {std::pair{0, 0},
                           {1, 0},
@@ -205,24 +207,24 @@ TEST_F(ButtonWindowTest, WindowRegionsFollowTheType) {
   EXPECT_TRUE(inRegion(w3, 2, 0));
   EXPECT_TRUE(inRegion(w3, 1, 1));
   EXPECT_TRUE(inRegion(w3, 0, 2));
-  rounded->button().setButtonType(4);
+  rounded->button().setButtonType(ButtonType::kRoundedBevel);
   EXPECT_FALSE(inRegion(w3, 1, 0));
-  rounded->button().setButtonType(5);
+  rounded->button().setButtonType(ButtonType::kFlatFramed);
   EXPECT_FALSE(inRegion(w3, 0, kHeight - 1));
   EXPECT_FALSE(inRegion(w3, kWidth - 1, 0));
   EXPECT_TRUE(inRegion(w3, 0, 0));
   EXPECT_TRUE(inRegion(w3, kWidth - 1, kHeight - 1));
-  rounded->button().setButtonType(13);
+  rounded->button().setButtonType(ButtonType::kOval);
   EXPECT_FALSE(inRegion(w3, 0, 0));
   EXPECT_FALSE(inRegion(w3, 2, 2));
   EXPECT_TRUE(inRegion(w3, kWidth / 2, kHeight / 2));
   EXPECT_TRUE(inRegion(w3, 2, kHeight / 2));
-  rounded->button().setButtonType(2);
+  rounded->button().setButtonType(ButtonType::kClassic);
   EXPECT_TRUE(inRegion(w3, 0, 0));
 }
 
 TEST_F(ButtonWindowTest, WindowTextHoldsTheCaption) {
-  auto button = makeButton(3);
+  auto button = makeButton(ButtonType::kXP);
   button->button().setCaption("Ap&ply");
   char text[32] = {};
   ::GetWindowTextA(button->hwnd(), text, sizeof text);
@@ -232,7 +234,7 @@ TEST_F(ButtonWindowTest, WindowTextHoldsTheCaption) {
 }
 
 TEST_F(ButtonWindowTest, WmPrintClientPaintsTheButton) {
-  auto window = makeButton(3);
+  auto window = makeButton(ButtonType::kXP);
   const win32::WindowDc screen(nullptr);
   win32::GdiMemoryCanvas canvas(screen.get(), kWidth, kHeight);
   ::SendMessageA(window->hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
@@ -243,12 +245,12 @@ TEST_F(ButtonWindowTest, WmPrintClientPaintsTheButton) {
 }
 
 TEST_F(ButtonWindowTest, RepaintsLeakNoGdiObjects) {
-  auto window = makeButton(3);
+  auto window = makeButton(ButtonType::kXP);
   window->button().setCaption("Ap&ply");
   window->button().setPictureNormal(Picture::bitmap(Pixels24(16, 16, 0x0000FF)));
   window->button().setPictureOver(
       Picture::icon(Pixels24(16, 16, 0x00FF00), std::vector<bool>(256, true)));
-  window->button().setSpecialEffect(1);
+  window->button().setSpecialEffect(SpecialEffect::kRaised);
   ::ShowWindow(window->hwnd(), SW_HIDE);
   pump.pumpOnce();
   const HANDLE process = ::GetCurrentProcess();
@@ -260,28 +262,27 @@ TEST_F(ButtonWindowTest, RepaintsLeakNoGdiObjects) {
   // The pictures make their own bitmaps on first use and keep them.
   for (const bool pressed : {false, true}) {
     if (pressed) {
-      button.onMouseDown(1, 0, 5, 5);
+      button.input().onMouseDown(1, 0, 5, 5);
     }
     ::SendMessageA(window->hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()),
                    PRF_CLIENT);
   }
-  button.onMouseUp(1, 0, 5, 5);
+  button.input().onMouseUp(1, 0, 5, 5);
   // Type 11 keeps its copy of the background from its first Show on.
-  button.setButtonType(11);
+  button.setButtonType(ButtonType::kTransparent);
   ::ShowWindow(window->hwnd(), SW_SHOWNA);
   ::ShowWindow(window->hwnd(), SW_HIDE);
   const int withCanvas = win32::liveGdiObjects();
   // Every look of every type, through the same paint function as WM_PAINT; a
   // share of the rounds goes through the real window (WM_PAINT, regions).
   for (int i = 0; i < 10000; ++i) {
-    const int type = 1 + i % 14;
-    button.setButtonType(type);
+    button.setButtonType(ButtonType{1 + i % 14});
     switch ((i / 14) % 4) {
       case 0:
-        button.onFocusGained();
+        button.input().onFocus(true);
         break;
       case 1:
-        button.onMouseDown(1, 0, 5, 5);
+        button.input().onMouseDown(1, 0, 5, 5);
         break;
       case 2:
         button.setEnabled(false);
@@ -291,8 +292,8 @@ TEST_F(ButtonWindowTest, RepaintsLeakNoGdiObjects) {
     }
     ::SendMessageA(window->hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()),
                    PRF_CLIENT);
-    button.onMouseUp(1, 0, 5, 5);
-    button.onFocusLost();
+    button.input().onMouseUp(1, 0, 5, 5);
+    button.input().onFocus(false);
     button.setEnabled(true);
     if (i % 200 == 0) {
       ::ShowWindow(window->hwnd(), SW_SHOWNA);
