@@ -1,11 +1,13 @@
 #include "controls/button/gallery/sheets.h"
 
+#include <map>
 #include <string>
 
 #include "controls/button/button_site.h"
 #include "controls/button/gallery/looks.h"
 #include "controls/button/xp_button.h"
 #include "host/canvas/pixel_canvas.h"
+#include "tests/fakes/fake_timers.h"
 
 namespace vorlane::gallery {
 namespace {
@@ -81,26 +83,6 @@ void BoxTextCanvas::drawText(std::string_view text, const Rect& rect, unsigned f
   }
 }
 
-class IdleTimer final : public Timer {
- public:
-  void setInterval(unsigned milliseconds) override { interval_ = milliseconds; }
-  unsigned interval() const override { return interval_; }
-  void setEnabled(bool enabled) override { enabled_ = enabled; }
-  bool enabled() const override { return enabled_; }
-
- private:
-  unsigned interval_ = 0;
-  bool enabled_ = false;
-};
-
-// Timers that never fire: the sheets set every look by hand.
-class IdleTimers final : public TimerService {
- public:
-  std::unique_ptr<Timer> createTimer(unsigned, bool, std::function<void()>) override {
-    return std::make_unique<IdleTimer>();
-  }
-};
-
 // A site with XP's default ("Luna") system colours, drawing onto one canvas.
 class SheetSite final : public ButtonSite {
  public:
@@ -123,22 +105,11 @@ class SheetSite final : public ButtonSite {
   void propertyChanged(std::string_view) override {}
   PicturePtr resolvePicture(const std::string&) const override { return nullptr; }
   Color systemColor(std::int32_t index) const override {
-    switch (index) {
-      case 13:
-        return 0xC56A31;
-      case 15:
-        return 0xD8E9EC;
-      case 16:
-        return 0x99A8AC;
-      case 20:
-        return 0xFFFFFF;
-      case 21:
-        return 0x646F71;
-      case 22:
-        return 0xE2EFF1;
-      default:
-        return 0x000000;
-    }
+    static const std::map<std::int32_t, Color> kLuna = {{13, 0xC56A31}, {15, 0xD8E9EC},
+                                                        {16, 0x99A8AC}, {20, 0xFFFFFF},
+                                                        {21, 0x646F71}, {22, 0xE2EFF1}};
+    const auto found = kLuna.find(index);
+    return found != kLuna.end() ? found->second : 0x000000;
   }
   ParentColors parentColors() const override { return {0xE0F0FF, 0x602000}; }
   const TextMeasurer& textMeasurer() const override { return *surface_.measurer; }
@@ -168,7 +139,8 @@ class SheetSite final : public ButtonSite {
   Canvas& canvas_;
   int height_;
   bool isDefault_;
-  IdleTimers timers_;
+  // Never advanced: the sheets set every look by hand.
+  testing::FakeTimerService timers_;
   VelkXPButton* button_ = nullptr;
 };
 

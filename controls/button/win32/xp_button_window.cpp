@@ -11,65 +11,28 @@ namespace vorlane::win32 {
 
 namespace {
 
+// Shift 1, Ctrl 2, Alt 4, as the events hand them on.
 std::int16_t shiftMask() {
-  std::int16_t mask = 0;
-  if (::GetKeyState(VK_SHIFT) < 0) {
-    mask |= 1;
-  }
-  if (::GetKeyState(VK_CONTROL) < 0) {
-    mask |= 2;
-  }
-  if (::GetKeyState(VK_MENU) < 0) {
-    mask |= 4;
-  }
-  return mask;
+  return static_cast<std::int16_t>((::GetKeyState(VK_SHIFT) < 0 ? 1 : 0) |
+                                   (::GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
+                                   (::GetKeyState(VK_MENU) < 0 ? 4 : 0));
 }
 
+// Left 1, right 2, middle 4.
 std::int16_t heldButtons(WPARAM wParam) {
-  std::int16_t mask = 0;
-  if (wParam & MK_LBUTTON) {
-    mask |= 1;
-  }
-  if (wParam & MK_RBUTTON) {
-    mask |= 2;
-  }
-  if (wParam & MK_MBUTTON) {
-    mask |= 4;
-  }
-  return mask;
+  return static_cast<std::int16_t>(((wParam & MK_LBUTTON) ? 1 : 0) |
+                                   ((wParam & MK_RBUTTON) ? 2 : 0) |
+                                   ((wParam & MK_MBUTTON) ? 4 : 0));
 }
 
-// The surface's standard pointers by number; 99 is the custom MouseIcon.
+// The surface's standard pointers by number (0 and 1 the arrow, 4 the icon
+// pointer shown as the arrow); 99 is the custom MouseIcon.
 LPCSTR standardCursor(std::int16_t pointer) {
-  switch (pointer) {
-    case 2:
-      return IDC_CROSS;
-    case 3:
-      return IDC_IBEAM;
-    case 5:
-    case 15:
-      return IDC_SIZEALL;
-    case 6:
-      return IDC_SIZENESW;
-    case 7:
-      return IDC_SIZENS;
-    case 8:
-      return IDC_SIZENWSE;
-    case 9:
-      return IDC_SIZEWE;
-    case 10:
-      return IDC_UPARROW;
-    case 11:
-      return IDC_WAIT;
-    case 12:
-      return IDC_NO;
-    case 13:
-      return IDC_APPSTARTING;
-    case 14:
-      return IDC_HELP;
-    default:
-      return IDC_ARROW;
-  }
+  static const LPCSTR kCursors[] = {IDC_ARROW,    IDC_ARROW,       IDC_CROSS,    IDC_IBEAM,
+                                    IDC_ARROW,    IDC_SIZEALL,     IDC_SIZENESW, IDC_SIZENS,
+                                    IDC_SIZENWSE, IDC_SIZEWE,      IDC_UPARROW,  IDC_WAIT,
+                                    IDC_NO,       IDC_APPSTARTING, IDC_HELP,     IDC_SIZEALL};
+  return pointer >= 0 && pointer < 16 ? kCursors[pointer] : IDC_ARROW;
 }
 
 }  // namespace
