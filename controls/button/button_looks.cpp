@@ -61,276 +61,299 @@ void gradientFrame(Painter& d) {
   d.fill(2, 4, 2, d.H - 6, d.c.highlight);
 }
 
-const Look kBevelFramed{[](Painter& d) {
-                          d.caption(Style::kEmbossed);
-                          d.bevel(d.c.highlight, d.c.shadow, d.c.highlight, d.c.shadow, -1);
-                          d.frame(0, 0, d.W, d.H, d.c.darkShadow);
-                        },
-                        [](Painter& d) {
-                          d.caption(Style::kPressed);
-                          d.bevel(d.c.shadow, d.c.highlight, d.c.shadow, d.c.highlight, -1);
-                          d.frame(0, 0, d.W, d.H, d.c.darkShadow);
-                          d.focus();
-                        },
-                        [](Painter& d) {
-                          d.hoverCaption();
-                          d.bevel(d.c.highlight, d.c.shadow, d.c.highlight, d.c.shadow, -1);
-                          d.frame(0, 0, d.W, d.H, d.c.darkShadow);
-                          d.focus();
-                        }};
+// Type 1.
+void bevelFramedDisabled(Painter& d) {
+  d.caption(Style::kEmbossed);
+  d.bevel(d.c.highlight, d.c.shadow, d.c.highlight, d.c.shadow, -1);
+  d.frame(0, 0, d.W, d.H, d.c.darkShadow);
+}
+void bevelFramedPressed(Painter& d) {
+  d.caption(Style::kPressed);
+  d.bevel(d.c.shadow, d.c.highlight, d.c.shadow, d.c.highlight, -1);
+  d.frame(0, 0, d.W, d.H, d.c.darkShadow);
+  d.focus();
+}
+void bevelFramedNormal(Painter& d) {
+  d.hoverCaption();
+  d.bevel(d.c.highlight, d.c.shadow, d.c.highlight, d.c.shadow, -1);
+  d.frame(0, 0, d.W, d.H, d.c.darkShadow);
+  d.focus();
+}
 
-const Look kClassic{[](Painter& d) {
-                      d.caption(Style::kEmbossed);
-                      d.bevel(d.c.highlight, d.c.darkShadow, d.c.light, d.c.shadow);
-                    },
-                    [](Painter& d) {
-                      d.caption(Style::kPressed);
-                      if (showsDefault(d)) {
-                        d.frame(0, 0, d.W, d.H, d.c.darkShadow);
-                        d.frame(1, 1, d.W - 2, d.H - 2, d.c.shadow);
-                        d.focus();
-                      } else {
-                        d.bevel(d.c.darkShadow, d.c.highlight, d.c.shadow, d.c.light);
-                      }
-                    },
-                    [](Painter& d) {
-                      d.hoverCaption();
-                      if (showsDefault(d)) {
-                        d.bevel(d.c.highlight, d.c.darkShadow, d.c.light, d.c.shadow, -1);
-                        d.focus();
-                        d.frame(0, 0, d.W, d.H, d.c.darkShadow);
-                      } else {
-                        d.bevel(d.c.highlight, d.c.darkShadow, d.c.light, d.c.shadow);
-                      }
-                    }};
+// Type 2.
+void classicDisabled(Painter& d) {
+  d.caption(Style::kEmbossed);
+  d.bevel(d.c.highlight, d.c.darkShadow, d.c.light, d.c.shadow);
+}
+void classicPressed(Painter& d) {
+  d.caption(Style::kPressed);
+  if (showsDefault(d)) {
+    d.frame(0, 0, d.W, d.H, d.c.darkShadow);
+    d.frame(1, 1, d.W - 2, d.H - 2, d.c.shadow);
+    d.focus();
+  } else {
+    d.bevel(d.c.darkShadow, d.c.highlight, d.c.shadow, d.c.light);
+  }
+}
+void classicNormal(Painter& d) {
+  d.hoverCaption();
+  if (showsDefault(d)) {
+    d.bevel(d.c.highlight, d.c.darkShadow, d.c.light, d.c.shadow, -1);
+    d.focus();
+    d.frame(0, 0, d.W, d.H, d.c.darkShadow);
+  } else {
+    d.bevel(d.c.highlight, d.c.darkShadow, d.c.light, d.c.shadow);
+  }
+}
 
-const Look kXP{[](Painter& d) {
-                 const Color P = d.c.pressedFace;
-                 d.fill(0, 0, d.W, d.H, d.shadeP(P, -24));
-                 d.caption(Style::kDimmed);
-                 d.frame(0, 0, d.W, d.H, d.shadeP(P, -84));
-                 d.corners(d.shadeP(P, -72));
-               },
-               [](Painter& d) {
-                 const std::int32_t W = d.W;
-                 const std::int32_t H = d.H;
-                 const Color base = d.shadeP(d.c.pressedFace, -32);
-                 d.gradient(base, 25, true, false);
-                 d.caption(Style::kPressed);
-                 xpFrame(d);
-                 d.line(2, H - 2, W - 2, H - 2, d.shadeP(base, 16));
-                 d.line(1, H - 3, W - 2, H - 3, d.shadeP(base, 10));
-                 d.line(W - 2, 2, W - 2, H - 2, d.shadeP(base, 5));
-                 d.line(W - 3, 3, W - 3, H - 3, d.c.pressedFace);
-                 d.line(2, 1, W - 2, 1, d.shadeP(base, -32));
-                 d.line(1, 2, W - 2, 2, d.shadeP(base, -24));
-                 d.line(1, 2, 1, H - 2, d.shadeP(base, -32));
-                 d.line(2, 2, 2, H - 2, d.shadeP(base, -22));
-               },
-               [](Painter& d) {
-                 const std::int32_t W = d.W;
-                 const std::int32_t H = d.H;
-                 const Color P = d.c.pressedFace;
-                 d.gradient(P, 25, true, true);
-                 d.hoverCaption();
-                 xpFrame(d);
-                 if (d.hovering()) {
-                   xpEdge(d, 0x31B2FF, 0x0096E7, 0xCEF3FF, 0x8CDBFF, 0x6BCBFF);
-                 } else if ((d.state.focused || d.state.isDefault) && d.p.showFocusRect) {
-                   xpEdge(d, 0xE7AE8C, 0xEF826B, 0xFFE7CE, 0xF7D7BD, 0xF0D1B5);
-                 } else {
-                   d.line(2, H - 2, W - 2, H - 2, d.shadeP(P, -48));
-                   d.line(1, H - 3, W - 2, H - 3, d.shadeP(P, -32));
-                   d.line(W - 2, 2, W - 2, H - 2, d.shadeP(P, -36));
-                   d.line(W - 3, 3, W - 3, H - 3, d.shadeP(P, -24));
-                   d.line(2, 1, W - 2, 1, d.shadeP(P, 16));
-                   d.line(1, 2, W - 2, 2, d.shadeP(P, 10));
-                   d.line(1, 2, 1, H - 2, d.shadeP(P, -5));
-                   d.line(2, 3, 2, H - 3, d.shadeP(P, -10));
-                 }
-               }};
+// Type 3.
+void xpDisabled(Painter& d) {
+  const Color P = d.c.pressedFace;
+  d.fill(0, 0, d.W, d.H, d.shadeP(P, -24));
+  d.caption(Style::kDimmed);
+  d.frame(0, 0, d.W, d.H, d.shadeP(P, -84));
+  d.corners(d.shadeP(P, -72));
+}
+void xpPressed(Painter& d) {
+  const std::int32_t W = d.W;
+  const std::int32_t H = d.H;
+  const Color base = d.shadeP(d.c.pressedFace, -32);
+  d.gradient(base, 25, true, false);
+  d.caption(Style::kPressed);
+  xpFrame(d);
+  d.line(2, H - 2, W - 2, H - 2, d.shadeP(base, 16));
+  d.line(1, H - 3, W - 2, H - 3, d.shadeP(base, 10));
+  d.line(W - 2, 2, W - 2, H - 2, d.shadeP(base, 5));
+  d.line(W - 3, 3, W - 3, H - 3, d.c.pressedFace);
+  d.line(2, 1, W - 2, 1, d.shadeP(base, -32));
+  d.line(1, 2, W - 2, 2, d.shadeP(base, -24));
+  d.line(1, 2, 1, H - 2, d.shadeP(base, -32));
+  d.line(2, 2, 2, H - 2, d.shadeP(base, -22));
+}
+void xpNormal(Painter& d) {
+  const std::int32_t W = d.W;
+  const std::int32_t H = d.H;
+  const Color P = d.c.pressedFace;
+  d.gradient(P, 25, true, true);
+  d.hoverCaption();
+  xpFrame(d);
+  if (d.hovering()) {
+    xpEdge(d, 0x31B2FF, 0x0096E7, 0xCEF3FF, 0x8CDBFF, 0x6BCBFF);
+  } else if ((d.state.focused || d.state.isDefault) && d.p.showFocusRect) {
+    xpEdge(d, 0xE7AE8C, 0xEF826B, 0xFFE7CE, 0xF7D7BD, 0xF0D1B5);
+  } else {
+    d.line(2, H - 2, W - 2, H - 2, d.shadeP(P, -48));
+    d.line(1, H - 3, W - 2, H - 3, d.shadeP(P, -32));
+    d.line(W - 2, 2, W - 2, H - 2, d.shadeP(P, -36));
+    d.line(W - 3, 3, W - 3, H - 3, d.shadeP(P, -24));
+    d.line(2, 1, W - 2, 1, d.shadeP(P, 16));
+    d.line(1, 2, W - 2, 2, d.shadeP(P, 10));
+    d.line(1, 2, 1, H - 2, d.shadeP(P, -5));
+    d.line(2, 3, 2, H - 3, d.shadeP(P, -10));
+  }
+}
 
-const Look kRoundedBevel{
-    [](Painter& d) { roundedRaised(d, Style::kEmbossed); },
-    [](Painter& d) {
-      const std::int32_t W = d.W;
-      const std::int32_t H = d.H;
-      const Color S = d.c.shadow;
-      const Color pressedFace = d.shade(S, -16);
-      d.fill(1, 1, W - 2, H - 2, pressedFace);
-      d.withEffectFace(pressedFace, [&d] { d.caption(Style::kPressed); });
-      d.frame(0, 0, W, H, d.c.darkShadow);
-      d.frame(1, 1, W - 2, H - 2, d.shade(S, -64));
-      d.frame(2, 2, W - 4, H - 4, d.shade(S, -32));
-      d.pixel(2, 2, d.shade(S, -64));
-      d.pixel(3, 3, d.shade(S, -32));
-      d.corners(d.c.darkShadow);
-      d.line(W - 3, 1, W - 3, H - 3, S);
-      d.line(1, H - 3, W - 2, H - 3, S);
-      d.pixel(W - 4, H - 4, S);
-      d.line(W - 2, 3, W - 2, H - 2, d.shade(S, -16));
-      d.line(3, H - 2, W - 2, H - 2, d.shade(S, -16));
-      d.line(W - 2, H - 3, W - 4, H - 1, d.shade(S, -32));
-      d.pixel(2, H - 2, d.shade(S, -32));
-      d.pixel(W - 2, 2, d.shade(S, -32));
-    },
-    [](Painter& d) { roundedRaised(d, d.hovering() ? Style::kHover : Style::kNormal); }};
+// Type 4.
+void roundedBevelDisabled(Painter& d) { roundedRaised(d, Style::kEmbossed); }
+void roundedBevelPressed(Painter& d) {
+  const std::int32_t W = d.W;
+  const std::int32_t H = d.H;
+  const Color S = d.c.shadow;
+  const Color pressedFace = d.shade(S, -16);
+  d.fill(1, 1, W - 2, H - 2, pressedFace);
+  d.withEffectFace(pressedFace, [&d] { d.caption(Style::kPressed); });
+  d.frame(0, 0, W, H, d.c.darkShadow);
+  d.frame(1, 1, W - 2, H - 2, d.shade(S, -64));
+  d.frame(2, 2, W - 4, H - 4, d.shade(S, -32));
+  d.pixel(2, 2, d.shade(S, -64));
+  d.pixel(3, 3, d.shade(S, -32));
+  d.corners(d.c.darkShadow);
+  d.line(W - 3, 1, W - 3, H - 3, S);
+  d.line(1, H - 3, W - 2, H - 3, S);
+  d.pixel(W - 4, H - 4, S);
+  d.line(W - 2, 3, W - 2, H - 2, d.shade(S, -16));
+  d.line(3, H - 2, W - 2, H - 2, d.shade(S, -16));
+  d.line(W - 2, H - 3, W - 4, H - 1, d.shade(S, -32));
+  d.pixel(2, H - 2, d.shade(S, -32));
+  d.pixel(W - 2, 2, d.shade(S, -32));
+}
+void roundedBevelNormal(Painter& d) {
+  roundedRaised(d, d.hovering() ? Style::kHover : Style::kNormal);
+}
 
-const Look kFlatFramed{[](Painter& d) {
-                         d.caption(Style::kGreyed);
-                         d.frame(0, 0, d.W, d.H, d.c.shadow);
-                       },
-                       [](Painter& d) {
-                         const Color S = d.c.shadow;
-                         d.fill(1, 1, d.W - 2, d.H - 2, d.shade(S, 16));
-                         d.frame(0, 0, d.W - 1, d.H - 1, d.shade(S, -26));
-                         d.line(d.W - 1, 1, d.W - 1, d.H, d.c.highlight);
-                         d.line(1, d.H - 1, d.W - 1, d.H - 1, d.c.highlight);
-                         // Plain text: no caption style, no effect, not moved.
-                         d.text(d.captionRect(), d.c.hoverText);
-                         flatFocus(d);
-                       },
-                       [](Painter& d) {
-                         const Color S = d.c.shadow;
-                         d.fill(1, 1, d.W - 1, d.H - 1, d.shade(d.c.face, 12));
-                         d.hoverCaption();
-                         d.frame(1, 1, d.W - 1, d.H - 1, d.c.highlight);
-                         d.frame(0, 0, d.W - 1, d.H - 1, d.shade(S, -26));
-                         d.pixel(1, d.H - 2, d.shade(S, 26));
-                         d.pixel(d.W - 2, 1, d.shade(S, 26));
-                         flatFocus(d);
-                       }};
+// Type 5.
+void flatFramedDisabled(Painter& d) {
+  d.caption(Style::kGreyed);
+  d.frame(0, 0, d.W, d.H, d.c.shadow);
+}
+void flatFramedPressed(Painter& d) {
+  const Color S = d.c.shadow;
+  d.fill(1, 1, d.W - 2, d.H - 2, d.shade(S, 16));
+  d.frame(0, 0, d.W - 1, d.H - 1, d.shade(S, -26));
+  d.line(d.W - 1, 1, d.W - 1, d.H, d.c.highlight);
+  d.line(1, d.H - 1, d.W - 1, d.H - 1, d.c.highlight);
+  // Plain text: no caption style, no effect, not moved.
+  d.text(d.captionRect(), d.c.hoverText);
+  flatFocus(d);
+}
+void flatFramedNormal(Painter& d) {
+  const Color S = d.c.shadow;
+  d.fill(1, 1, d.W - 1, d.H - 1, d.shade(d.c.face, 12));
+  d.hoverCaption();
+  d.frame(1, 1, d.W - 1, d.H - 1, d.c.highlight);
+  d.frame(0, 0, d.W - 1, d.H - 1, d.shade(S, -26));
+  d.pixel(1, d.H - 2, d.shade(S, 26));
+  d.pixel(d.W - 2, 1, d.shade(S, 26));
+  flatFocus(d);
+}
 
-const Look kSoftBevel{[](Painter& d) {
-                        const Color L8 = d.shade(d.c.light, 8);
-                        d.caption(Style::kGreyed);
-                        d.bevel(L8, d.c.shadow, L8, d.c.shadow);
-                      },
-                      [](Painter& d) {
-                        const Color L8 = d.shade(d.c.light, 8);
-                        d.caption(Style::kPressed);
-                        d.bevel(d.c.shadow, L8, d.c.shadow, L8);
-                        d.focus();
-                      },
-                      [](Painter& d) {
-                        const Color L8 = d.shade(d.c.light, 8);
-                        d.hoverCaption();
-                        d.bevel(L8, d.c.shadow, L8, d.c.shadow);
-                        d.focus();
-                      }};
+// Type 6.
+void softBevelDisabled(Painter& d) {
+  const Color L8 = d.shade(d.c.light, 8);
+  d.caption(Style::kGreyed);
+  d.bevel(L8, d.c.shadow, L8, d.c.shadow);
+}
+void softBevelPressed(Painter& d) {
+  const Color L8 = d.shade(d.c.light, 8);
+  d.caption(Style::kPressed);
+  d.bevel(d.c.shadow, L8, d.c.shadow, L8);
+  d.focus();
+}
+void softBevelNormal(Painter& d) {
+  const Color L8 = d.shade(d.c.light, 8);
+  d.hoverCaption();
+  d.bevel(L8, d.c.shadow, L8, d.c.shadow);
+  d.focus();
+}
 
 // Types 7, 8 and 12: an edge always, only under the mouse, or a bevel under it.
-const Look kEdged{
-    [](Painter& d) {
-      d.caption(Style::kEmbossed);
-      if (d.p.type == ButtonType::kThinEdge) {
-        d.edge(d.c.highlight, d.c.shadow);
-      }
-    },
-    [](Painter& d) {
-      d.caption(Style::kPressed);
-      if (d.p.type == ButtonType::kHotBevel) {
-        d.bevel(d.c.darkShadow, d.c.highlight, d.c.shadow, d.c.light);
-      } else {
-        d.edge(d.c.shadow, d.c.highlight);
-      }
-      d.focus();
-    },
-    [](Painter& d) {
-      d.hoverCaption();
-      const ButtonType type = d.p.type;
-      if (type == ButtonType::kThinEdge || (type == ButtonType::kHotEdge && d.hovering())) {
-        d.edge(d.c.highlight, d.c.shadow);
-      } else if (type == ButtonType::kHotBevel && d.hovering()) {
-        d.bevel(d.c.highlight, d.c.darkShadow, d.c.light, d.c.shadow);
-      }
-      d.focus();
-    }};
+void edgedDisabled(Painter& d) {
+  d.caption(Style::kEmbossed);
+  if (d.p.type == ButtonType::kThinEdge) {
+    d.edge(d.c.highlight, d.c.shadow);
+  }
+}
+void edgedPressed(Painter& d) {
+  d.caption(Style::kPressed);
+  if (d.p.type == ButtonType::kHotBevel) {
+    d.bevel(d.c.darkShadow, d.c.highlight, d.c.shadow, d.c.light);
+  } else {
+    d.edge(d.c.shadow, d.c.highlight);
+  }
+  d.focus();
+}
+void edgedNormal(Painter& d) {
+  d.hoverCaption();
+  const ButtonType type = d.p.type;
+  if (type == ButtonType::kThinEdge || (type == ButtonType::kHotEdge && d.hovering())) {
+    d.edge(d.c.highlight, d.c.shadow);
+  } else if (type == ButtonType::kHotBevel && d.hovering()) {
+    d.bevel(d.c.highlight, d.c.darkShadow, d.c.light, d.c.shadow);
+  }
+  d.focus();
+}
 
-const Look kHotTrack{[](Painter& d) { d.caption(Style::kGreyed); },
-                     [](Painter& d) {
-                       if (d.hovering()) {
-                         d.fill(0, 0, d.W, d.H,
-                                d.p.scheme == ColorScheme::kCustom ? d.shade(d.c.accentTint, -32)
-                                                                   : TintColor(d.c.accent, 128));
-                       }
-                       d.caption(Style::kPressed);
-                       d.frame(0, 0, d.W, d.H, d.c.accent);
-                       d.focus();
-                     },
-                     [](Painter& d) {
-                       if (d.hovering()) {
-                         d.fill(1, 1, d.W, d.H, d.c.accentTint);
-                       }
-                       d.hoverCaption();
-                       if (d.hovering()) {
-                         d.frame(0, 0, d.W, d.H, d.c.accent);
-                       }
-                       d.focus();
-                     }};
+// Type 9.
+void hotTrackDisabled(Painter& d) { d.caption(Style::kGreyed); }
+void hotTrackPressed(Painter& d) {
+  if (d.hovering()) {
+    d.fill(0, 0, d.W, d.H,
+           d.p.scheme == ColorScheme::kCustom ? d.shade(d.c.accentTint, -32)
+                                              : TintColor(d.c.accent, 128));
+  }
+  d.caption(Style::kPressed);
+  d.frame(0, 0, d.W, d.H, d.c.accent);
+  d.focus();
+}
+void hotTrackNormal(Painter& d) {
+  if (d.hovering()) {
+    d.fill(1, 1, d.W, d.H, d.c.accentTint);
+  }
+  d.hoverCaption();
+  if (d.hovering()) {
+    d.frame(0, 0, d.W, d.H, d.c.accent);
+  }
+  d.focus();
+}
 
-const Look kTransparent{[](Painter& d) {
-                          d.background();
-                          d.caption(Style::kEmbossed);
-                        },
-                        [](Painter& d) {
-                          d.background();
-                          d.caption(Style::kPressed);
-                          d.focus();
-                        },
-                        [](Painter& d) {
-                          d.background();
-                          d.hoverCaption();
-                          d.focus();
-                        }};
+// Type 11.
+void transparentDisabled(Painter& d) {
+  d.background();
+  d.caption(Style::kEmbossed);
+}
+void transparentPressed(Painter& d) {
+  d.background();
+  d.caption(Style::kPressed);
+  d.focus();
+}
+void transparentNormal(Painter& d) {
+  d.background();
+  d.hoverCaption();
+  d.focus();
+}
 
-const Look kOval{[](Painter& d) { d.caption(Style::kEmbossed); },
-                 [](Painter& d) {
-                   d.oval(d.c.darkShadow, d.shade(d.c.face, -32));
-                   d.caption(Style::kPressed);
-                 },
-                 [](Painter& d) {
-                   d.oval(d.hovering() ? d.c.shadow : d.c.face, d.c.face);
-                   d.hoverCaption();
-                 }};
+// Type 13.
+void ovalDisabled(Painter& d) { d.caption(Style::kEmbossed); }
+void ovalPressed(Painter& d) {
+  d.oval(d.c.darkShadow, d.shade(d.c.face, -32));
+  d.caption(Style::kPressed);
+}
+void ovalNormal(Painter& d) {
+  d.oval(d.hovering() ? d.c.shadow : d.c.face, d.c.face);
+  d.hoverCaption();
+}
 
-const Look kGradient{[](Painter& d) {
-                       d.gradient(d.c.highlight, 58, false, true);
-                       gradientFrame(d);
-                       d.caption(Style::kEngraved);
-                     },
-                     [](Painter& d) {
-                       d.fill(1, 1, d.W, d.H, d.shade(d.c.face, -9));
-                       d.frame(0, 0, d.W, d.H, d.shade(d.c.shadow, -48));
-                       d.line(2, d.H - 2, d.W - 2, d.H - 2, d.c.highlight);
-                       d.line(d.W - 2, 2, d.W - 2, d.H - 1, d.c.highlight);
-                       d.caption(Style::kCarved);
-                       d.focus();
-                     },
-                     [](Painter& d) {
-                       if (d.hovering()) {
-                         d.fill(0, 0, d.W, d.H, d.c.light);
-                       } else {
-                         d.gradient(d.c.highlight, 58, false, true);
-                       }
-                       if (d.state.isDefault) {
-                         d.withBoldCaption([&d] { d.hoverCaption(); });
-                       } else {
-                         d.hoverCaption();
-                       }
-                       gradientFrame(d);
-                       d.focus();
-                     }};
+// Type 14.
+void gradientDisabled(Painter& d) {
+  d.gradient(d.c.highlight, 58, false, true);
+  gradientFrame(d);
+  d.caption(Style::kEngraved);
+}
+void gradientPressed(Painter& d) {
+  d.fill(1, 1, d.W, d.H, d.shade(d.c.face, -9));
+  d.frame(0, 0, d.W, d.H, d.shade(d.c.shadow, -48));
+  d.line(2, d.H - 2, d.W - 2, d.H - 2, d.c.highlight);
+  d.line(d.W - 2, 2, d.W - 2, d.H - 1, d.c.highlight);
+  d.caption(Style::kCarved);
+  d.focus();
+}
+void gradientNormal(Painter& d) {
+  if (d.hovering()) {
+    d.fill(0, 0, d.W, d.H, d.c.light);
+  } else {
+    d.gradient(d.c.highlight, 58, false, true);
+  }
+  if (d.state.isDefault) {
+    d.withBoldCaption([&d] { d.hoverCaption(); });
+  } else {
+    d.hoverCaption();
+  }
+  gradientFrame(d);
+  d.focus();
+}
 
 }  // namespace
 
 const Look* lookOf(ButtonType type) {
-  // Type 10, and types outside 1 to 14, show only the face.
-  static const Look* const kLooks[] = {
-      &kBevelFramed, &kClassic,  &kXP,    &kRoundedBevel, &kFlatFramed, &kSoftBevel, &kEdged,
-      &kEdged,       &kHotTrack, nullptr, &kTransparent,  &kEdged,      &kOval,      &kGradient};
+  // By type, 1 to 14; type 10, and types outside 1 to 14, show only the face.
+  static const Look kLooks[] = {
+      {bevelFramedDisabled, bevelFramedPressed, bevelFramedNormal},
+      {classicDisabled, classicPressed, classicNormal},
+      {xpDisabled, xpPressed, xpNormal},
+      {roundedBevelDisabled, roundedBevelPressed, roundedBevelNormal},
+      {flatFramedDisabled, flatFramedPressed, flatFramedNormal},
+      {softBevelDisabled, softBevelPressed, softBevelNormal},
+      {edgedDisabled, edgedPressed, edgedNormal},
+      {edgedDisabled, edgedPressed, edgedNormal},
+      {hotTrackDisabled, hotTrackPressed, hotTrackNormal},
+      {nullptr, nullptr, nullptr},
+      {transparentDisabled, transparentPressed, transparentNormal},
+      {edgedDisabled, edgedPressed, edgedNormal},
+      {ovalDisabled, ovalPressed, ovalNormal},
+      {gradientDisabled, gradientPressed, gradientNormal},
+  };
   const auto index = static_cast<std::int32_t>(type) - 1;
-  return index >= 0 && index < 14 ? kLooks[index] : nullptr;
+  return index >= 0 && index < 14 && kLooks[index].normal != nullptr ? &kLooks[index] : nullptr;
 }
 
 }  // namespace vorlane

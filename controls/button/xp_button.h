@@ -92,23 +92,19 @@ class VelkXPButton final : private ButtonInput::Target {
   }
   std::uint32_t BackColor() const { return props_.backColor; }
   void setBackColor(std::uint32_t value) {
-    change(&ButtonProperties::backColor, value, kRecolor | kRepaintAsDrawn, "BackColor");
+    recolor(&ButtonProperties::backColor, value, "BackColor");
   }
   std::uint32_t BackOver() const { return props_.backOver; }
-  void setBackOver(std::uint32_t value) {
-    change(&ButtonProperties::backOver, value, kRecolor | kRepaintAsDrawn, "BackOver");
-  }
+  void setBackOver(std::uint32_t value) { recolor(&ButtonProperties::backOver, value, "BackOver"); }
   std::uint32_t ForeColor() const { return props_.foreColor; }
   void setForeColor(std::uint32_t value) {
-    change(&ButtonProperties::foreColor, value, kRecolor | kRepaintAsDrawn, "ForeColor");
+    recolor(&ButtonProperties::foreColor, value, "ForeColor");
   }
   std::uint32_t ForeOver() const { return props_.foreOver; }
-  void setForeOver(std::uint32_t value) {
-    change(&ButtonProperties::foreOver, value, kRecolor | kRepaintAsDrawn, "ForeOver");
-  }
+  void setForeOver(std::uint32_t value) { recolor(&ButtonProperties::foreOver, value, "ForeOver"); }
   std::uint32_t MaskColor() const { return props_.maskColor; }
   void setMaskColor(std::uint32_t value) {
-    change(&ButtonProperties::maskColor, value, kRecolor | kRepaintAsDrawn, "MaskColor");
+    recolor(&ButtonProperties::maskColor, value, "MaskColor");
   }
   std::int32_t MousePointer() const { return props_.mousePointer; }
   // Throws std::overflow_error outside the 16-bit range and std::invalid_argument
@@ -193,6 +189,10 @@ class VelkXPButton final : private ButtonInput::Target {
     site_.propertyChanged(property);
   }
   void recompute(unsigned then);
+  // The colour properties: store, work out the palette, repaint as drawn, notify.
+  void recolor(std::uint32_t ButtonProperties::*field, std::uint32_t value, const char* property) {
+    change(field, value, kRecolor | kRepaintAsDrawn, property);
+  }
 
   void repaint(ButtonState state, bool force) override;
   ButtonState paintedState() const override { return paintedState_; }
