@@ -107,9 +107,10 @@ void VelkXPButton::paint(Canvas& canvas) {
     boldLayout = layOut(props_, bold, layout_.width, layout_.height, site_.dotsPerInch(),
                         site_.textMeasurer());
   }
+  // A hovering Custom-scheme button takes its whole palette from BackOver.
   const bool customHover = state.hovering && props_.scheme == vorlane::ColorScheme::kCustom;
-  const PaintJob job{props_, layout_,           boldLayout, customHover ? hoverPalette_ : palette_,
-                     state,  background_.get(), lastStyle_};
+  const Palette palette = customHover ? paletteFor(props_.backOver) : palette_;
+  const PaintJob job{props_, layout_, boldLayout, palette, state, background_.get(), lastStyle_};
   lastStyle_ = paintButton(canvas, job);
 }
 
@@ -141,11 +142,7 @@ Palette VelkXPButton::paletteFor(std::uint32_t backColor) const {
       props_, backColor, [this](std::int32_t index) { return site_.systemColor(index); }, parent);
 }
 
-void VelkXPButton::applyColorScheme() {
-  palette_ = paletteFor(props_.backColor);
-  hoverPalette_ =
-      props_.scheme == vorlane::ColorScheme::kCustom ? paletteFor(props_.backOver) : palette_;
-}
+void VelkXPButton::applyColorScheme() { palette_ = paletteFor(props_.backColor); }
 
 void VelkXPButton::relayout() {
   layout_ = layOut(props_, props_.font, layout_.width, layout_.height, site_.dotsPerInch(),

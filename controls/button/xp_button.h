@@ -220,8 +220,6 @@ class VelkXPButton final : private ButtonInput::Target {
   char accessKey_ = '\0';
   // Worked out when a colour property, the scheme or the ambient colours change.
   Palette palette_;
-  // The Custom scheme's palette while hovering: its face is BackOver.
-  Palette hoverPalette_;
   CaptionStyle lastStyle_ = CaptionStyle::kNormal;
 };
 
