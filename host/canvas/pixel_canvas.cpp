@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
+
+#include "host/canvas/text.h"
 
 namespace vorlane {
 
@@ -141,6 +144,33 @@ void PixelCanvas::ellipse(const Rect& rect, Color pen, Color fill) {
 void PixelCanvas::drawText(std::string_view text, const Rect& rect, unsigned flags, Color color,
                            const Font& font) {
   textCalls_.push_back({std::string(text), rect, flags, color, font});
+  if (textAsBoxes_) {
+    drawTextBoxes(text, rect, flags, color, font);
+  }
+}
+
+void PixelCanvas::drawTextBoxes(std::string_view text, const Rect& rect, unsigned flags,
+                                Color color, const Font& font) {
+  // Laid out as FixedTextMeasurer measures it: one box per character cell.
+  const std::string shown = (flags & kTextNoPrefix) ? std::string(text) : withoutPrefixes(text);
+  const Rect extent = FixedTextMeasurer().measure(text, {0, 0, rect.width(), rect.height()},
+                                                  flags | kTextCalcRect, font);
+  const int cell = font.bold ? FixedTextMeasurer::kCharWidth + 1 : FixedTextMeasurer::kCharWidth;
+  const int lineHeight = FixedTextMeasurer::kLineHeight;
+  const int lines = extent.height() / lineHeight;
+  const int left = rect.left + ((flags & kTextCenter) ? (rect.width() - extent.width()) / 2 : 0);
+  const int top = rect.top + ((flags & kTextVCenter) ? (rect.height() - extent.height()) / 2 : 0);
+  for (int row = 0; row < lines; ++row) {
+    for (int column = 0; column < extent.width() / cell; ++column) {
+      // One line keeps its blanks; wrapped lines show as full rows of boxes.
+      if (lines == 1 && shown[static_cast<std::size_t>(column)] == ' ') {
+        continue;
+      }
+      const int x = left + column * cell;
+      const int y = top + row * lineHeight;
+      fillRect({x + 1, y + 3, x + cell - 1, y + lineHeight - 2}, color);
+    }
+  }
 }
 
 void PixelCanvas::focusRect(const Rect& rect, Color) {

@@ -9,8 +9,9 @@
 namespace vorlane {
 
 // A canvas in memory that draws every primitive exactly as GDI does, except
-// glyphs: text is not drawn but recorded, so tests can check what text went
-// where in which colour.
+// glyphs: text is recorded, so tests can check what text went where in which
+// colour, and drawn only on request, as a box per character cell of
+// FixedTextMeasurer (golden pictures show where captions went).
 class PixelCanvas final : public Canvas {
  public:
   struct TextCall {
@@ -48,6 +49,7 @@ class PixelCanvas final : public Canvas {
   const Pixels24& pixels() const { return pixels_; }
   const std::vector<TextCall>& textCalls() const { return textCalls_; }
   void clearTextCalls() { textCalls_.clear(); }
+  void setTextAsBoxes(bool boxes) { textAsBoxes_ = boxes; }
 
  private:
   bool inside(std::int32_t x, std::int32_t y) const {
@@ -59,8 +61,12 @@ class PixelCanvas final : public Canvas {
     }
   }
 
+  void drawTextBoxes(std::string_view text, const Rect& rect, unsigned flags, Color color,
+                     const Font& font);
+
   Pixels24 pixels_;
   std::vector<TextCall> textCalls_;
+  bool textAsBoxes_ = false;
 };
 
 }  // namespace vorlane

@@ -16,73 +16,6 @@ constexpr int kCellWidth = 96;
 constexpr int kButtonWidth = 86;
 constexpr Color kPaper = 0xF4F4F4;
 
-// PixelCanvas records text without drawing it; this one also draws it, a box
-// per character, laid out as the fixed measurer lays it out.
-class BoxTextCanvas final : public Canvas {
- public:
-  BoxTextCanvas(std::int32_t width, std::int32_t height) : inner_(width, height) {}
-
-  std::int32_t width() const override { return inner_.width(); }
-  std::int32_t height() const override { return inner_.height(); }
-  void fillRect(const Rect& rect, Color color) override { inner_.fillRect(rect, color); }
-  void frameRect(const Rect& rect, Color color) override { inner_.frameRect(rect, color); }
-  void line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
-            Color color) override {
-    inner_.line(x1, y1, x2, y2, color);
-  }
-  void setPixel(std::int32_t x, std::int32_t y, Color color) override {
-    inner_.setPixel(x, y, color);
-  }
-  void ellipse(const Rect& rect, Color pen, Color fill) override {
-    inner_.ellipse(rect, pen, fill);
-  }
-  void drawText(std::string_view text, const Rect& rect, unsigned flags, Color color,
-                const Font& font) override;
-  void focusRect(const Rect& rect, Color textColor) override { inner_.focusRect(rect, textColor); }
-  Pixels24 readPixels(std::int32_t x, std::int32_t y, std::int32_t width,
-                      std::int32_t height) const override {
-    return inner_.readPixels(x, y, width, height);
-  }
-  void writePixels(std::int32_t x, std::int32_t y, const Pixels24& pixels) override {
-    inner_.writePixels(x, y, pixels);
-  }
-  void copyFrom(const Canvas& source, std::int32_t sourceX, std::int32_t sourceY,
-                std::int32_t width, std::int32_t height, std::int32_t x, std::int32_t y) override {
-    inner_.copyFrom(source, sourceX, sourceY, width, height, x, y);
-  }
-  std::unique_ptr<Canvas> createCompatible(std::int32_t width, std::int32_t height) const override {
-    return inner_.createCompatible(width, height);
-  }
-  void drawPicture(const Picture& picture, std::int32_t x, std::int32_t y) override {
-    inner_.drawPicture(picture, x, y);
-  }
-
- private:
-  PixelCanvas inner_;
-};
-
-void BoxTextCanvas::drawText(std::string_view text, const Rect& rect, unsigned flags, Color color,
-                             const Font& font) {
-  const std::string shown = (flags & kTextNoPrefix) ? std::string(text) : withoutPrefixes(text);
-  const Rect extent = FixedTextMeasurer().measure(text, {0, 0, rect.width(), rect.height()},
-                                                  flags | kTextCalcRect, font);
-  const int cell = font.bold ? FixedTextMeasurer::kCharWidth + 1 : FixedTextMeasurer::kCharWidth;
-  const int lines = extent.height() / FixedTextMeasurer::kLineHeight;
-  const int left = rect.left + ((flags & kTextCenter) ? (rect.width() - extent.width()) / 2 : 0);
-  const int top = rect.top + ((flags & kTextVCenter) ? (rect.height() - extent.height()) / 2 : 0);
-  for (int row = 0; row < lines; ++row) {
-    for (int column = 0; column < extent.width() / cell; ++column) {
-      // One line keeps its blanks; wrapped lines show as full rows of boxes.
-      if (lines == 1 && shown[static_cast<std::size_t>(column)] == ' ') {
-        continue;
-      }
-      const int x = left + column * cell;
-      const int y = top + row * FixedTextMeasurer::kLineHeight;
-      inner_.fillRect({x + 1, y + 3, x + cell - 1, y + FixedTextMeasurer::kLineHeight - 2}, color);
-    }
-  }
-}
-
 // A site with XP's default ("Luna") system colours, drawing onto one canvas.
 class SheetSite final : public ButtonSite {
  public:
@@ -200,7 +133,9 @@ PicturePtr samplePicture(Color disc = 0x2020E0) {
 Surface pixelSurface() {
   static const FixedTextMeasurer measurer;
   return {[](std::int32_t width, std::int32_t height) -> std::unique_ptr<Canvas> {
-            return std::make_unique<BoxTextCanvas>(width, height);
+            auto canvas = std::make_unique<PixelCanvas>(width, height);
+            canvas->setTextAsBoxes(true);
+            return canvas;
           },
           &measurer};
 }

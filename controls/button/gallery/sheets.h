@@ -17,9 +17,8 @@ struct Surface {
   const TextMeasurer* measurer = nullptr;
 };
 
-// The in-memory surface: PixelCanvas with every character of a caption drawn
-// as a box of the fixed measurer's cell, so the pictures show where the text
-// went and in which colour.
+// The in-memory surface: PixelCanvas with its text drawn as boxes, so the
+// pictures show where each caption went and in which colour.
 Surface pixelSurface();
 
 // Rows: ButtonType 1 to 14; columns: for each of `schemes`, the button
