@@ -53,8 +53,7 @@ void VelkXPButton::Resize() {
   layout_.width = client.right;
   layout_.height = client.bottom;
   relayout();
-  region_ = outlineOf(props_.type, layout_.width, layout_.height);
-  site_.setWindowRegion(region_);
+  site_.setWindowRegion(outlineOf(props_.type, layout_.width, layout_.height));
   if (layout_.height != 0) {
     repaint(ButtonState::kNormal, true);
   }
@@ -175,10 +174,6 @@ void VelkXPButton::updateAccessKey() {
   if (q != std::string::npos && q + 1 < caption.size() && caption[q + 1] != '&') {
     accessKey_ = lower(caption[q + 1]);
   }
-}
-
-Color VelkXPButton::TranslateColor(std::uint32_t color) const {
-  return translateColor(color, [this](std::int32_t index) { return site_.systemColor(index); });
 }
 
 // Property setters: store, then recompute, repaint, and last notify.

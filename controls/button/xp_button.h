@@ -157,12 +157,9 @@ class VelkXPButton final : private ButtonInput::Target {
   // An image list the host provides for ImageIndex: picture number n (1-based),
   // or none when the list has no such picture.
   void setImageList(std::function<PicturePtr(std::int16_t)> imageList);
-  // RGB for a colour value that may name a system colour.
-  Color TranslateColor(std::uint32_t color) const;
 
   // Input from the surface.
   ButtonInput& input() { return input_; }
-  void onAccessKey() { input_.onAccessKey(); }
 
   // Read-only views of the state painting works from, for hosts and tests.
   bool Hovering() const { return input_.hovering(); }
@@ -174,7 +171,6 @@ class VelkXPButton final : private ButtonInput::Target {
   const Palette& palette() const { return palette_; }
   // The access key in lower case, or '\0' for none.
   char AccessKey() const { return accessKey_; }
-  const RegionShape& WindowRegion() const { return region_; }
 
  private:
   // What a setter does after storing its value, before it notifies.
@@ -215,7 +211,6 @@ class VelkXPButton final : private ButtonInput::Target {
   bool paintingAllowed_ = true;
   bool capturingBackground_ = false;
   ButtonLayout layout_;
-  RegionShape region_;
   std::unique_ptr<Canvas> background_;
   char accessKey_ = '\0';
   // Worked out when a colour property, the scheme or the ambient colours change.
