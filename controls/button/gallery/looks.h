@@ -20,6 +20,8 @@ inline void putInLook(VelkXPButton& button, Look look) {
       button.input().onMouseMove(0, 0, 5, 5);
       break;
     case Look::kPressed:
+      // As a user presses it: with the mouse over it.
+      button.input().onMouseMove(0, 0, 5, 5);
       button.input().onMouseDown(1, 0, 5, 5);
       break;
     case Look::kDisabled:

@@ -86,6 +86,21 @@ TEST_F(PropertiesTest, LoadingTakesDefaultsForMissingAndUnreadableValues) {
   }
 }
 
+// Loading draws nothing; the caption it brings is drawn by the next repaint,
+// even one that would skip an unchanged state.
+TEST_F(PropertiesTest, ALoadedCaptionIsDrawnByTheNextRepaint) {
+  PropertyBag bag;
+  bag.write("TX", "Loaded");
+  bag.write("BTYPE", "3");
+  const int before = site->draws();
+  button->ReadProperties(bag);
+  EXPECT_EQ(site->draws(), before);
+  button->input().onMouseUp(1, 0, 5, 5);
+  EXPECT_EQ(site->draws(), before + 1);
+  button->input().onMouseUp(1, 0, 5, 5);
+  EXPECT_EQ(site->draws(), before + 1);
+}
+
 TEST_F(PropertiesTest, PicturesRoundTripByReference) {
   const PicturePtr picture = Picture::bitmap(Pixels24(16, 16, 0x0000FF), "res:apply");
   site->pictures["res:apply"] = picture;

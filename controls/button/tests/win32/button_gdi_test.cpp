@@ -65,7 +65,7 @@ Scene makeScene(ButtonType type, ColorScheme scheme, Look look, bool isDefault =
   button.Resize();
   button.Show();
   // The button asks its site whether the pointer is inside while it hovers.
-  scene.site->mouseInside = look == Look::kHover;
+  scene.site->mouseInside = look == Look::kHover || look == Look::kPressed;
   putInLook(button, look);
   return scene;
 }
