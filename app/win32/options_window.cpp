@@ -11,14 +11,8 @@ const Font kOptionFont{"MS Sans Serif", 8.25, false};
 const TwipsRect kProgressBar{2640, 3960, 1455, 255};
 const TwipsRect kApplyButton{120, 1680, 4575, 375};
 
-XpButtonOptions applyButtonOptions(HWND parent, const PropertyBag& properties) {
+XpButtonOptions applyButtonOptions(const PropertyBag& properties) {
   XpButtonOptions options;
-  options.parent = parent;
-  options.x = Dpi::screen().toPixelsX(kApplyButton.left);
-  options.y = Dpi::screen().toPixelsY(kApplyButton.top);
-  options.width = Dpi::screen().toPixelsX(kApplyButton.width);
-  options.height = Dpi::screen().toPixelsY(kApplyButton.height);
-  options.displayName = "VelkXPButton1";
   options.properties = &properties;
   return options;
 }
@@ -65,8 +59,8 @@ OptionsWindow::OptionsWindow(std::function<void()> onApply, const OptionsService
               ::GetSysColor(COLOR_WINDOW)),
       Option1_(Frame1_, {120, 240, 1455, 375}, "Stealth ", kOptionFont, false),
       Option2_(Frame1_, {120, 600, 1455, 375}, "Normal", kOptionFont, true),
-      VelkXPButton1_(applyButtonOptions(Picture1_.handle(), applyProperties_), services.timers,
-                     services.pump, services.keystrokes),
+      VelkXPButton1_(Picture1_, kApplyButton, services.timers, services.pump, services.keystrokes,
+                     applyButtonOptions(applyProperties_)),
       Frame2_(Picture1_, {1920, 480, 2775, 1095}, "Run When Computer Starts", kGroupFont,
               ::GetSysColor(COLOR_WINDOW)),
       Option3_(Frame2_, {120, 600, 1455, 375}, "False", kOptionFont, false),

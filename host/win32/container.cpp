@@ -50,10 +50,11 @@ Control* Control::fromHandle(HWND window) {
   return dynamic_cast<Control*>(Window::fromHandle(window));
 }
 
-void Control::createControl(const char* className, DWORD exStyle, DWORD style, int controlId) {
+void Control::createControl(const char* className, DWORD exStyle, DWORD style, int controlId,
+                            UINT classStyle) {
   const RECT box = pixelBounds();
   createOwn(className, exStyle, style, "", box.left, box.top, box.right - box.left,
-            box.bottom - box.top, container_.containerHandle(), 0, controlId);
+            box.bottom - box.top, container_.containerHandle(), classStyle, controlId);
 }
 
 RECT Control::pixelBounds() const {

@@ -80,7 +80,9 @@ class Control : public Window {
   Control(Container& container, const TwipsRect& bounds);
   // Creates the window of an own class at the control's box in the container,
   // with exactly the styles given (WS_CHILD, WS_VISIBLE... are the caller's).
-  void createControl(const char* className, DWORD exStyle, DWORD style, int controlId = 0);
+  // `classStyle` is the class's (CS_DBLCLKS for a control that wants double-clicks).
+  void createControl(const char* className, DWORD exStyle, DWORD style, int controlId = 0,
+                     UINT classStyle = 0);
   // The control's box in its container's pixels.
   virtual RECT pixelBounds() const;
   void applyBounds();

@@ -1,7 +1,5 @@
 #include "controls/button/win32/xp_button_window.h"
 
-#include <windowsx.h>
-
 #include <cctype>
 #include <string>
 
@@ -37,11 +35,17 @@ LPCSTR standardCursor(std::int16_t pointer) {
 
 }  // namespace
 
-XpButtonWindow::XpButtonWindow(const XpButtonOptions& options, TimerService& timers,
-                               MessagePump& pump, KeystrokeSender& keystrokes)
-    : options_(options), timers_(timers), pump_(pump), keystrokes_(keystrokes), button_(*this) {
-  createOwn(kClassName, 0, WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS, "", options.x, options.y,
-            options.width, options.height, options.parent, CS_DBLCLKS, options.id);
+XpButtonWindow::XpButtonWindow(Container& container, const TwipsRect& bounds, TimerService& timers,
+                               MessagePump& pump, KeystrokeSender& keystrokes,
+                               const XpButtonOptions& options)
+    : Control(container, bounds),
+      options_(options),
+      timers_(timers),
+      pump_(pump),
+      keystrokes_(keystrokes),
+      button_(*this) {
+  createControl(kClassName, 0, WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS, options.controlId,
+                CS_DBLCLKS);
   if (handle() == nullptr) {
     return;
   }
@@ -63,60 +67,26 @@ XpButtonWindow* XpButtonWindow::fromHandle(HWND window) {
   return dynamic_cast<XpButtonWindow*>(Window::fromHandle(window));
 }
 
-void XpButtonWindow::paintOn(HDC dc) {
-  RECT client{};
-  ::GetClientRect(handle(), &client);
-  GdiCanvas canvas(dc, client.right, client.bottom);
-  button_.paint(canvas);
-}
-
 void XpButtonWindow::mouseButton(std::int16_t mouseButton, bool down, LPARAM lParam) {
-  const auto x = static_cast<float>(GET_X_LPARAM(lParam));
-  const auto y = static_cast<float>(GET_Y_LPARAM(lParam));
+  const POINT at = mousePoint(lParam);
+  const auto x = static_cast<float>(at.x);
+  const auto y = static_cast<float>(at.y);
   if (down) {
     if (mouseButton == 1 && ::GetFocus() != handle()) {
       ::SetFocus(handle());
     }
-    // Moves and the release reach the button even off its window.
-    ::SetCapture(handle());
-    pressedHere_ |= mouseButton;
+    clicks_.press(handle(), mouseButton);
     button_.input().onMouseDown(mouseButton, shiftMask(), x, y);
     return;
   }
-  const bool pressedHere = (pressedHere_ & mouseButton) != 0;
-  pressedHere_ &= static_cast<std::int16_t>(~mouseButton);
   button_.input().onMouseUp(mouseButton, shiftMask(), x, y);
-  const bool stillHeld = (::GetKeyState(VK_LBUTTON) < 0) || (::GetKeyState(VK_RBUTTON) < 0) ||
-                         (::GetKeyState(VK_MBUTTON) < 0);
-  if (!stillHeld && ::GetCapture() == handle()) {
-    ::ReleaseCapture();
-  }
-  // A release over the button of a press made on it is a click; the release
-  // that ends a double-click is not.
-  RECT client{};
-  ::GetClientRect(handle(), &client);
-  const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  if (afterDoubleClick_) {
-    afterDoubleClick_ = false;
-    return;
-  }
-  if (pressedHere && ::PtInRect(&client, at) && handle() != nullptr) {
+  if (clicks_.release(handle(), mouseButton, at)) {
     button_.input().onClick();
   }
 }
 
 LRESULT XpButtonWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: {
-      const PaintDc dc(handle());
-      paintOn(dc.get());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      paintOn(reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;  // every pixel is painted in WM_PAINT
     case WM_SIZE:
       if (ready_) {
         button_.Resize();
@@ -150,14 +120,13 @@ LRESULT XpButtonWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
       mouseButton(4, false, lParam);
       return 0;
     case WM_LBUTTONDBLCLK:
-      afterDoubleClick_ = true;
-      pressedHere_ |= 1;
+      clicks_.pressAgain(handle());
       button_.input().onDoubleClick();
       return 0;
     case WM_MOUSEMOVE:
       button_.input().onMouseMove(heldButtons(wParam), shiftMask(),
-                                  static_cast<float>(GET_X_LPARAM(lParam)),
-                                  static_cast<float>(GET_Y_LPARAM(lParam)));
+                                  static_cast<float>(mousePoint(lParam).x),
+                                  static_cast<float>(mousePoint(lParam).y));
       return 0;
     case WM_KEYDOWN:
       button_.input().onKeyDown(static_cast<std::int16_t>(wParam & 0xFF), shiftMask());

@@ -11,39 +11,37 @@
 #include "host/message_pump.h"
 #include "host/property_bag.h"
 #include "host/timer.h"
+#include "host/win32/container.h"
 #include "host/win32/handles.h"
-#include "host/win32/window.h"
+#include "host/win32/mouse.h"
 
 namespace vorlane::win32 {
 
-// How a form creates a push button: where, under which name, and with which
-// stored properties (none: a fresh button with the defaults of a new control).
+// How a push button starts; every field has its default.
 struct XpButtonOptions {
-  HWND parent = nullptr;
-  int id = 0;
-  // Position and size in pixels of the parent's client area.
-  int x = 0;
-  int y = 0;
-  int width = 75;
-  int height = 23;
+  // The instance's name, the caption of a fresh button.
   std::string displayName = "VelkXPButton1";
+  // The stored properties; none gives a fresh button with the defaults of a new control.
   const PropertyBag* properties = nullptr;
   bool isDefault = false;
   bool visible = true;
+  int controlId = 0;
   // Resolves a stored picture reference (for example a resource name).
   std::function<PicturePtr(const std::string&)> pictures;
   // Told whenever a stored property changes.
   std::function<void(std::string_view)> propertyChanged;
 };
 
-// The push button as a real child window of class "VelkXPButton": it hosts a
-// VelkXPButton, feeds it the window's input and paints it through a GdiCanvas.
-class XpButtonWindow final : public Window, public ButtonSite {
+// The push button as a control of the forms toolkit, a child window of class
+// "VelkXPButton": it hosts a VelkXPButton, feeds it the window's input and
+// paints it through the window's paint function.
+class XpButtonWindow final : public Control, public ButtonSite {
  public:
   static constexpr const char* kClassName = "VelkXPButton";
 
-  XpButtonWindow(const XpButtonOptions& options, TimerService& timers, MessagePump& pump,
-                 KeystrokeSender& keystrokes);
+  XpButtonWindow(Container& container, const TwipsRect& bounds, TimerService& timers,
+                 MessagePump& pump, KeystrokeSender& keystrokes,
+                 const XpButtonOptions& options = {});
   ~XpButtonWindow() override;
   XpButtonWindow(const XpButtonWindow&) = delete;
   XpButtonWindow& operator=(const XpButtonWindow&) = delete;
@@ -86,7 +84,7 @@ class XpButtonWindow final : public Window, public ButtonSite {
 
  private:
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void paintOn(HDC dc);
+  void paint(GdiCanvas& canvas) override { button_.paint(canvas); }
   void mouseButton(std::int16_t button, bool down, LPARAM lParam);
 
   XpButtonOptions options_;
@@ -95,9 +93,7 @@ class XpButtonWindow final : public Window, public ButtonSite {
   KeystrokeSender& keystrokes_;
   GdiTextMeasurer measurer_;
   bool ready_ = false;
-  bool afterDoubleClick_ = false;
-  // Mouse buttons pressed on this window and not yet released.
-  std::int16_t pressedHere_ = 0;
+  ClickTracker clicks_{ClickTracker::DoubleClick::kEndsNoClick};
   // The destructor destroys the window first, so that its last messages
   // still reach the button.
   VelkXPButton button_;

@@ -162,22 +162,17 @@ TEST(ButtonGdi, PicturesAgree) {
 
 class ButtonWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override { form = createTestForm(300, 200); }
+  void SetUp() override { form.show(); }
 
   std::unique_ptr<win32::XpButtonWindow> makeButton(ButtonType type) {
-    win32::XpButtonOptions options;
-    options.parent = form.get();
-    options.x = 20;
-    options.y = 30;
-    options.width = kWidth;
-    options.height = kHeight;
-    auto window = std::make_unique<win32::XpButtonWindow>(options, timers, pump, keystrokes);
+    auto window = std::make_unique<win32::XpButtonWindow>(
+        form, TwipsRect{300, 450, kWidth * 15.0, kHeight * 15.0}, timers, pump, keystrokes);
     window->button().setButtonType(type);
     pump.pumpOnce();
     return window;
   }
 
-  win32::UniqueWindow form;
+  win32::Form form{testFormOptions()};
   FakeTimerService timers;
   win32::Win32MessagePump pump;
   win32::Win32KeystrokeSender keystrokes;
@@ -230,7 +225,7 @@ TEST_F(ButtonWindowTest, WindowTextHoldsTheCaption) {
   ::GetWindowTextA(button->hwnd(), text, sizeof text);
   EXPECT_STREQ(text, "Ap&ply");
   EXPECT_EQ(win32::XpButtonWindow::fromHandle(button->hwnd()), button.get());
-  EXPECT_EQ(win32::XpButtonWindow::fromHandle(form.get()), nullptr);
+  EXPECT_EQ(win32::XpButtonWindow::fromHandle(form.handle()), nullptr);
 }
 
 TEST_F(ButtonWindowTest, WmPrintClientPaintsTheButton) {

@@ -57,15 +57,10 @@ class ButtonInputTest : public ::testing::Test {
   win32::testing::DesktopLock desktop;
 
   void SetUp() override {
-    form = createTestForm(300, 200);
-    ::SetForegroundWindow(form.get());
-    win32::XpButtonOptions options;
-    options.parent = form.get();
-    options.x = 40;
-    options.y = 50;
-    options.width = 100;
-    options.height = 30;
-    window = std::make_unique<win32::XpButtonWindow>(options, timers, pump, keystrokes);
+    form.show();
+    pump.setAccessKeyHandler(&win32::XpButtonWindow::dispatchAccessKey);
+    window = std::make_unique<win32::XpButtonWindow>(form, TwipsRect{600, 750, 1500, 450}, timers,
+                                                     pump, keystrokes);
     window->button().setCaption("Ap&ply");
     auto& events = window->events();
     events.MouseOver = [this] { ++overs; };
@@ -83,7 +78,7 @@ class ButtonInputTest : public ::testing::Test {
   }
   POINT offButton() const {
     POINT point{250, 180};
-    ::ClientToScreen(form.get(), &point);
+    ::ClientToScreen(form.handle(), &point);
     return point;
   }
   // Moves the mouse and serves the loop until the cursor is there.
@@ -102,7 +97,7 @@ class ButtonInputTest : public ::testing::Test {
   // One turn of the hover poll.
   void pollHover() { timers.advance(10); }
 
-  win32::UniqueWindow form;
+  win32::Form form{testFormOptions()};
   FakeTimerService timers;
   win32::Win32TimerService guardTimers;
   win32::Win32MessagePump pump;
@@ -137,12 +132,9 @@ TEST_F(ButtonInputTest, HoverRaisesMouseOverOnceAndMouseOutOnLeaving) {
 TEST_F(ButtonInputTest, AWindowMovedOverTheButtonCountsAsLeaving) {
   moveMouseTo(onButton());
   serveUntil([this] { return overs == 1; });
-  RECT bounds{};
-  ::GetWindowRect(window->hwnd(), &bounds);
-  const win32::UniqueWindow cover(
-      ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE, "VorlaneButtonTestForm", "",
-                        WS_POPUP | WS_VISIBLE, bounds.left - 5, bounds.top - 5, 200, 100, nullptr,
-                        nullptr, ::GetModuleHandleA(nullptr), nullptr));
+  // A second form of the same size lies over the first.
+  win32::Form cover(testFormOptions());
+  cover.show();
   pump.pumpOnce();
   pollHover();
   EXPECT_EQ(outs, 1);
@@ -163,11 +155,11 @@ TEST_F(ButtonInputTest, AltAccessKeyClicksTheFocusedButton) {
   EXPECT_TRUE(window->handleAccessKey('P'));
   EXPECT_FALSE(window->handleAccessKey('x'));
   EXPECT_EQ(clicks, 2);
-  EXPECT_TRUE(win32::XpButtonWindow::dispatchAccessKey(form.get(), 'p'));
-  EXPECT_FALSE(win32::XpButtonWindow::dispatchAccessKey(form.get(), 'q'));
+  EXPECT_TRUE(win32::XpButtonWindow::dispatchAccessKey(form.handle(), 'p'));
+  EXPECT_FALSE(win32::XpButtonWindow::dispatchAccessKey(form.handle(), 'q'));
   EXPECT_EQ(clicks, 3);
   window->button().setEnabled(false);
-  EXPECT_FALSE(win32::XpButtonWindow::dispatchAccessKey(form.get(), 'p'));
+  EXPECT_FALSE(win32::XpButtonWindow::dispatchAccessKey(form.handle(), 'p'));
   EXPECT_EQ(clicks, 3);
 }
 
@@ -189,10 +181,12 @@ TEST_F(ButtonInputTest, ReleaseOfAPressMadeElsewhereIsNoClick) {
   moveAndWait(offButton());
   input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
   ::SendInput(1, &input, sizeof input);
+  // The form holds the mouse from its press until the release.
+  serveUntil([this] { return ::GetCapture() == form.handle(); });
   moveAndWait(onButton());
   input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
   ::SendInput(1, &input, sizeof input);
-  serveUntil([this] { return ups == 2; });
+  serveUntil([] { return ::GetCapture() == nullptr; });
   EXPECT_EQ(clicks, 1);
 }
 
