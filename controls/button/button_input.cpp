@@ -1,6 +1,6 @@
 #include "controls/button/button_input.h"
 
-#include <stdexcept>
+#include "controls/button/button_errors.h"
 
 namespace vorlane {
 
@@ -13,7 +13,7 @@ constexpr unsigned kHoverPollMilliseconds = 3;
 
 std::uint8_t asByte(std::int16_t value, const char* what) {
   if (value < 0 || value > 255) {
-    throw std::overflow_error(what);
+    throw ValueOverflow(what);
   }
   return static_cast<std::uint8_t>(value);
 }

@@ -52,7 +52,7 @@ class ButtonInput {
   void stop() { overTimer_->setEnabled(false); }
 
   // Button and KeyCode are kept in a byte: a host handler that hands back a
-  // value outside 0 to 255 makes these throw std::overflow_error.
+  // value outside 0 to 255 makes these throw ValueOverflow.
   void onMouseDown(std::int16_t button, std::int16_t shift, float x, float y);
   void onMouseMove(std::int16_t button, std::int16_t shift, float x, float y);
   void onMouseUp(std::int16_t button, std::int16_t shift, float x, float y);

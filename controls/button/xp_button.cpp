@@ -2,8 +2,8 @@
 
 #include <cctype>
 #include <limits>
-#include <stdexcept>
 
+#include "controls/button/button_errors.h"
 #include "host/rounding.h"
 
 namespace vorlane {
@@ -233,10 +233,10 @@ void VelkXPButton::setFontSize(std::int16_t value) {
 void VelkXPButton::setMousePointer(std::int32_t value) {
   if (value < std::numeric_limits<std::int16_t>::min() ||
       value > std::numeric_limits<std::int16_t>::max()) {
-    throw std::overflow_error("MousePointer: value outside 16 bits");
+    throw ValueOverflow("MousePointer: value outside 16 bits");
   }
   if (!isKnownPointer(value)) {
-    throw std::invalid_argument("MousePointer: the surface does not take this pointer");
+    throw InvalidPropertyValue("MousePointer: the surface does not take this pointer");
   }
   change(&ButtonProperties::mousePointer, static_cast<std::int16_t>(value), 0, "MousePointer");
 }

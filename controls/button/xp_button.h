@@ -107,7 +107,7 @@ class VelkXPButton final : private ButtonInput::Target {
     recolor(&ButtonProperties::maskColor, value, "MaskColor");
   }
   std::int32_t MousePointer() const { return props_.mousePointer; }
-  // Throws std::overflow_error outside the 16-bit range and std::invalid_argument
+  // Throws ValueOverflow outside the 16-bit range and InvalidPropertyValue
   // for a pointer number the surface does not take; nothing changes in either case.
   void setMousePointer(std::int32_t value);
   const PicturePtr& MouseIcon() const { return props_.mouseIcon; }

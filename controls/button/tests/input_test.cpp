@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/button/button_errors.h"
 #include "controls/button/tests/button_fixture.h"
 
 namespace vorlane::testing {
@@ -160,7 +161,7 @@ TEST_F(InputTest, HandlerChangingButtonChangesWhatFollows) {
   button->input().onClick();
   EXPECT_EQ(std::count(events.begin(), events.end(), "Click"), 0);
   button->events().MouseDown = [](std::int16_t& b, std::int16_t&, float&, float&) { b = 300; };
-  EXPECT_THROW(button->input().onMouseDown(1, 0, 5, 5), std::overflow_error);
+  EXPECT_THROW(button->input().onMouseDown(1, 0, 5, 5), ValueOverflow);
 }
 
 TEST_F(InputTest, CheckBoxModeTogglesValueWithoutNotice) {

@@ -3,6 +3,7 @@
 #include <functional>
 #include <stdexcept>
 
+#include "controls/button/button_errors.h"
 #include "controls/button/tests/button_fixture.h"
 
 namespace vorlane::testing {
@@ -190,10 +191,10 @@ TEST_F(PropertiesTest, FontViewsChangeTheFontWithoutNotice) {
 }
 
 TEST_F(PropertiesTest, MousePointerTakesOnlyKnownPointers) {
-  EXPECT_THROW(button->setMousePointer(40000), std::overflow_error);
-  EXPECT_THROW(button->setMousePointer(-40000), std::overflow_error);
+  EXPECT_THROW(button->setMousePointer(40000), ValueOverflow);
+  EXPECT_THROW(button->setMousePointer(-40000), ValueOverflow);
   for (const int refused : {-1, 16, 77, 98, 100}) {
-    EXPECT_THROW(button->setMousePointer(refused), std::invalid_argument) << refused;
+    EXPECT_THROW(button->setMousePointer(refused), InvalidPropertyValue) << refused;
   }
   EXPECT_EQ(button->MousePointer(), 0);
   EXPECT_TRUE(site->log.empty());

@@ -9,6 +9,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "controls/button/button_errors.h"
 #include "controls/button/tests/win32/test_form.h"
 #include "controls/button/win32/xp_button_window.h"
 #include "host/win32/keystroke_sender.h"
@@ -209,7 +210,7 @@ TEST_F(ButtonInputTest, SpaceClicksOnRelease) {
 TEST_F(ButtonInputTest, AThrowingHandlerReachesThePump) {
   window->events().KeyDown = [](std::int16_t& keyCode, std::int16_t&) { keyCode = 300; };
   ::PostMessageA(window->hwnd(), WM_KEYDOWN, 'A', 0);
-  EXPECT_THROW(pump.pumpOnce(), std::overflow_error);
+  EXPECT_THROW(pump.pumpOnce(), ValueOverflow);
 }
 
 }  // namespace
