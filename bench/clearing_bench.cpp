@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/memory/ram_clearer.h"
+#include "tests/fakes/fake_popup.h"
 #include "tests/fakes/fake_pump.h"
-#include "tests/fakes/null_popup.h"
 
 namespace vorlane {
 namespace {
@@ -38,7 +38,7 @@ void clearMegabytes(benchmark::State& state) {
   ProgramState program;
   FixedMemory memory;
   HeapAllocator allocator;
-  testing::NullPopup popup;
+  testing::FakePopup popup;
   for (auto _ : state) {
     testing::FakePump pump;
     RamClearer clearer(program, memory, allocator, pump, popup);

@@ -7,8 +7,8 @@
 
 #include "app/learning/tabulation.h"
 #include "logger/log_format.h"
+#include "tests/fakes/fake_popup.h"
 #include "tests/fakes/fake_pump.h"
-#include "tests/fakes/null_popup.h"
 
 namespace vorlane {
 namespace {
@@ -69,7 +69,7 @@ BENCHMARK(parseLog)->Arg(43200)->Arg(1000000)->Unit(benchmark::kMillisecond);
 void tabulateLog(benchmark::State& state) {
   const int samples = static_cast<int>(state.range(0));
   OneFile files(makeLog(samples));
-  testing::NullPopup popup;
+  testing::FakePopup popup;
   NoSettings settings;
   IdleController controller;
   for (auto _ : state) {

@@ -23,7 +23,7 @@
 #include "host/win32/timer_service.h"
 #include "logger/log_format.h"
 #include "popup/win32/win32_popup.h"
-#include "tests/fakes/null_popup.h"
+#include "tests/fakes/fake_popup.h"
 
 namespace vorlane::win32 {
 namespace {
@@ -61,8 +61,8 @@ void tabulateAMonth() {
   constexpr int kSamples = 43200;
   char folder[MAX_PATH];
   ::GetTempPathA(MAX_PATH, folder);
-  const std::string progfolder = std::string(folder) + "vorlane-bench-" +
-                                 std::to_string(::GetCurrentProcessId()) + "\\";
+  const std::string progfolder =
+      std::string(folder) + "vorlane-bench-" + std::to_string(::GetCurrentProcessId()) + "\\";
   ::CreateDirectoryA(progfolder.c_str(), nullptr);
   std::string log;
   for (int i = 0; i < kSamples; ++i) {
@@ -131,7 +131,7 @@ void clearFiveHundred() {
 
   Win32MessagePump pump;
   TimingPump timing(pump);
-  testing::NullPopup popup;
+  testing::FakePopup popup;
   Win32MemoryStatusSource memory;
   VirtualAllocBlockAllocator allocator;
   ProgramState state;
@@ -141,9 +141,10 @@ void clearFiveHundred() {
   start = nowMs();
   clearer.clearram(megabytes);
   const double routine = ((megabytes + 1) * 2.0) / ((nowMs() - start) / 1000.0);
-  std::printf("clearram(%d): %.0f MiB/s, bare allocate-and-fill loop %.0f MiB/s: %.2f of it "
-              "(goal >= 0.95)\n",
-              kMegabytes, routine, bare, routine / bare);
+  std::printf(
+      "clearram(%d): %.0f MiB/s, bare allocate-and-fill loop %.0f MiB/s: %.2f of it "
+      "(goal >= 0.95)\n",
+      kMegabytes, routine, bare, routine / bare);
   std::printf("clearram(%d): longest gap between message-loop turns %.2f ms (goal <= 5 ms)\n",
               kMegabytes, timing.longestGap);
 }
@@ -180,9 +181,10 @@ void idleTenMinutes() {
       }
     }
   }
-  std::printf("idle watch, 10 minutes (run %ux faster): %d wake-ups, %.1f per minute (goal <= 3), "
-              "%.1f ms CPU\n",
-              kScale, wakeUps, wakeUps / 10.0, cpuMs() - cpuStart);
+  std::printf(
+      "idle watch, 10 minutes (run %ux faster): %d wake-ups, %.1f per minute (goal <= 3), "
+      "%.1f ms CPU\n",
+      kScale, wakeUps, wakeUps / 10.0, cpuMs() - cpuStart);
 }
 
 }  // namespace

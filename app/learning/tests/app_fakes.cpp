@@ -4,20 +4,6 @@
 
 namespace vorlane::testing {
 
-void FakePopup::mention(const std::string& msg) {
-  journal_.push_back("mention: " + msg);
-  if (onWait) {
-    onWait(msg);
-  }
-}
-
-void FakePopup::showmsg(const std::string& msg) {
-  journal_.push_back("showmsg: " + msg);
-  if (onWait) {
-    onWait(msg);
-  }
-}
-
 std::optional<std::string> FakeSettings::read(std::string_view key) {
   if (throwOnRead) {
     throw std::runtime_error("settings store unreadable");

@@ -12,32 +12,13 @@
 #include "host/run_registry.h"
 #include "host/settings_store.h"
 #include "host/text_files.h"
-#include "popup/message_popup.h"
+#include "tests/fakes/fake_popup.h"
 
 namespace vorlane::testing {
 
 // One journal shared by the fakes of a test, so that the order of what the
 // code under test does across all of them can be checked in one list.
 using Journal = std::vector<std::string>;
-
-// Records every pop-up call. A waiting call ("mention", "showmsg") runs
-// `onWait`, where a test can end the program or fail, as a click would.
-class FakePopup final : public MessagePopup {
- public:
-  explicit FakePopup(Journal& journal) : journal_(journal) {}
-  void mention(const std::string& msg) override;
-  void showmsg(const std::string& msg) override;
-  void viewmsg(const std::string& msg) override { journal_.push_back("viewmsg: " + msg); }
-  void timemsg(const std::string& msg, const std::int32_t&) override {
-    journal_.push_back("timemsg: " + msg);
-  }
-  void hidemsg() override { journal_.push_back("hidemsg"); }
-
-  std::function<void(const std::string&)> onWait;
-
- private:
-  Journal& journal_;
-};
 
 class FakeSettings final : public SettingsStore {
  public:

@@ -13,7 +13,7 @@
 #include "app/memory/general_number.h"
 #include "app/memory/ram_clearer.h"
 #include "host/memory_status.h"
-#include "popup/message_popup.h"
+#include "tests/fakes/fake_popup.h"
 
 namespace vorlane::testing {
 
@@ -89,36 +89,6 @@ class FakeAllocator final : public BlockAllocator {
     FakeAllocator& owner_;
     std::vector<unsigned char> bytes_;
   };
-};
-
-// Records every pop-up call, in order, into `log` (which other fakes may share).
-class FakePopup final : public MessagePopup {
- public:
-  explicit FakePopup(std::vector<std::string>& log) : log_(log) {}
-
-  void mention(const std::string& msg) override { log_.push_back("mention " + msg); }
-  void showmsg(const std::string& msg) override { log_.push_back("show " + msg); }
-  void viewmsg(const std::string& msg) override {
-    log_.push_back("view " + msg);
-    if (throwOnView) {
-      throw std::runtime_error("pop-up gone");
-    }
-  }
-  void timemsg(const std::string& msg, const std::int32_t& time) override {
-    log_.push_back("time " + msg + " " + std::to_string(time));
-  }
-  void hidemsg() override {
-    log_.push_back("hide");
-    if (throwOnHide) {
-      throw std::runtime_error("pop-up gone");
-    }
-  }
-
-  bool throwOnView = false;
-  bool throwOnHide = false;
-
- private:
-  std::vector<std::string>& log_;
 };
 
 // Stands in for the clearing routine: records the amounts asked for and can

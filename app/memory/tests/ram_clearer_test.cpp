@@ -12,7 +12,7 @@ namespace vorlane::testing {
 namespace {
 
 std::string progress(int n, int percent) {
-  return "view Clearing Ram... " + std::to_string(n) + "MB\r\n" + std::to_string(percent) +
+  return "viewmsg: Clearing Ram... " + std::to_string(n) + "MB\r\n" + std::to_string(percent) +
          "% done.";
 }
 
@@ -27,7 +27,7 @@ class RamClearerTest : public ::testing::Test {
   std::vector<std::string> views() const {
     std::vector<std::string> result;
     for (const auto& entry : log) {
-      if (entry.rfind("view ", 0) == 0) {
+      if (entry.rfind("viewmsg: ", 0) == 0) {
         result.push_back(entry);
       }
     }
@@ -74,7 +74,7 @@ TEST_F(RamClearerTest, ShowsOneTextPerBlockFromZeroToHundredPercent) {
   EXPECT_EQ(std::vector<std::string>(log.begin(), log.begin() + 4),
             (std::vector<std::string>{"pump", progress(30, 0), "pump", "pump"}));
   EXPECT_EQ(log[log.size() - 2], "pump");
-  EXPECT_EQ(log.back(), "hide");
+  EXPECT_EQ(log.back(), "hidemsg");
 }
 
 TEST_F(RamClearerTest, HalvesOfThePercentageRoundToEven) {
@@ -114,7 +114,7 @@ TEST_F(RamClearerTest, ZeroClaimsOneBlockAndKeepsTheLastPercentage) {
   EXPECT_EQ(allocator.claims, 1);
   EXPECT_EQ(state.clearpercent, 42);
   EXPECT_EQ(views(), std::vector<std::string>{progress(0, 42)});
-  EXPECT_EQ(log.back(), "hide");
+  EXPECT_EQ(log.back(), "hidemsg");
 }
 
 TEST_F(RamClearerTest, NegativeAmountOnlyHidesThePopup) {
@@ -123,7 +123,7 @@ TEST_F(RamClearerTest, NegativeAmountOnlyHidesThePopup) {
   EXPECT_EQ(n, -5);
   EXPECT_EQ(allocator.claims, 0);
   EXPECT_EQ(pump.pumpCount(), 0);
-  EXPECT_EQ(log, std::vector<std::string>{"hide"});
+  EXPECT_EQ(log, std::vector<std::string>{"hidemsg"});
 }
 
 TEST_F(RamClearerTest, StealthShowsNothingButStillHides) {
@@ -132,7 +132,7 @@ TEST_F(RamClearerTest, StealthShowsNothingButStillHides) {
   clearer.clearram(n);
   EXPECT_EQ(allocator.releasedFullyWritten, 4);
   EXPECT_TRUE(views().empty());
-  EXPECT_EQ(log.back(), "hide");
+  EXPECT_EQ(log.back(), "hidemsg");
   EXPECT_EQ(state.clearpercent, 100);
 }
 
@@ -161,7 +161,7 @@ TEST_F(RamClearerTest, FailingBlockIsSkippedAndTheRestGoesOn) {
     EXPECT_EQ(failing.live, 0);
     EXPECT_EQ(views().size(), 11u);
     EXPECT_EQ(views().back(), progress(10, 100));
-    EXPECT_EQ(log.back(), "hide");
+    EXPECT_EQ(log.back(), "hidemsg");
   }
 }
 
@@ -173,7 +173,7 @@ TEST_F(RamClearerTest, ExhaustedMemorySkipsEveryLaterBlock) {
   EXPECT_EQ(allocator.claims, 65);
   EXPECT_EQ(allocator.releasedFullyWritten, 5);
   EXPECT_EQ(views().size(), 65u);
-  EXPECT_EQ(log.back(), "hide");
+  EXPECT_EQ(log.back(), "hidemsg");
 }
 
 TEST_F(RamClearerTest, FailingPopupAndStatusReadAreSkipped) {
@@ -185,7 +185,7 @@ TEST_F(RamClearerTest, FailingPopupAndStatusReadAreSkipped) {
   EXPECT_EQ(n, 3);
   EXPECT_EQ(allocator.releasedFullyWritten, 4);
   EXPECT_EQ(views().size(), 4u);
-  EXPECT_EQ(log.back(), "hide");
+  EXPECT_EQ(log.back(), "hidemsg");
   EXPECT_FALSE(clearer.clearing());
 }
 
@@ -202,7 +202,7 @@ TEST_F(RamClearerTest, CallFromInsideAClearingDoesNothing) {
   EXPECT_EQ(inner, 20);
   EXPECT_EQ(allocator.claims, 3);
   EXPECT_EQ(views().size(), 3u);
-  EXPECT_EQ(std::count(log.begin(), log.end(), "hide"), 1);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "hidemsg"), 1);
 }
 
 }  // namespace

@@ -91,9 +91,9 @@ TEST(Win32ClearingTest, Command2RaisesPrivateMemoryDuringTheCallAndGivesItBack) 
   EXPECT_GE(run.pump.peakResident, before.residentBytes + 22 * kMiB);
   EXPECT_LT(after.privateBytes, before.privateBytes + 2 * kMiB);
   ASSERT_EQ(run.log.size(), 12u);
-  EXPECT_EQ(run.log[0], "view Clearing Ram... 10MB\r\n0% done.");
-  EXPECT_EQ(run.log[10], "view Clearing Ram... 10MB\r\n100% done.");
-  EXPECT_EQ(run.log.back(), "hide");
+  EXPECT_EQ(run.log[0], "viewmsg: Clearing Ram... 10MB\r\n0% done.");
+  EXPECT_EQ(run.log[10], "viewmsg: Clearing Ram... 10MB\r\n100% done.");
+  EXPECT_EQ(run.log.back(), "hidemsg");
 }
 
 TEST(Win32ClearingTest, ClearramElevenHoldsTwelveWrittenBlocks) {
@@ -131,7 +131,7 @@ TEST(Win32ClearingTest, Command1ShowsTheTrueTotalInTheUsersFormat) {
 
   Form1(memory, popup, clearer, numberFormat).Command1_Click();
   ASSERT_EQ(log.size(), 1u);
-  EXPECT_EQ(log[0], "show " + totalMemoryText(memory.read().totalPhysBytes, separator));
+  EXPECT_EQ(log[0], "showmsg: " + totalMemoryText(memory.read().totalPhysBytes, separator));
 }
 
 }  // namespace
