@@ -6,18 +6,30 @@ namespace vorlane {
 namespace {
 
 TEST(TimeScale, WholeNumbersFromOneUpAnythingElseIsRealTime) {
-  EXPECT_EQ(parseTimeScale("60"), 60u);
-  for (const char* text : {"", "0", "-5", "abc", "12x", "99999999999999999999999"}) {
-    EXPECT_EQ(parseTimeScale(text), 1u) << text;
+  const std::pair<const char*, unsigned> cases[] = {
+      {"60", 60}, {"1", 1},   {nullptr, 1},
+      {"", 1},    {"0", 1},   {"-5", 1},
+      {"abc", 1}, {"12x", 1}, {"99999999999999999999999", 1},
+  };
+  for (const auto& [text, scale] : cases) {
+    EXPECT_EQ(parseTimeScale(text), scale) << (text ? text : "(unset)");
   }
-  EXPECT_EQ(parseTimeScale(nullptr), 1u);
 }
 
 TEST(TimeScale, IntervalsDivideWithATenMillisecondFloor) {
-  EXPECT_EQ(scaledInterval(60000, 60), 1000u);
-  EXPECT_EQ(scaledInterval(50, 60), 10u);
-  EXPECT_EQ(scaledInterval(5, 1), 5u);  // unscaled intervals are left to the system
-  EXPECT_EQ(scaledInterval(0, 60), 0u);
+  struct Case {
+    unsigned interval;
+    unsigned scale;
+    unsigned scaled;
+  };
+  const Case cases[] = {
+      {60000, 60, 1000}, {50, 60, 10}, {3000, 1000, 10},
+      {50, 1, 50},       {5, 1, 5},  // unscaled intervals are left to the system
+      {0, 60, 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(scaledInterval(c.interval, c.scale), c.scaled) << c.interval << " / " << c.scale;
+  }
 }
 
 TEST(MemoryFigures, TotalThenAvailable) {

@@ -5,21 +5,22 @@
 namespace vorlane {
 namespace {
 
-TEST(FreePercent, UsesTheTrue64BitFigures) {
-  MemoryStatus status;
-  status.totalPhysBytes = 24ULL << 30;  // beyond any 32-bit figure
-  status.availPhysBytes = 6ULL << 30;
-  EXPECT_DOUBLE_EQ(freePercent(status), 25.0);
+TEST(FreePercent, TheTrue64BitFiguresUnroundedAndNoTotalAsAllFree) {
+  struct Case {
+    std::uint64_t total;
+    std::uint64_t avail;
+    double percent;
+  };
+  const Case cases[] = {
+      {24ULL << 30, 6ULL << 30, 25.0},  // beyond any 32-bit figure
+      {3, 1, 100.0 / 3.0},
+      {0, 0, 100.0},
+      {0, 5, 100.0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_DOUBLE_EQ(freePercent(MemoryStatus{c.total, c.avail}), c.percent) << c.total;
+  }
 }
-
-TEST(FreePercent, IsNotRounded) {
-  MemoryStatus status;
-  status.totalPhysBytes = 3;
-  status.availPhysBytes = 1;
-  EXPECT_DOUBLE_EQ(freePercent(status), 100.0 / 3.0);
-}
-
-TEST(FreePercent, NoTotalCountsAsAllFree) { EXPECT_DOUBLE_EQ(freePercent(MemoryStatus{}), 100.0); }
 
 }  // namespace
 }  // namespace vorlane

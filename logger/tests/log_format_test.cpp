@@ -94,11 +94,16 @@ TEST(FormatSample, ReadsBackAsTheRoundedSample) {
 
 TEST(ParseLogFields, RoundsHalfToEvenAndTakesEverySeparatorAndSpelling) {
   using Samples = std::vector<std::int32_t>;
-  EXPECT_EQ(parseLogFields("37.4\r\n38.6\r\n12.5\r\n13.5\r\n"), (Samples{37, 39, 12, 14}));
-  EXPECT_EQ(parseLogFields(".5\n0.5\n1.5\n100\n0"), (Samples{0, 0, 2, 100, 0}));
-  EXPECT_EQ(parseLogFields("\r\n\r\n10\r\n\n\r\n20,30\t ,,40 \r\n\r\n"), (Samples{10, 20, 30, 40}));
-  EXPECT_EQ(parseLogFields("+5 5. 1e1 2.5E+1 -0 3.7e-1 00042"), (Samples{5, 5, 10, 25, 0, 0, 42}));
-  EXPECT_TRUE(parseLogFields("\r\n \r\n").empty());
+  const std::pair<const char*, Samples> cases[] = {
+      {"37.4\r\n38.6\r\n12.5\r\n13.5\r\n", {37, 39, 12, 14}},
+      {".5\n0.5\n1.5\n100\n0", {0, 0, 2, 100, 0}},
+      {"\r\n\r\n10\r\n\n\r\n20,30\t ,,40 \r\n\r\n", {10, 20, 30, 40}},
+      {"+5 5. 1e1 2.5E+1 -0 3.7e-1 00042", {5, 5, 10, 25, 0, 0, 42}},
+      {"\r\n \r\n", {}},
+  };
+  for (const auto& [log, samples] : cases) {
+    EXPECT_EQ(parseLogFields(log), samples) << log;
+  }
 }
 
 TEST(LogFieldReader, SkipsFieldsThatAreNotSamplesAndGoesOn) {

@@ -29,50 +29,46 @@ class MemoryWatchTest : public ::testing::Test {
   MemoryWatch watch{timers, memory, state, clearer};
 };
 
-TEST_F(MemoryWatchTest, TimersStartDisabledAndStartWatchEnablesBoth) {
-  EXPECT_EQ(watch.Timer1().interval(), 60000u);
-  EXPECT_EQ(watch.Timer2().interval(), 30000u);
-  EXPECT_EQ(timers.activeTimers(), 0);
-  memory.setFreePercent(1.0);
-  timers.advance(60 * kMinute);
-  EXPECT_EQ(memory.reads, 0);
-  EXPECT_TRUE(clearer.requests.empty());
+// Steady memory figures and the clearings they lead to, by minute and amount.
+struct SteadyCase {
+  const char* name;
+  std::int32_t learnedfree;
+  std::uint64_t totalBytes;
+  std::uint64_t availBytes;
+  std::uint64_t minutes;
+  std::vector<std::uint64_t> clearMinutes;
+  std::vector<std::int32_t> megabytes;
+};
 
-  watch.startWatch();
-  EXPECT_TRUE(watch.Timer1().enabled());
-  EXPECT_TRUE(watch.Timer2().enabled());
-  watch.startWatch();  // a second start changes nothing
-  EXPECT_EQ(timers.activeTimers(), 2);
-}
-
-TEST_F(MemoryWatchTest, WorkedExampleClears26Megabytes) {
-  memory.setFreePercent(30.0);  // 256 MiB, learned 40 %
-  watch.startWatch();
-  timers.advance(15 * kMinute - 1);
-  EXPECT_TRUE(clearer.requests.empty());
-  EXPECT_EQ(state.tickcount, 14);
-  timers.advance(1);
-  EXPECT_EQ(clearer.requests, std::vector<std::int32_t>{26});
-  EXPECT_EQ(state.tickcount, 0);
-}
-
-TEST_F(MemoryWatchTest, RegularCheckEveryFifteenMinutesFromTheStart) {
-  memory.setFreePercent(25.0);
-  watch.startWatch();
-  timers.advance(46 * kMinute);
-  EXPECT_EQ(clearTimes, (std::vector<std::uint64_t>{15 * kMinute, 30 * kMinute, 45 * kMinute}));
-}
-
-TEST_F(MemoryWatchTest, ClearsAtTheLearnedLevelButNotAboveIt) {
-  state.learnedfree = 25;
-  memory.status.availPhysBytes = 64 * kMiB + 1;  // just above 25 %
-  watch.startWatch();
-  timers.advance(15 * kMinute);
-  EXPECT_TRUE(clearer.requests.empty());
-
-  memory.setFreePercent(25.0);  // exactly the learned level
-  timers.advance(15 * kMinute);
-  EXPECT_EQ(clearer.requests, std::vector<std::int32_t>{0});
+TEST_F(MemoryWatchTest, SteadyFiguresClearAtTheirMinutes) {
+  const std::vector<SteadyCase> cases = {
+      // 30 % free of 256 MiB against 40 % learned: 25.6003 units.
+      {"worked example", 40, 256 * kMiB, 256 * kMiB * 3 / 10, 29, {15}, {26}},
+      {"every fifteen minutes", 40, 256 * kMiB, 64 * kMiB, 46, {15, 30, 45}, {38, 38, 38}},
+      {"just above the learned level", 25, 256 * kMiB, 64 * kMiB + 1, 29, {}, {}},
+      {"at the learned level", 25, 256 * kMiB, 64 * kMiB, 29, {15}, {0}},
+      {"emergency every seven minutes", 0, 10000 * kMiB, 499 * kMiB, 14, {7, 14}, {30, 30}},
+      {"5.0 % is no emergency", 0, 1000 * kMiB, 50 * kMiB, 120, {}, {}},
+  };
+  for (const SteadyCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakeTimerService caseTimers;
+    ProgramState caseState;
+    caseState.learnedfree = c.learnedfree;
+    memory.status = MemoryStatus{c.totalBytes, c.availBytes};
+    RecordingClearer caseClearer;
+    std::vector<std::uint64_t> minutes;
+    MemoryWatch caseWatch(caseTimers, memory, caseState, caseClearer);
+    caseTimers.advance(kMinute * 60);
+    EXPECT_TRUE(caseClearer.requests.empty()) << "both timers start disabled";
+    const std::uint64_t start = caseTimers.now();
+    caseClearer.during = [&] { minutes.push_back((caseTimers.now() - start) / kMinute); };
+    caseWatch.startWatch();
+    caseWatch.startWatch();  // a second start changes nothing
+    caseTimers.advance(c.minutes * kMinute);
+    EXPECT_EQ(minutes, c.clearMinutes);
+    EXPECT_EQ(caseClearer.requests, c.megabytes);
+  }
 }
 
 TEST_F(MemoryWatchTest, LearnedZeroClearsOnlyWithNothingFreeAndThenZero) {
@@ -89,28 +85,6 @@ TEST_F(MemoryWatchTest, LearnedZeroClearsOnlyWithNothingFreeAndThenZero) {
   memory.status.availPhysBytes = 0;
   timers.advance(1);
   EXPECT_EQ(clearer.requests, std::vector<std::int32_t>{0});
-}
-
-TEST_F(MemoryWatchTest, EmergencyBelowFivePercentAfterSevenTicks) {
-  state.learnedfree = 0;  // keeps the regular check out of it
-  memory.setFreePercent(4.99);
-  watch.startWatch();
-  timers.advance(7 * kMinute - 1);
-  EXPECT_TRUE(clearer.requests.empty());
-  timers.advance(1);  // Timer1's seventh tick comes first, then Timer2 sees 7
-  EXPECT_EQ(clearer.requests, std::vector<std::int32_t>{30});
-  EXPECT_EQ(state.tickcount, 0);
-  timers.advance(7 * kMinute);
-  EXPECT_EQ(clearTimes, (std::vector<std::uint64_t>{7 * kMinute, 14 * kMinute}));
-}
-
-TEST_F(MemoryWatchTest, FivePercentIsNoEmergency) {
-  state.learnedfree = 0;
-  memory.status.totalPhysBytes = 1000 * kMiB;
-  memory.status.availPhysBytes = 50 * kMiB;  // 5.0 %
-  watch.startWatch();
-  timers.advance(120 * kMinute);
-  EXPECT_TRUE(clearer.requests.empty());
 }
 
 TEST_F(MemoryWatchTest, NoEmergencyForSevenMinutesAfterARegularCheck) {
@@ -139,23 +113,6 @@ TEST_F(MemoryWatchTest, NoTickStartsASecondClearingWhileOneRuns) {
   EXPECT_EQ(clearTimes, std::vector<std::uint64_t>{15 * kMinute});
 }
 
-TEST_F(MemoryWatchTest, RegularClearingKeepsTheEmergencyCheckOut) {
-  // The reset order alone: Timer1 resets before clearing, so a
-  // short regular clearing with Timer2 ticks inside it meets tickcount 0.
-  watch.startWatch();
-  timers.advance(15 * kMinute - 1);
-  memory.setFreePercent(1.0);
-  std::vector<std::int32_t> ticksSeen;
-  clearer.during = [&] {
-    clearTimes.push_back(timers.now());
-    timers.advance(2 * kMinute);
-    ticksSeen.push_back(state.tickcount);
-  };
-  timers.advance(3 * kMinute);
-  EXPECT_EQ(clearTimes, std::vector<std::uint64_t>{15 * kMinute});
-  EXPECT_EQ(ticksSeen, std::vector<std::int32_t>{2});
-}
-
 TEST_F(MemoryWatchTest, RealClearingWithTimersFiringInItsMessageLoop) {
   FakeAllocator allocator;
   FakePump pump;
@@ -172,8 +129,8 @@ TEST_F(MemoryWatchTest, RealClearingWithTimersFiringInItsMessageLoop) {
 
   EXPECT_EQ(allocator.claims, 27);
   EXPECT_EQ(allocator.live, 0);
-  EXPECT_EQ(std::count(log.begin(), log.end(), "hide"), 1);
-  EXPECT_EQ(log.front(), "view Clearing Ram... 26MB\r\n0% done.");
+  EXPECT_EQ(std::count(log.begin(), log.end(), "hidemsg"), 1);
+  EXPECT_EQ(log.front(), "viewmsg: Clearing Ram... 26MB\r\n0% done.");
 }
 
 TEST(MegabytesToClearTest, DifferenceOfTheLearnedAndFreeBytes) {
