@@ -21,7 +21,6 @@ void frmmsg::mention(const std::string& msg) {
   // A time-out belongs to the timed text it came with; it must not end a wait
   // that is meant for the user's click.
   Timer1_->setEnabled(false);
-  timedText_ = false;
   showText(msg);
   waitForClose();
 }
@@ -30,15 +29,11 @@ void frmmsg::showmsg(const std::string& msg) {
   setLinkText("Close");
   closed_ = false;
   Timer1_->setEnabled(false);
-  timedText_ = false;
   showText(msg);
   waitForClose();
 }
 
-void frmmsg::viewmsg(const std::string& msg) {
-  timedText_ = false;
-  showText(msg);
-}
+void frmmsg::viewmsg(const std::string& msg) { showText(msg); }
 
 void frmmsg::timemsg(const std::string& msg, const std::int32_t& time) {
   setLinkText("");
@@ -94,6 +89,7 @@ void frmmsg::setLinkText(const std::string& text) {
 }
 
 void frmmsg::showText(const std::string& msg) {
+  timedText_ = false;
   view_.setTwoLineText("");
   view_.setOneLineText("");
   // Only the exact pair CR LF makes a two-line text; a lone CR or LF does not.

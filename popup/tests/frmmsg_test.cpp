@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -30,7 +31,10 @@ struct FakePopupView final : PopupView {
     shown = true;
     ++shows;
   }
-  void hide() override { shown = false; }
+  void hide() override {
+    shown = false;
+    ++hides;
+  }
 
   std::string link;
   std::string twoLine;
@@ -40,6 +44,7 @@ struct FakePopupView final : PopupView {
   int barLeft = -1;
   bool shown = false;
   int shows = 0;
+  int hides = 0;
 };
 
 // The fake timers' clock, as the pop-up reads it.
@@ -235,36 +240,44 @@ TEST_F(FrmmsgTest, HiddenSweepMatchesOneThatWasShownAllAlong) {
   }
 }
 
-TEST_F(FrmmsgTest, TimemsgArmsTimer1AsATimeOut) {
-  popup.timemsg("timed", 500);
-  EXPECT_EQ(view.link, "");
-  EXPECT_EQ(timers.activeTimers(), 2);
-  timers.advance(499);
-  EXPECT_TRUE(view.shown);
-  EXPECT_FALSE(popup.closed());
-  timers.advance(1);
-  EXPECT_TRUE(popup.closed());
-  EXPECT_FALSE(view.shown) << "a timed text goes when its time is up";
-  EXPECT_EQ(timers.activeTimers(), 0);
-}
-
-TEST_F(FrmmsgTest, TimemsgWithoutAPositiveTimeStaysUp) {
-  for (const std::int32_t time : {0, -1, INT32_MIN}) {
-    popup.timemsg("timed", time);
-    timers.advance(100000);
-    EXPECT_TRUE(view.shown);
-    EXPECT_FALSE(popup.closed());
-    EXPECT_EQ(timers.activeTimers(), 1);
+// `timemsg` with a time arms Timer1 as a time-out that sets `closed`; it takes
+// the window away only while the timed text is still the one on show.
+TEST_F(FrmmsgTest, TimemsgTimeOut) {
+  struct Case {
+    const char* name;
+    std::int32_t time;
+    std::function<void(frmmsg&)> after;  // what comes between timemsg and the time-out
+    bool closed;
+    bool shown;
+    int hides;
+  };
+  const Case cases[] = {
+      {"timed text alone", 500, nullptr, true, false, 1},
+      {"no time", 0, nullptr, false, true, 0},
+      {"negative time", -1, nullptr, false, true, 0},
+      {"lowest time", INT32_MIN, nullptr, false, true, 0},
+      {"another text took over", 500, [](frmmsg& p) { p.viewmsg("status"); }, true, true, 0},
+      {"hidden before its time", 500, [](frmmsg& p) { p.hidemsg(); }, true, false, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakePopupView caseView;
+    FakeTimerService caseTimers;
+    TimerClock caseClock{caseTimers};
+    frmmsg caseTimed{caseView, caseTimers, pump, caseClock};
+    caseTimed.timemsg("timed", c.time);
+    EXPECT_EQ(caseView.link, "");
+    if (c.after) {
+      c.after(caseTimed);
+    }
+    caseTimers.advance(499);
+    EXPECT_FALSE(caseTimed.closed()) << "not before its time";
+    caseTimers.advance(100000);
+    EXPECT_EQ(caseTimed.closed(), c.closed);
+    EXPECT_EQ(caseView.shown, c.shown);
+    EXPECT_EQ(caseView.hides, c.hides);
+    EXPECT_EQ(caseTimers.activeTimers(), c.shown ? 1 : 0) << "Timer1 stops itself";
   }
-}
-
-TEST_F(FrmmsgTest, TimeOutAfterAnotherTextOnlySetsClosed) {
-  popup.timemsg("timed", 100);
-  popup.viewmsg("status");
-  timers.advance(100);
-  EXPECT_TRUE(popup.closed());
-  EXPECT_TRUE(view.shown);
-  EXPECT_EQ(view.oneLine, "status");
 }
 
 TEST_F(FrmmsgTest, PendingTimeOutDoesNotEndAWaitForAClick) {
