@@ -67,6 +67,9 @@ OptionsWindow::OptionsWindow(std::function<void()> onApply, const OptionsService
       Option4_(Frame2_, {120, 240, 1455, 375}, "True", kOptionFont, true),
       pb_(frmstarter_, kProgressBar, services.messages) {
   VelkXPButton1_.events().Click = std::move(onApply);
+  // The title's label is transparent and its box reaches over the rule: the
+  // rule lies in front, or the label's background would hide it.
+  Line1_.bringToFront();
 }
 
 void OptionsWindow::show() {

@@ -112,8 +112,18 @@ void Label::fitToText() {
     ::DrawTextA(dc.get(), content.c_str(), static_cast<int>(content.size()), &extent,
                 DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
   }
-  ::SetWindowPos(handle(), nullptr, 0, 0, extent.right, extent.bottom,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The label keeps the edge or centre its alignment names, so a centred title
+  // stays centred over its box and a right-aligned one ends where its box ends.
+  const RECT box = pixelBounds();
+  const Alignment anchor = options_.sizeFromTopLeft ? Alignment::kLeft : options_.alignment;
+  int left = box.left;
+  if (anchor == Alignment::kCenter) {
+    left += (box.right - box.left - extent.right) / 2;
+  } else if (anchor == Alignment::kRight) {
+    left = box.right - extent.right;
+  }
+  ::SetWindowPos(handle(), nullptr, left, box.top, extent.right, extent.bottom,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace vorlane::win32

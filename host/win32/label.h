@@ -19,9 +19,12 @@ struct LabelOptions {
   // Unset: the system's button-text colour.
   std::optional<COLORREF> colour;
   Alignment alignment = Alignment::kLeft;
-  // Sizes the label to its text from its top-left corner, at creation and on
-  // every change of text or font.
+  // Sizes the label to its text at creation and on every change of text or
+  // font, keeping its box's left edge, centre or right edge as aligned.
   bool autoSize = false;
+  // With autoSize: the label grows from its top-left corner whatever its
+  // alignment, which then only lines its lines up against each other.
+  bool sizeFromTopLeft = false;
 };
 
 // The options of a label as the layout tables give them.

@@ -24,6 +24,14 @@ LabelOptions linkOptions() {
   return options;
 }
 
+// The two-line area centres its lines against each other and grows from its
+// top-left corner.
+LabelOptions twoLineOptions() {
+  LabelOptions options = labelOptions(arial(8.25, true), Alignment::kCenter, true);
+  options.sizeFromTopLeft = true;
+  return options;
+}
+
 Font arialBlack() {
   Font font;
   font.face = "Arial Black";
@@ -45,8 +53,7 @@ PopupWindow::PopupWindow(PicturePtr logo)
       Label2_(Frame1_, {2400, 840, 615, 255}, "Close", linkOptions()),
       Picture1_(Frame1_, {0, 1080, 4575, 50}, RGB(0, 0, 0)),
       pic_(Frame1_, {2400, 1080, 735, 50}, RGB(67, 117, 154)),
-      Label1_(Frame1_, {120, 1150, 2925, 450}, "",
-              labelOptions(arial(8.25, true), Alignment::kCenter, true)),
+      Label1_(Frame1_, {120, 1150, 2925, 450}, "", twoLineOptions()),
       Label4_(Frame1_, {120, 1200, 2925, 225}, "",
               labelOptions(arial(9, true), Alignment::kLeft, true)) {
   // The bar lies over the rule.
