@@ -67,43 +67,6 @@ class PopupWindowTest : public ::testing::Test {
   PopupWindow& window = popup.window();
 };
 
-TEST_F(PopupWindowTest, LayoutInTwipsAt96Dpi) {
-  if (Dpi::screen().x != 96 || Dpi::screen().y != 96) {
-    GTEST_SKIP() << "pixel figures for 96 DPI";
-  }
-  HWND form = window.form().handle();
-  RECT client = {};
-  ::GetClientRect(form, &client);
-  EXPECT_EQ(client.right, 216);
-  EXPECT_EQ(client.bottom, 111);
-  const POINT link = placeInForm(window.link().handle(), form);
-  EXPECT_EQ(link.x, 163);
-  EXPECT_EQ(link.y, 59);
-  EXPECT_EQ(placeInForm(window.twoLineArea().handle(), form).y, 80);  // 50 + 1150
-  EXPECT_EQ(placeInForm(window.oneLineArea().handle(), form).y, 83);  // 50 + 1200
-  EXPECT_EQ(placeInForm(window.bar().handle(), form).x, 163);         // 50 + 2400
-  EXPECT_EQ(placeInForm(window.logo().handle(), form).x, 91);         // 50 + 1320
-  RECT frame = {};
-  ::GetWindowRect(form, &frame);
-  EXPECT_EQ(frame.left, (::GetSystemMetrics(SM_CXSCREEN) - 216) / 2);
-  EXPECT_EQ(window.form().caption(), "Form2");
-  const LONG exStyle = ::GetWindowLongA(form, GWL_EXSTYLE);
-  EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW) << "no taskbar button";
-}
-
-TEST_F(PopupWindowTest, FontsAsNamed) {
-  const LOGFONTA link = fontOf(window.link().handle());
-  EXPECT_STREQ(link.lfFaceName, "Arial");
-  EXPECT_EQ(link.lfHeight, -pointsToPixels(8.25, Dpi::screen().y));
-  EXPECT_EQ(link.lfWeight, FW_NORMAL);
-  const LOGFONTA twoLine = fontOf(window.twoLineArea().handle());
-  EXPECT_EQ(twoLine.lfHeight, -pointsToPixels(8.25, Dpi::screen().y));
-  EXPECT_EQ(twoLine.lfWeight, FW_BOLD);
-  const LOGFONTA oneLine = fontOf(window.oneLineArea().handle());
-  EXPECT_EQ(oneLine.lfHeight, -pointsToPixels(9, Dpi::screen().y));
-  EXPECT_EQ(oneLine.lfWeight, FW_BOLD);
-}
-
 TEST_F(PopupWindowTest, ShowsOnTopAndHides) {
   popup.viewmsg("Opening Log file...");
   EXPECT_TRUE(window.form().visible());
