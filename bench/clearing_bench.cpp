@@ -41,7 +41,7 @@ void clearMegabytes(benchmark::State& state) {
   testing::FakePopup popup;
   for (auto _ : state) {
     testing::FakePump pump;
-    RamClearer clearer(program, memory, allocator, pump, popup);
+    RamClearer clearer(program, memory, allocator, pump, pump, popup);
     std::int32_t megabytes = static_cast<std::int32_t>(state.range(0));
     clearer.clearram(megabytes);
   }

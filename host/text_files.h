@@ -1,16 +1,46 @@
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace vorlane {
 
+// A file open for reading from its start, read piece by piece, so that what a
+// reader holds does not grow with the file. Closed when the object goes.
+class TextReader {
+ public:
+  virtual ~TextReader() = default;
+  // Fills `buffer` with up to `capacity` next bytes and says how many: 0 at
+  // the end of the file, nothing when reading fails.
+  virtual std::optional<std::size_t> read(char* buffer, std::size_t capacity) = 0;
+};
+
+// Why a file could not be opened for reading.
+enum class OpenFailure {
+  None,
+  // The file or a folder on its path is not there.
+  Missing,
+  // It is there but cannot be opened now: held without sharing by another
+  // program, access refused, or any other refusal.
+  Unavailable,
+};
+
+struct OpenedText {
+  std::unique_ptr<TextReader> reader;  // null when `failure` is not None
+  OpenFailure failure = OpenFailure::None;
+};
+
 // Sequential text files, opened for the moment of one operation.
 class TextFiles {
  public:
   virtual ~TextFiles() = default;
-  // The whole content, or nothing when the file cannot be opened for reading.
+  // Opens the file for reading while others may read and write it too.
+  virtual OpenedText openForReading(const std::string& path) = 0;
+  // The whole content of a small file, or nothing when the file cannot be
+  // opened or read.
   virtual std::optional<std::string> readAll(const std::string& path) = 0;
   // Creates the file empty, or cuts it to zero length.
   virtual bool truncate(const std::string& path) = 0;

@@ -15,25 +15,57 @@ namespace vorlane {
 // that is not finite has no such text: the result is empty.
 std::string formatSample(double value);
 
-// Reads the samples of a log one field at a time, as the sequential-file reader
-// does: fields are separated by line ends (CR LF or LF), commas, blanks or tabs.
-// Each field is a decimal number (".5", "0.5", "37.5938415527344", an exponent
-// is accepted too) rounded to a whole percent, halves to the even neighbour. A
-// field that is not a number, or lies outside 0..100, is skipped: one torn line
-// must not throw away the rest of the learning, and it never reads as 0.
+// Reads the samples of a log as a stream of pieces, as the sequential-file
+// reader reads fields: fields are separated by line ends (CR LF or LF), commas,
+// blanks or tabs, and a field may be cut between two pieces. Each field is a
+// decimal number (".5", "0.5", "37.5938415527344", an exponent is accepted
+// too) rounded to a whole percent, halves to the even neighbour. A field that
+// is not a number, lies outside 0..100, or is longer than kLongestField bytes
+// is skipped: one torn line must not throw away the rest of the learning, and
+// it never reads as 0. What the reader holds is one field at most, so any
+// amount of input (an endless line included) takes the same small memory.
 class LogFieldReader {
  public:
-  // `content` must outlive the reader.
-  explicit LogFieldReader(std::string_view content) : content_(content) {}
+  // The logger writes at most 17 bytes; 64 leave room for any honest writer.
+  static constexpr std::size_t kLongestField = 64;
 
-  // The next sample, or nothing once the content is used up.
-  std::optional<std::int32_t> next();
+  // Reads `piece`, which follows the pieces fed before, and calls
+  // `onSample(std::int32_t)` for every sample whose field ends in it.
+  template <typename OnSample>
+  void feed(std::string_view piece, OnSample&& onSample) {
+    for (const char c : piece) {
+      if (isSeparator(c)) {
+        if (const auto sample = endField()) {
+          onSample(*sample);
+        }
+      } else if (length_ < kLongestField) {
+        field_[length_++] = c;
+      } else {
+        overlong_ = true;
+      }
+    }
+  }
+  // The log has ended: a field cut off by its end counts too.
+  template <typename OnSample>
+  void finish(OnSample&& onSample) {
+    if (const auto sample = endField()) {
+      onSample(*sample);
+    }
+  }
   // Fields skipped so far because they were not samples.
   std::size_t skipped() const { return skipped_; }
 
+  static bool isSeparator(char c) {
+    return c == '\r' || c == '\n' || c == ',' || c == ' ' || c == '\t';
+  }
+
  private:
-  std::string_view content_;
-  std::size_t pos_ = 0;
+  // The sample of the field held so far, if it is one; empties the field.
+  std::optional<std::int32_t> endField();
+
+  char field_[kLongestField] = {};
+  std::size_t length_ = 0;
+  bool overlong_ = false;
   std::size_t skipped_ = 0;
 };
 

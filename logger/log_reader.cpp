@@ -14,8 +14,6 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool isSeparator(char c) { return c == '\r' || c == '\n' || c == ',' || c == ' ' || c == '\t'; }
-
 // True when `field` is written as a plain decimal number, optionally signed,
 // with an optional fraction and exponent. Words the number parser would also
 // take ("inf", "nan", hexadecimal) are not samples.
@@ -80,32 +78,25 @@ std::optional<std::int32_t> sampleFrom(std::string_view field) {
 
 }  // namespace
 
-std::optional<std::int32_t> LogFieldReader::next() {
-  while (pos_ < content_.size()) {
-    while (pos_ < content_.size() && isSeparator(content_[pos_])) {
-      ++pos_;
-    }
-    const std::size_t begin = pos_;
-    while (pos_ < content_.size() && !isSeparator(content_[pos_])) {
-      ++pos_;
-    }
-    if (pos_ == begin) {
-      break;
-    }
-    if (const auto sample = sampleFrom(content_.substr(begin, pos_ - begin))) {
-      return sample;
-    }
+std::optional<std::int32_t> LogFieldReader::endField() {
+  if (length_ == 0 && !overlong_) {
+    return std::nullopt;
+  }
+  const auto sample = overlong_ ? std::nullopt : sampleFrom(std::string_view(field_, length_));
+  if (!sample) {
     ++skipped_;
   }
-  return std::nullopt;
+  length_ = 0;
+  overlong_ = false;
+  return sample;
 }
 
 std::vector<std::int32_t> parseLogFields(std::string_view content) {
   std::vector<std::int32_t> samples;
-  LogFieldReader reader(content);
-  while (const auto sample = reader.next()) {
-    samples.push_back(*sample);
-  }
+  LogFieldReader reader;
+  const auto keep = [&samples](std::int32_t sample) { samples.push_back(sample); };
+  reader.feed(content, keep);
+  reader.finish(keep);
   return samples;
 }
 

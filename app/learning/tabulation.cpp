@@ -1,12 +1,15 @@
 #include "app/learning/tabulation.h"
 
+#include <memory>
+#include <vector>
+
 #include "app/learning/logger_launch.h"
 #include "host/rounding.h"
 #include "logger/log_format.h"
 
 namespace vorlane {
 
-std::optional<std::int32_t> meanHalfEven(std::int64_t sum, std::size_t count) {
+std::optional<std::int32_t> meanHalfEven(std::int64_t sum, std::uint64_t count) {
   if (count == 0) {
     return std::nullopt;
   }
@@ -14,40 +17,111 @@ std::optional<std::int32_t> meanHalfEven(std::int64_t sum, std::size_t count) {
       roundHalfEven(static_cast<double>(sum) / static_cast<double>(count)));
 }
 
-TabulateOutcome Tabulation::tabulate(const std::string& progfolder,
-                                     TabulationController& controller) {
-  auto& [popup, pump, lifetime, files, settings] = services_;
-  popup.viewmsg("Opening Log file...");
-
-  // One read serves as both the probe and the reading: the file is closed
-  // again before the logger, which empties it, is started.
-  const auto content = files.readAll(progfolder + kLogFileName);
-  if (!content) {
-    popup.mention("Corrupted / Missing Log File!");
-    if (lifetime.ending()) {
-      return TabulateOutcome::ProgramEnded;
-    }
-    controller.restartLearning();
-    // Apply stops early, with the program still running, when the Run key
-    // cannot be opened; a hidden program that does nothing would then be left
-    // behind, so the user gets the options screen instead.
-    return lifetime.ending() ? TabulateOutcome::ProgramEnded : TabulateOutcome::FirstUse;
+OpenedText Tabulation::openWhenAvailable(const std::string& path) {
+  auto& [popup, pump, lifetime, files, settings, timers] = services_;
+  OpenedText opened = files.openForReading(path);
+  if (opened.failure != OpenFailure::Unavailable) {
+    return opened;
   }
-
-  // The message loop runs before every read, the last (failing) one included,
-  // so the pop-up and the splash keep painting through a long log.
-  List1_.clear();
-  LogFieldReader reader(*content);
-  for (;;) {
-    pump.pumpOnce();
+  bool ticked = false;
+  const auto retry = timers.createTimer(kRetryMilliseconds, true, [&ticked] { ticked = true; });
+  for (int attempt = 0; attempt < kRetries; ++attempt) {
+    ticked = false;
+    pump.waitUntil([&ticked] { return ticked; });
     if (lifetime.ending()) {
-      return TabulateOutcome::ProgramEnded;
+      return {};
     }
-    const auto sample = reader.next();
-    if (!sample) {
+    opened = files.openForReading(path);
+    if (opened.failure != OpenFailure::Unavailable) {
+      return opened;
+    }
+  }
+  return opened;
+}
+
+bool Tabulation::readSamples(TextReader& reader) {
+  auto& [popup, pump, lifetime, files, settings, timers] = services_;
+  // A 64-bit sum of values of at most 100 cannot overflow, however long the
+  // logger ran.
+  bool ended = false;
+  const auto add = [&](std::int32_t sample) {
+    if (ended) {
+      return;
+    }
+    ++count_;
+    sum_ += sample;
+    pump.pumpIfDue();
+    ended = lifetime.ending();
+  };
+  LogFieldReader fields;
+  std::vector<char> piece(kPieceBytes);
+  for (;;) {
+    // A failing read ends the reading as the end of the file does: what was
+    // read so far is learned, but not a field it cut, which may be torn.
+    const auto got = reader.read(piece.data(), piece.size());
+    if (!got) {
+      return !ended;
+    }
+    if (*got == 0) {
       break;
     }
-    List1_.push_back(*sample);
+    fields.feed(std::string_view(piece.data(), *got), add);
+    // Per piece too, so that megabytes without a single sample still leave
+    // the loop served.
+    pump.pumpIfDue();
+    if (ended || lifetime.ending()) {
+      return false;
+    }
+  }
+  fields.finish(add);
+  return !ended;
+}
+
+TabulateOutcome Tabulation::restart(TabulationController& controller, OpenFailure failure) {
+  auto& [popup, pump, lifetime, files, settings, timers] = services_;
+  popup.mention("Corrupted / Missing Log File!");
+  if (lifetime.ending()) {
+    return TabulateOutcome::ProgramEnded;
+  }
+  if (failure == OpenFailure::Missing) {
+    controller.restartLearning();
+  } else {
+    controller.restartLearningKeepingChoices();
+  }
+  // Apply stops early, with the program still running, when the Run key
+  // cannot be opened; a hidden program that does nothing would then be left
+  // behind, so the user gets the options screen instead.
+  return lifetime.ending() ? TabulateOutcome::ProgramEnded : TabulateOutcome::FirstUse;
+}
+
+TabulateOutcome Tabulation::tabulate(const std::string& progfolder,
+                                     TabulationController& controller) {
+  auto& [popup, pump, lifetime, files, settings, timers] = services_;
+  count_ = 0;
+  sum_ = 0;
+  popup.viewmsg("Opening Log file...");
+  pump.pumpOnce();
+  if (lifetime.ending()) {
+    return TabulateOutcome::ProgramEnded;
+  }
+
+  {
+    // One open serves as both the probe and the reading; the file is closed
+    // at the end of this block, before the logger, which empties it, starts.
+    OpenedText opened = openWhenAvailable(progfolder + kLogFileName);
+    if (lifetime.ending()) {
+      return TabulateOutcome::ProgramEnded;
+    }
+    if (!opened.reader) {
+      return restart(controller, opened.failure);
+    }
+    if (!readSamples(*opened.reader)) {
+      return TabulateOutcome::ProgramEnded;
+    }
+  }
+  pump.pumpOnce();
+  if (lifetime.ending()) {
+    return TabulateOutcome::ProgramEnded;
   }
 
   controller.startlog();
@@ -56,17 +130,11 @@ TabulateOutcome Tabulation::tabulate(const std::string& progfolder,
   }
 
   popup.viewmsg("Tabulating Information...");
-  // Every sample counts, however long the logger ran: a 64-bit sum of values
-  // of at most 100 cannot overflow.
-  std::int64_t sum = 0;
-  for (const std::int32_t sample : List1_) {
-    pump.pumpOnce();
-    if (lifetime.ending()) {
-      return TabulateOutcome::ProgramEnded;
-    }
-    sum += sample;
+  pump.pumpOnce();
+  if (lifetime.ending()) {
+    return TabulateOutcome::ProgramEnded;
   }
-  const auto mean = meanHalfEven(sum, List1_.size());
+  const auto mean = meanHalfEven(sum_, count_);
   if (!mean) {
     return TabulateOutcome::FirstUse;
   }

@@ -1,15 +1,14 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "app/program_state.h"
 #include "host/message_pump.h"
 #include "host/settings_store.h"
 #include "host/text_files.h"
+#include "host/timer.h"
 #include "popup/message_popup.h"
 
 namespace vorlane {
@@ -25,6 +24,9 @@ class TabulationController {
   // The log is missing: finish as a first use with the options screen's
   // defaults (firstuseflag set, then setoptions), so that learning starts over.
   virtual void restartLearning() = 0;
+  // The log is there but stays unreadable: learning starts over as above, but
+  // with the mode and Run choice the user stored before.
+  virtual void restartLearningKeepingChoices() = 0;
 };
 
 enum class TabulateOutcome {
@@ -39,27 +41,46 @@ struct TabulationServices {
   ProgramLifetime& lifetime;
   TextFiles& files;
   SettingsStore& settings;
+  TimerService& timers;
 };
 
 // The mean of `count` samples summing to `sum`, rounded half to even; nothing
 // when there are no samples.
-std::optional<std::int32_t> meanHalfEven(std::int64_t sum, std::size_t count);
+std::optional<std::int32_t> meanHalfEven(std::int64_t sum, std::uint64_t count);
 
 // `tabulate`: learns the usual free memory from the log of the last logger run.
 class Tabulation {
  public:
+  // A log that is there but cannot be opened (held without sharing by a
+  // backup or a virus scanner) is tried again this often, this many times:
+  // about ten seconds, the message loop served all the while.
+  static constexpr unsigned kRetryMilliseconds = 250;
+  static constexpr int kRetries = 40;
+  // The log is read in pieces of this size: memory does not grow with the file.
+  static constexpr std::size_t kPieceBytes = 64 * 1024;
+
   Tabulation(TabulationServices services, ProgramState& state)
       : services_(services), state_(state) {}
 
   TabulateOutcome tabulate(const std::string& progfolder, TabulationController& controller);
 
-  // The samples read by the last tabulation, in file order, as whole percent.
-  const std::vector<std::int32_t>& List1() const { return List1_; }
+  // What the last tabulation read: the number of samples and their sum. The
+  // mean needs nothing more, so no sample is kept.
+  std::uint64_t sampleCount() const { return count_; }
+  std::int64_t sampleSum() const { return sum_; }
 
  private:
+  // Opens the log, waiting while it is there but unavailable.
+  OpenedText openWhenAvailable(const std::string& path);
+  // Counts and sums the samples up to the end of the file or the first failing
+  // read; false when the program ends meanwhile.
+  bool readSamples(TextReader& reader);
+  TabulateOutcome restart(TabulationController& controller, OpenFailure failure);
+
   TabulationServices services_;
   ProgramState& state_;
-  std::vector<std::int32_t> List1_;
+  std::uint64_t count_ = 0;
+  std::int64_t sum_ = 0;
 };
 
 }  // namespace vorlane

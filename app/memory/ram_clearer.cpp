@@ -1,5 +1,6 @@
 #include "app/memory/ram_clearer.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -22,16 +23,6 @@ void attempt(Step&& step) noexcept {
   try {
     step();
   } catch (...) {
-  }
-}
-
-// Sets every byte, so every page of the block becomes resident. The block's
-// memory came from another translation unit through a virtual call and is
-// handed back to one on release, so the compiler cannot prove the stores dead.
-void writeEveryByte(MemoryBlock& block) {
-  unsigned char* const bytes = block.data();
-  if (bytes != nullptr) {
-    std::memset(bytes, kFillByte, block.size());
   }
 }
 
@@ -63,8 +54,13 @@ std::string clearingText(std::int32_t n, std::int32_t percent) {
 }
 
 RamClearer::RamClearer(ProgramState& state, MemoryStatusSource& memory, BlockAllocator& allocator,
-                       MessagePump& pump, MessagePopup& popup)
-    : state_(state), memory_(memory), allocator_(allocator), pump_(pump), popup_(popup) {}
+                       MessagePump& pump, ProgramLifetime& lifetime, MessagePopup& popup)
+    : state_(state),
+      memory_(memory),
+      allocator_(allocator),
+      pump_(pump),
+      lifetime_(lifetime),
+      popup_(popup) {}
 
 void RamClearer::clearram(std::int32_t& n) {
   if (clearing_) {
@@ -78,31 +74,63 @@ void RamClearer::clearram(std::int32_t& n) {
   attempt([&] { popup_.hidemsg(); });
 }
 
+bool RamClearer::turnEnds() {
+  attempt([&] { pump_.pumpIfDue(); });
+  return lifetime_.ending();
+}
+
+// Sets every byte, so every page of the block becomes resident. The block's
+// memory came from another translation unit through a virtual call and is
+// handed back to one on release, so the compiler cannot prove the stores dead.
+bool RamClearer::writeEveryByte(MemoryBlock& block) {
+  unsigned char* const bytes = block.data();
+  if (bytes == nullptr) {
+    return true;
+  }
+  const std::size_t size = block.size();
+  for (std::size_t at = 0; at < size; at += kPieceBytes) {
+    std::memset(bytes + at, kFillByte, std::min(kPieceBytes, size - at));
+    if (turnEnds()) {
+      return false;
+    }
+  }
+  return true;
+}
+
 void RamClearer::claimBlocks(std::int32_t n) {
   // Declared before the loop and destroyed on return: every block stays claimed
   // until the last one is written, then all go back together.
   std::vector<std::unique_ptr<MemoryBlock>> blocks;
   attempt([&] { blocks.reserve(static_cast<std::size_t>(n) + 1); });
   const bool showProgress = state_.runmode != kStealthMode;
+  // Full turns where the phase begins and ends, so that what is pending is
+  // handled at once; due turns in between.
+  attempt([&] { pump_.pumpOnce(); });
   for (std::int64_t i = 0; i <= n; ++i) {
-    attempt([&] { pump_.pumpOnce(); });
+    if (turnEnds()) {
+      return;
+    }
     // With n = 0 there is no share to work out: the last figure stays.
     if (n != 0) {
       state_.clearpercent = static_cast<std::int32_t>(
           roundHalfEven(static_cast<double>(i) / static_cast<double>(n) * 100.0));
     }
+    bool ended = false;
     attempt([&] {
       auto block = allocator_.claim(kBlockBytes);
       if (block) {
-        writeEveryByte(*block);
+        ended = !writeEveryByte(*block);
         blocks.push_back(std::move(block));
       }
     });
+    if (ended) {
+      return;
+    }
     if (showProgress) {
       attempt([&] { popup_.viewmsg(clearingText(n, state_.clearpercent)); });
     }
-    attempt([&] { pump_.pumpOnce(); });
   }
+  attempt([&] { pump_.pumpOnce(); });
 }
 
 }  // namespace vorlane

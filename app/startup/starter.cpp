@@ -21,9 +21,9 @@ Starter::Starter(StarterServices services, ProgramState& state, OptionsView& vie
       exeBaseName_(std::move(exeBaseName)),
       progfolder_(vorlane::progfolder(folderText)),
       logFolder_(logFolder.empty() ? progfolder_ : std::move(logFolder)),
-      tabulation_(
-          {services.popup, services.pump, services.lifetime, services.files, services.settings},
-          state) {}
+      tabulation_({services.popup, services.pump, services.lifetime, services.files,
+                   services.settings, services.timers},
+                  state) {}
 
 void Starter::start() {
   state_.tickcount = 0;
@@ -74,13 +74,16 @@ bool Starter::page(const std::string& text) {
 }
 
 void Starter::setoptions() {
+  applyOptions(view_.option1Selected() ? "stealth" : "normal",
+               view_.option4Selected() ? "true" : "false");
+}
+
+void Starter::applyOptions(const std::string& mode, const std::string& startrun) {
   auto& settings = services_.settings;
-  const std::string startrun = view_.option4Selected() ? "true" : "false";
   // Going on after a refused write would end as if the choices were kept, and
   // the next start would greet the user as new. The first refusal stops here.
   if (!settings.write("firstuse", firstuseflag_ ? "True" : "False") ||
-      !settings.write("mode", view_.option1Selected() ? "stealth" : "normal") ||
-      !settings.write("startrun", startrun)) {
+      !settings.write("mode", mode) || !settings.write("startrun", startrun)) {
     services_.popup.showmsg(kSettingsNotStored);
     if (!services_.lifetime.ending()) {
       view_.show();
@@ -128,6 +131,13 @@ void Starter::startlog() {
 void Starter::restartLearning() {
   firstuseflag_ = true;
   setoptions();
+}
+
+void Starter::restartLearningKeepingChoices() {
+  firstuseflag_ = true;
+  // A choice never stored reads as the options screen's default.
+  applyOptions(services_.settings.read("mode").value_or("normal"),
+               services_.settings.read("startrun").value_or("true"));
 }
 
 }  // namespace vorlane

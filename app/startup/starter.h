@@ -13,6 +13,7 @@
 #include "host/run_registry.h"
 #include "host/settings_store.h"
 #include "host/text_files.h"
+#include "host/timer.h"
 #include "popup/message_popup.h"
 
 namespace vorlane {
@@ -30,6 +31,7 @@ struct StarterServices {
   MessagePump& pump;
   ProgramLifetime& lifetime;
   TextFiles& files;
+  TimerService& timers;
 };
 
 // `frmstarter`'s logic: the start controller and the Apply action of the
@@ -61,6 +63,7 @@ class Starter final : public StartController, public TabulationController {
   // Starts the logger; when it cannot, tells the user and ends the program.
   void startlog() override;
   void restartLearning() override;
+  void restartLearningKeepingChoices() override;
 
   const std::string& progfolder() const { return progfolder_; }
   bool firstuseflag() const { return firstuseflag_; }
@@ -70,6 +73,8 @@ class Starter final : public StartController, public TabulationController {
   void greetFirstUse();
   // Shows one waiting page; false when the program is ending meanwhile.
   bool page(const std::string& text);
+  // setoptions with the given "mode" and "startrun" values.
+  void applyOptions(const std::string& mode, const std::string& startrun);
 
   StarterServices services_;
   ProgramState& state_;

@@ -69,7 +69,7 @@ int runVorlane() {
   SharedPopup popup([&] {
     return std::make_unique<Win32Popup>(timers, pump, clock, loadIconPicture(IDI_VORLANE_LOGO, 32));
   });
-  RamClearer clearer(state, memory, allocator, pump, popup);
+  RamClearer clearer(state, memory, allocator, pump, pump, popup);
   MemoryWatch watch(timers, memory, state, clearer);
   WatchStarter watchStarter(watch);
 
@@ -79,8 +79,9 @@ int runVorlane() {
   Starter* starter = nullptr;
   SharedOptionsWindow options([&] { starter->setoptions(); },
                               OptionsServices{messages, timers, pump, keystrokes});
-  Starter frmstarter({popup, settings, runRegistry, launcher, pump, pump, files}, state, options,
-                     watchStarter, programFolderText(), exeBaseName(modulePath()), logFolder());
+  Starter frmstarter({popup, settings, runRegistry, launcher, pump, pump, files, timers}, state,
+                     options, watchStarter, programFolderText(), exeBaseName(modulePath()),
+                     logFolder());
   starter = &frmstarter;
 
   SplashWindow frmSplash;

@@ -5,6 +5,23 @@
 
 namespace vorlane::win32 {
 
+Win32MessagePump::Win32MessagePump() {
+  LARGE_INTEGER frequency;
+  // The performance counter exists on every Windows since XP; the frequency is
+  // fixed at boot.
+  ::QueryPerformanceFrequency(&frequency);
+  counterFrequency_ = frequency.QuadPart > 0 ? frequency.QuadPart : 1;
+}
+
+std::uint64_t Win32MessagePump::microseconds() const {
+  LARGE_INTEGER counter;
+  ::QueryPerformanceCounter(&counter);
+  const auto ticks = static_cast<std::uint64_t>(counter.QuadPart);
+  const auto frequency = static_cast<std::uint64_t>(counterFrequency_);
+  // Split, so that a counter running for years at MHz rates cannot overflow.
+  return ticks / frequency * 1000000 + ticks % frequency * 1000000 / frequency;
+}
+
 void Win32MessagePump::quitSeen(const MSG& message) {
   ending_ = true;
   exitCode_ = static_cast<int>(message.wParam);
@@ -36,6 +53,15 @@ void Win32MessagePump::pumpOnce() {
     }
     dispatch(message);
   }
+  schedule_.served(microseconds());
+}
+
+bool Win32MessagePump::pumpIfDue() {
+  if (!schedule_.due(microseconds())) {
+    return false;
+  }
+  pumpOnce();
+  return true;
 }
 
 void Win32MessagePump::waitUntil(const std::function<bool()>& done) {
@@ -50,6 +76,7 @@ void Win32MessagePump::waitUntil(const std::function<bool()>& done) {
       return;
     }
     dispatch(message);
+    schedule_.served(microseconds());
   }
 }
 

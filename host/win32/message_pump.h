@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 
 #include "host/message_pump.h"
@@ -14,7 +15,11 @@ namespace vorlane::win32 {
 // thrown again from here, on the far side of DispatchMessage.
 class Win32MessagePump final : public MessagePump, public ProgramLifetime {
  public:
+  Win32MessagePump();
+
   void pumpOnce() override;
+  // Reads the performance counter (no window-system call) to decide.
+  bool pumpIfDue() override;
   // A WM_QUIT seen by a nested wait ends it and is posted again, so that every
   // enclosing wait and the top-level loop see it too.
   void waitUntil(const std::function<bool()>& done) override;
@@ -33,6 +38,10 @@ class Win32MessagePump final : public MessagePump, public ProgramLifetime {
  private:
   void dispatch(MSG& message);
   void quitSeen(const MSG& message);
+  std::uint64_t microseconds() const;
+
+  std::int64_t counterFrequency_ = 0;
+  LoopSchedule schedule_;
 
   std::function<bool(HWND form, char key)> accessKeys_;
   bool ending_ = false;

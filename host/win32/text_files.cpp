@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 #include "host/win32/handles.h"
 #include "host/win32/wide_text.h"
@@ -18,24 +20,51 @@ UniqueFile openFile(const std::string& path, DWORD access, DWORD disposition) {
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
+class FileReader final : public TextReader {
+ public:
+  explicit FileReader(UniqueFile file) : file_(std::move(file)) {}
+
+  std::optional<std::size_t> read(char* buffer, std::size_t capacity) override {
+    DWORD got = 0;
+    const auto wanted = static_cast<DWORD>(std::min<std::size_t>(capacity, 1 << 20));
+    if (!::ReadFile(file_.get(), buffer, wanted, &got, nullptr)) {
+      return std::nullopt;
+    }
+    return got;
+  }
+
+ private:
+  UniqueFile file_;
+};
+
 }  // namespace
 
-std::optional<std::string> Win32TextFiles::readAll(const std::string& path) {
-  const UniqueFile file = openFile(path, GENERIC_READ, OPEN_EXISTING);
+OpenedText Win32TextFiles::openForReading(const std::string& path) {
+  UniqueFile file = openFile(path, GENERIC_READ, OPEN_EXISTING);
   if (!file) {
+    const DWORD error = ::GetLastError();
+    const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    return {nullptr, missing ? OpenFailure::Missing : OpenFailure::Unavailable};
+  }
+  return {std::make_unique<FileReader>(std::move(file)), OpenFailure::None};
+}
+
+std::optional<std::string> Win32TextFiles::readAll(const std::string& path) {
+  const OpenedText opened = openForReading(path);
+  if (!opened.reader) {
     return std::nullopt;
   }
   std::string content;
   char buffer[4096];
   for (;;) {
-    DWORD got = 0;
-    if (!::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
+    const auto got = opened.reader->read(buffer, sizeof buffer);
+    if (!got) {
       return std::nullopt;
     }
-    if (got == 0) {
+    if (*got == 0) {
       return content;
     }
-    content.append(buffer, got);
+    content.append(buffer, *got);
   }
 }
 

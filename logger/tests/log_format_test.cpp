@@ -106,19 +106,41 @@ TEST(ParseLogFields, RoundsHalfToEvenAndTakesEverySeparatorAndSpelling) {
   }
 }
 
-TEST(LogFieldReader, SkipsFieldsThatAreNotSamplesAndGoesOn) {
+// Whatever the cut of the log into pieces, the same samples and skips come out.
+TEST(LogFieldReader, SkipsFieldsThatAreNotSamplesWhereverThePiecesAreCut) {
   const std::string log =
       "40\r\ngarbage\r\n-1\r\n100.5\r\n1e300\r\n1e999\r\ninf\r\nnan\r\n0x10\r\n.\r\n1e\r\n"
       "12abc\r\n4-2\r\n--5\r\n1..2\r\n\"7\"\r\n1e-400\r\n1e-310\r\n" +
-      std::string("\0\x01\xff", 3) + "\r\n60\r\n37.59";
-  LogFieldReader reader(log);
-  std::vector<std::int32_t> samples;
-  while (const auto sample = reader.next()) {
-    samples.push_back(*sample);
+      std::string("\0\x01\xff", 3) + "\r\n" + std::string(63, '0') + "1\r\n" +
+      std::string(63, '0') + "42\r\n60\r\n37.59";
+  for (const std::size_t pieceSize : {std::size_t{1}, std::size_t{2}, std::size_t{7},
+                                      std::size_t{64}, std::size_t{65}, log.size()}) {
+    SCOPED_TRACE(pieceSize);
+    LogFieldReader reader;
+    std::vector<std::int32_t> samples;
+    const auto keep = [&samples](std::int32_t sample) { samples.push_back(sample); };
+    for (std::size_t at = 0; at < log.size(); at += pieceSize) {
+      reader.feed(std::string_view(log).substr(at, pieceSize), keep);
+    }
+    reader.finish(keep);
+    // 1e-400 underflows to nothing (skipped); 1e-310 is a tiny number, 0. 64
+    // bytes are a field; 65 are too long, even when they spell a sample.
+    EXPECT_EQ(samples, (std::vector<std::int32_t>{40, 0, 1, 60, 38}));
+    EXPECT_EQ(reader.skipped(), 18u);
   }
-  // 1e-400 underflows to nothing (skipped); 1e-310 is a tiny number, 0.
-  EXPECT_EQ(samples, (std::vector<std::int32_t>{40, 0, 60, 38}));
-  EXPECT_EQ(reader.skipped(), 17u);
+}
+
+TEST(LogFieldReader, AnEndlessLineIsOneSkippedFieldInFixedMemory) {
+  static_assert(sizeof(LogFieldReader) <= 2 * LogFieldReader::kLongestField);
+  const std::string junk(1 << 20, '7');
+  LogFieldReader reader;
+  int samples = 0;
+  for (int i = 0; i < 64; ++i) {
+    reader.feed(junk, [&samples](std::int32_t) { ++samples; });
+  }
+  reader.feed("\r\n55\r\n", [&samples](std::int32_t) { ++samples; });
+  EXPECT_EQ(samples, 1);
+  EXPECT_EQ(reader.skipped(), 1u);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ class FakeMemory final : public MemoryStatusSource {
 
 class FakeFiles final : public TextFiles {
  public:
+  OpenedText openForReading(const std::string&) override { return {nullptr, OpenFailure::Missing}; }
   std::optional<std::string> readAll(const std::string& path) override {
     const auto found = files.find(path);
     return found == files.end() ? std::nullopt : std::optional<std::string>(found->second);

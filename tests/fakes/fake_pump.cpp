@@ -13,9 +13,27 @@ void FakePump::turn() {
   }
 }
 
+void FakePump::served() {
+  if (clock_) {
+    schedule_.served(clock_());
+  }
+}
+
 void FakePump::pumpOnce() {
   ++pumps_;
   turn();
+  served();
+}
+
+bool FakePump::pumpIfDue() {
+  ++dueOffers_;
+  if (clock_ && !schedule_.due(clock_())) {
+    return false;
+  }
+  ++dueTurns_;
+  turn();
+  served();
+  return true;
 }
 
 void FakePump::waitUntil(const std::function<bool()>& done) {
@@ -29,6 +47,7 @@ void FakePump::waitUntil(const std::function<bool()>& done) {
       throw NothingLeftToHappen();
     }
     turn();
+    served();
   }
   --depth_;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <stdexcept>
@@ -23,22 +24,35 @@ class FakePump final : public MessagePump, public ProgramLifetime {
   // clock that advances).
   void onEveryTurn(std::function<void()> hook) { everyTurn_ = std::move(hook); }
 
+  // The clock that decides when a due turn is served, in microseconds, read
+  // once per offer. Without one every offered due turn is served.
+  void useClock(std::function<std::uint64_t()> microseconds) { clock_ = std::move(microseconds); }
+
   void pumpOnce() override;
+  bool pumpIfDue() override;
   void waitUntil(const std::function<bool()>& done) override;
   void endProgram() override { ended_ = true; }
   bool ending() const override { return ended_; }
 
+  // Full turns (pumpOnce), and due turns offered and served.
   int pumpCount() const { return pumps_; }
+  int dueOffers() const { return dueOffers_; }
+  int dueTurns() const { return dueTurns_; }
   int waitDepth() const { return depth_; }
   int maxWaitDepth() const { return maxDepth_; }
   bool scriptEmpty() const { return events_.empty(); }
 
  private:
   void turn();
+  void served();
 
   std::deque<std::function<void()>> events_;
   std::function<void()> everyTurn_;
+  std::function<std::uint64_t()> clock_;
+  LoopSchedule schedule_;
   int pumps_ = 0;
+  int dueOffers_ = 0;
+  int dueTurns_ = 0;
   int depth_ = 0;
   int maxDepth_ = 0;
   bool ended_ = false;

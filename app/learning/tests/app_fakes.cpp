@@ -1,6 +1,8 @@
 #include "app/learning/tests/app_fakes.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace vorlane::testing {
 
@@ -66,6 +68,49 @@ bool FakeLauncher::start(const std::string& path) {
   const bool found = existing.count(path) > 0;
   journal_.push_back("launch " + path + (found ? "" : " (missing)"));
   return found;
+}
+
+namespace {
+
+class FakeReader final : public TextReader {
+ public:
+  FakeReader(std::string content, std::size_t pieceBytes, std::size_t failAfter)
+      : content_(std::move(content)), pieceBytes_(pieceBytes), failAfter_(failAfter) {}
+
+  std::optional<std::size_t> read(char* buffer, std::size_t capacity) override {
+    const std::size_t size = std::min({capacity, pieceBytes_, content_.size() - at_});
+    if (at_ + size > failAfter_) {
+      return std::nullopt;
+    }
+    content_.copy(buffer, size, at_);
+    at_ += size;
+    return size;
+  }
+
+ private:
+  std::string content_;
+  std::size_t pieceBytes_;
+  std::size_t failAfter_;
+  std::size_t at_ = 0;
+};
+
+}  // namespace
+
+OpenedText FakeTextFiles::openForReading(const std::string& path) {
+  journal_.push_back("read " + path);
+  if (throwOnRead) {
+    throw std::runtime_error("read failed");
+  }
+  const auto found = files.find(path);
+  if (found == files.end()) {
+    return {nullptr, OpenFailure::Missing};
+  }
+  if (unavailableOpens > 0) {
+    --unavailableOpens;
+    return {nullptr, OpenFailure::Unavailable};
+  }
+  return {std::make_unique<FakeReader>(found->second, pieceBytes, failReadsAfter),
+          OpenFailure::None};
 }
 
 std::optional<std::string> FakeTextFiles::readAll(const std::string& path) {

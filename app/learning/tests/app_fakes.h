@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -59,15 +61,23 @@ class FakeLauncher final : public ProgramLauncher {
   Journal& journal_;
 };
 
+// Files in memory. A reader hands out at most `pieceBytes` per read, so that
+// fields are cut between pieces.
 class FakeTextFiles final : public TextFiles {
  public:
   explicit FakeTextFiles(Journal& journal) : journal_(journal) {}
+  OpenedText openForReading(const std::string& path) override;
   std::optional<std::string> readAll(const std::string& path) override;
   bool truncate(const std::string& path) override;
   bool append(const std::string& path, std::string_view text) override;
 
   std::map<std::string, std::string> files;
   bool throwOnRead = false;
+  // The next this many opens find the file there but unavailable.
+  int unavailableOpens = 0;
+  // A read that would go past this many bytes fails.
+  std::size_t failReadsAfter = SIZE_MAX;
+  std::size_t pieceBytes = 5;
 
  private:
   Journal& journal_;

@@ -79,7 +79,7 @@ class Form1WindowTest : public ::testing::Test {
   VirtualAllocBlockAllocator allocator;
   ProgramState state;
   WatchingPump watching{pump, popup.window().twoLineArea()};
-  RamClearer clearer{state, memory, allocator, watching, popup};
+  RamClearer clearer{state, memory, allocator, watching, pump, popup};
   Win32UserNumberFormat numberFormat;
   Form1 logic{memory, popup, clearer, numberFormat};
   Form1Window window{logic};

@@ -118,7 +118,7 @@ TEST_F(MemoryWatchTest, RealClearingWithTimersFiringInItsMessageLoop) {
   FakePump pump;
   std::vector<std::string> log;
   FakePopup popup(log);
-  RamClearer realClearer(state, memory, allocator, pump, popup);
+  RamClearer realClearer(state, memory, allocator, pump, pump, popup);
   MemoryWatch realWatch(timers, memory, state, realClearer);
   // Each loop turn takes ten seconds: clearing 26 MB takes nine minutes.
   pump.onEveryTurn([this] { timers.advance(10000); });

@@ -11,6 +11,7 @@
 #include "app/startup/truth_value.h"
 #include "host/creation_failure.h"
 #include "tests/fakes/fake_pump.h"
+#include "tests/fakes/fake_timers.h"
 
 namespace vorlane {
 namespace {
@@ -69,10 +70,11 @@ class StarterTest : public ::testing::Test {
   testing::FakeLauncher launcher_{journal_};
   testing::FakeTextFiles files_{journal_};
   testing::FakePump pump_;
+  testing::FakeTimerService timers_;
   FakeOptionsView view_{journal_};
   FakeWatch watch_{journal_};
   ProgramState state_;
-  Starter starter_{{popup_, settings_, registry_, launcher_, pump_, pump_, files_},
+  Starter starter_{{popup_, settings_, registry_, launcher_, pump_, pump_, files_, timers_},
                    state_,
                    view_,
                    watch_,
@@ -142,6 +144,24 @@ TEST_F(StarterTest, AMissingLogRestartsLearningWithTheScreensDefaults) {
                               "save firstuse=True", "save mode=normal", "save startrun=true",
                               "run set Zendry's Vorlane=\"C:\\Apps\\Vorlane.exe\"", "run close"},
                              concat(kFourPages, {"launch C:\\Apps\\logger.exe"})));
+  EXPECT_TRUE(pump_.ending());
+}
+
+TEST_F(StarterTest, ALogThatStaysUnavailableRestartsLearningWithTheStoredChoices) {
+  settings_.values = {{"firstuse", "False"}, {"mode", "stealth"}, {"startrun", "false"}};
+  files_.files["C:\\Apps\\log.dat"] = "50\r\n";
+  files_.unavailableOpens = 1000;
+  pump_.script([] {});  // the turn that shows "Opening Log file..."
+  for (int retry = 0; retry < Tabulation::kRetries; ++retry) {
+    pump_.script([this] { timers_.advance(Tabulation::kRetryMilliseconds); });
+  }
+  starter_.start();
+  const Journal opens(1 + Tabulation::kRetries, "read C:\\Apps\\log.dat");
+  EXPECT_EQ(journal_, concat(concat({"hide options", "viewmsg: Opening Log file..."}, opens),
+                             concat({"mention: Corrupted / Missing Log File!", "save firstuse=True",
+                                     "save mode=stealth", "save startrun=false",
+                                     "run delete Zendry's Vorlane (missing)", "run close"},
+                                    concat(kFourPages, {"launch C:\\Apps\\logger.exe"}))));
   EXPECT_TRUE(pump_.ending());
 }
 
