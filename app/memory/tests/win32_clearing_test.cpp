@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,8 @@
 #include "app/memory/tests/memory_fakes.h"
 #include "app/memory/win32/user_number_format.h"
 #include "app/memory/win32/virtual_alloc_allocator.h"
+#include "host/win32/message_pump.h"
+#include "host/win32/timer_service.h"
 
 namespace vorlane::testing {
 namespace {
@@ -47,34 +51,92 @@ class SystemMemorySource final : public MemoryStatusSource {
   }
 };
 
-// A message loop that samples the private memory on every turn.
+// The real message loop, sampling the private memory on every turn.
 class SamplingPump final : public MessagePump {
  public:
+  explicit SamplingPump(win32::Win32MessagePump& pump) : pump_(pump) {}
   void pumpOnce() override {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      ::DispatchMessageA(&msg);
-    }
+    pump_.pumpOnce();
+    sample();
+  }
+  // Sampled on every offer: the peak falls between two served turns.
+  bool pumpIfDue() override {
+    sample();
+    return pump_.pumpIfDue();
+  }
+  void waitUntil(const std::function<bool()>& done) override { pump_.waitUntil(done); }
+
+  std::uint64_t peakPrivate = 0;
+  std::uint64_t peakResident = 0;
+
+ private:
+  void sample() {
     const ProcessMemory now = processMemory();
     peakPrivate = std::max(peakPrivate, now.privateBytes);
     peakResident = std::max(peakResident, now.residentBytes);
   }
-  void waitUntil(const std::function<bool()>&) override {}
 
-  std::uint64_t peakPrivate = 0;
-  std::uint64_t peakResident = 0;
+  win32::Win32MessagePump& pump_;
 };
 
-// The real clearing routine: system memory figures, VirtualAlloc blocks, a
-// sampling loop and a recording pop-up.
+class CountingAllocator final : public BlockAllocator {
+ public:
+  std::unique_ptr<MemoryBlock> claim(std::size_t bytes) override {
+    ++claims;
+    return allocator_.claim(bytes);
+  }
+  int claims = 0;
+
+ private:
+  VirtualAllocBlockAllocator allocator_;
+};
+
+double nowMs() {
+  LARGE_INTEGER frequency;
+  LARGE_INTEGER counter;
+  ::QueryPerformanceFrequency(&frequency);
+  ::QueryPerformanceCounter(&counter);
+  return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+// The longest wait between two ticks of a 10 ms timer while `work` runs,
+// against a yardstick: the longest wait over as many ticks with the loop idle,
+// since a loaded machine delays timers by itself. On a quiet machine the bound
+// is 20 ms; without turns during the work the wait would be the whole work.
+void expectTimerKeepsFiring(win32::Win32MessagePump& pump, TimerService& timers,
+                            const std::function<void()>& work) {
+  std::vector<double> ticks;
+  const auto timer = timers.createTimer(10, true, [&ticks] { ticks.push_back(nowMs()); });
+  const double start = nowMs();
+  work();
+  const double end = nowMs();
+  const std::size_t workTicks = ticks.size();
+  ASSERT_GE(workTicks, 2u) << end - start << " ms";
+  double longest = end - ticks.back();
+  for (std::size_t i = 1; i < workTicks; ++i) {
+    longest = std::max(longest, ticks[i] - ticks[i - 1]);
+  }
+  pump.waitUntil([&] { return ticks.size() >= 2 * workTicks + 1; });
+  double idle = 0;
+  for (std::size_t i = workTicks + 1; i < ticks.size(); ++i) {
+    idle = std::max(idle, ticks[i] - ticks[i - 1]);
+  }
+  EXPECT_LE(longest, std::max(20.0, 2 * idle))
+      << workTicks << " ticks in " << end - start << " ms; idle loop's longest wait " << idle;
+}
+
+// The real clearing routine: system memory figures, VirtualAlloc blocks, the
+// real loop (sampled) and timers, and a recording pop-up.
 struct RealClearing {
   ProgramState state;
   SystemMemorySource memory;
-  VirtualAllocBlockAllocator allocator;
-  SamplingPump pump;
+  CountingAllocator allocator;
+  win32::Win32MessagePump loop;
+  win32::Win32TimerService timers;
+  SamplingPump pump{loop};
   std::vector<std::string> log;
   FakePopup popup{log};
-  RamClearer clearer{state, memory, allocator, pump, popup};
+  RamClearer clearer{state, memory, allocator, pump, loop, popup};
 };
 
 TEST(Win32ClearingTest, Command2RaisesPrivateMemoryDuringTheCallAndGivesItBack) {
@@ -106,6 +168,36 @@ TEST(Win32ClearingTest, ClearramElevenHoldsTwelveWrittenBlocks) {
   EXPECT_GE(run.pump.peakPrivate, before.privateBytes + 24 * kMiB);
   EXPECT_GE(run.pump.peakResident, before.residentBytes + 24 * kMiB);
   EXPECT_LT(processMemory().privateBytes, before.privateBytes + 2 * kMiB);
+}
+
+// A 10 ms timer keeps firing through a clearing of 1 GiB: the loop is served
+// between pieces of each block, not only between blocks.
+TEST(Win32ClearingTest, ATimerKeepsFiringWhileFiveHundredMegabytesAreCleared) {
+  RealClearing run;
+  expectTimerKeepsFiring(run.loop, run.timers, [&run] {
+    std::int32_t n = 500;
+    run.clearer.clearram(n);
+    EXPECT_EQ(run.allocator.claims, 501);
+  });
+}
+
+// WM_QUIT arriving in the middle (the program ended from outside): no further
+// block is claimed, what was claimed goes back, the pop-up hides, and the quit
+// stays posted for the loops outside.
+TEST(Win32ClearingTest, AQuitStopsTheClearingAndReleasesItsBlocks) {
+  RealClearing run;
+  const ProcessMemory before = processMemory();
+  const auto quit = run.timers.createTimer(30, true, [] { ::PostQuitMessage(0); });
+  std::int32_t n = 500;
+  run.clearer.clearram(n);
+
+  EXPECT_TRUE(run.loop.ending());
+  EXPECT_GT(run.allocator.claims, 0);
+  EXPECT_LT(run.allocator.claims, 501);
+  EXPECT_LT(processMemory().privateBytes, before.privateBytes + 2 * kMiB);
+  EXPECT_EQ(run.log.back(), "hide");
+  MSG message;
+  EXPECT_TRUE(::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 TEST(Win32ClearingTest, AllocatorGivesWritableBlocksAndRefusesImpossibleOnes) {

@@ -5,6 +5,7 @@
 
 #include "host/program_folder.h"
 #include "host/win32/clock.h"
+#include "host/win32/handles.h"
 #include "host/win32/memory_status.h"
 #include "host/win32/program_folder.h"
 #include "host/win32/text_files.h"
@@ -43,11 +44,37 @@ TEST(TextFiles, OtherProgramMayReadWhileTheFileIsOpen) {
   ::DeleteFileA(path.c_str());
 }
 
-TEST(TextFiles, MissingFileAndBadPath) {
+// Only a file or folder that is not there is missing; a file another program
+// holds without sharing is there but unavailable, until it is let go.
+TEST(TextFiles, MissingIsNotTheSameAsHeldByAnotherProgram) {
   Win32TextFiles files;
+  const std::string folder = progfolder(programFolderText());
+  EXPECT_EQ(files.openForReading(scratchPath("no-such-file-")).failure, OpenFailure::Missing);
+  EXPECT_EQ(files.openForReading(folder + "no-such-folder\\log.dat").failure, OpenFailure::Missing);
   EXPECT_FALSE(files.readAll(scratchPath("no-such-file-")));
   EXPECT_FALSE(files.append("Z:\\no\\such\\folder\\log.dat", "1"));
   EXPECT_FALSE(files.truncate("Z:\\no\\such\\folder\\log.dat"));
+
+  const std::string path = scratchPath("text-held-");
+  ASSERT_TRUE(files.truncate(path));
+  ASSERT_TRUE(files.append(path, "12\r\n34\r\n"));
+  {
+    const UniqueFile holder(::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(static_cast<bool>(holder));
+    const OpenedText held = files.openForReading(path);
+    EXPECT_EQ(held.failure, OpenFailure::Unavailable);
+    EXPECT_EQ(held.reader, nullptr);
+  }
+  const OpenedText opened = files.openForReading(path);
+  ASSERT_NE(opened.reader, nullptr);
+  char buffer[5];
+  std::string content;
+  while (const auto got = opened.reader->read(buffer, sizeof buffer).value_or(0)) {
+    content.append(buffer, got);
+  }
+  EXPECT_EQ(content, "12\r\n34\r\n");
+  ::DeleteFileA(path.c_str());
 }
 
 TEST(MemoryStatus, SystemFiguresAreSixtyFourBitAndSane) {
