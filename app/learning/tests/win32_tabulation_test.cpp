@@ -13,6 +13,7 @@
 #include "app/learning/tests/app_fakes.h"
 #include "host/win32/handles.h"
 #include "host/win32/message_pump.h"
+#include "host/win32/tests/timer_gaps.h"
 #include "host/win32/text_files.h"
 #include "host/win32/timer_service.h"
 #include "logger/log_format.h"
@@ -20,40 +21,6 @@
 
 namespace vorlane::win32 {
 namespace {
-
-double nowMs() {
-  LARGE_INTEGER frequency;
-  LARGE_INTEGER counter;
-  ::QueryPerformanceFrequency(&frequency);
-  ::QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-// The longest wait between two ticks of a 10 ms timer while `work` runs,
-// against a yardstick: the longest wait over as many ticks with the loop idle,
-// since a loaded machine delays timers by itself. On a quiet machine the bound
-// is 20 ms; without turns during the work the wait would be the whole work.
-void expectTimerKeepsFiring(Win32MessagePump& pump, TimerService& timers,
-                            const std::function<void()>& work) {
-  std::vector<double> ticks;
-  const auto timer = timers.createTimer(10, true, [&ticks] { ticks.push_back(nowMs()); });
-  const double start = nowMs();
-  work();
-  const double end = nowMs();
-  const std::size_t workTicks = ticks.size();
-  ASSERT_GE(workTicks, 2u) << end - start << " ms";
-  double longest = end - ticks.back();
-  for (std::size_t i = 1; i < workTicks; ++i) {
-    longest = std::max(longest, ticks[i] - ticks[i - 1]);
-  }
-  pump.waitUntil([&] { return ticks.size() >= 2 * workTicks + 1; });
-  double idle = 0;
-  for (std::size_t i = workTicks + 1; i < ticks.size(); ++i) {
-    idle = std::max(idle, ticks[i] - ticks[i - 1]);
-  }
-  EXPECT_LE(longest, std::max(20.0, 2 * idle))
-      << workTicks << " ticks in " << end - start << " ms; idle loop's longest wait " << idle;
-}
 
 class RecordingController final : public TabulationController {
  public:

@@ -18,6 +18,7 @@
 #include "app/memory/win32/user_number_format.h"
 #include "app/memory/win32/virtual_alloc_allocator.h"
 #include "host/win32/message_pump.h"
+#include "host/win32/tests/timer_gaps.h"
 #include "host/win32/timer_service.h"
 
 namespace vorlane::testing {
@@ -91,40 +92,6 @@ class CountingAllocator final : public BlockAllocator {
   VirtualAllocBlockAllocator allocator_;
 };
 
-double nowMs() {
-  LARGE_INTEGER frequency;
-  LARGE_INTEGER counter;
-  ::QueryPerformanceFrequency(&frequency);
-  ::QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-// The longest wait between two ticks of a 10 ms timer while `work` runs,
-// against a yardstick: the longest wait over as many ticks with the loop idle,
-// since a loaded machine delays timers by itself. On a quiet machine the bound
-// is 20 ms; without turns during the work the wait would be the whole work.
-void expectTimerKeepsFiring(win32::Win32MessagePump& pump, TimerService& timers,
-                            const std::function<void()>& work) {
-  std::vector<double> ticks;
-  const auto timer = timers.createTimer(10, true, [&ticks] { ticks.push_back(nowMs()); });
-  const double start = nowMs();
-  work();
-  const double end = nowMs();
-  const std::size_t workTicks = ticks.size();
-  ASSERT_GE(workTicks, 2u) << end - start << " ms";
-  double longest = end - ticks.back();
-  for (std::size_t i = 1; i < workTicks; ++i) {
-    longest = std::max(longest, ticks[i] - ticks[i - 1]);
-  }
-  pump.waitUntil([&] { return ticks.size() >= 2 * workTicks + 1; });
-  double idle = 0;
-  for (std::size_t i = workTicks + 1; i < ticks.size(); ++i) {
-    idle = std::max(idle, ticks[i] - ticks[i - 1]);
-  }
-  EXPECT_LE(longest, std::max(20.0, 2 * idle))
-      << workTicks << " ticks in " << end - start << " ms; idle loop's longest wait " << idle;
-}
-
 // The real clearing routine: system memory figures, VirtualAlloc blocks, the
 // real loop (sampled) and timers, and a recording pop-up.
 struct RealClearing {
@@ -156,18 +123,6 @@ TEST(Win32ClearingTest, Command2RaisesPrivateMemoryDuringTheCallAndGivesItBack) 
   EXPECT_EQ(run.log[0], "viewmsg: Clearing Ram... 10MB\r\n0% done.");
   EXPECT_EQ(run.log[10], "viewmsg: Clearing Ram... 10MB\r\n100% done.");
   EXPECT_EQ(run.log.back(), "hidemsg");
-}
-
-TEST(Win32ClearingTest, ClearramElevenHoldsTwelveWrittenBlocks) {
-  RealClearing run;
-
-  const ProcessMemory before = processMemory();
-  std::int32_t n = 11;
-  run.clearer.clearram(n);
-  EXPECT_EQ(n, 11);
-  EXPECT_GE(run.pump.peakPrivate, before.privateBytes + 24 * kMiB);
-  EXPECT_GE(run.pump.peakResident, before.residentBytes + 24 * kMiB);
-  EXPECT_LT(processMemory().privateBytes, before.privateBytes + 2 * kMiB);
 }
 
 // A 10 ms timer keeps firing through a clearing of 1 GiB: the loop is served
