@@ -44,14 +44,18 @@ bool Tabulation::readSamples(TextReader& reader) {
   // A 64-bit sum of values of at most 100 cannot overflow, however long the
   // logger ran.
   bool ended = false;
+  unsigned sinceOffer = 0;
   const auto add = [&](std::int32_t sample) {
     if (ended) {
       return;
     }
     ++count_;
     sum_ += sample;
-    pump.pumpIfDue();
-    ended = lifetime.ending();
+    if (++sinceOffer == kSamplesPerOffer) {
+      sinceOffer = 0;
+      pump.pumpIfDue();
+      ended = lifetime.ending();
+    }
   };
   LogFieldReader fields;
   std::vector<char> piece(kPieceBytes);
