@@ -33,16 +33,30 @@ class LogFieldReader {
   // `onSample(std::int32_t)` for every sample whose field ends in it.
   template <typename OnSample>
   void feed(std::string_view piece, OnSample&& onSample) {
-    for (const char c : piece) {
-      if (isSeparator(c)) {
+    std::size_t at = 0;
+    while (at < piece.size()) {
+      if (isSeparator(piece[at])) {
         if (const auto sample = endField()) {
           onSample(*sample);
         }
-      } else if (length_ < kLongestField) {
-        field_[length_++] = c;
-      } else {
-        overlong_ = true;
+        ++at;
+        continue;
       }
+      std::size_t end = at;
+      while (end < piece.size() && !isSeparator(piece[end])) {
+        ++end;
+      }
+      const std::string_view part = piece.substr(at, end - at);
+      // A whole field inside the piece is read where it lies; only a field
+      // cut by the piece's end is held for the next.
+      if (end < piece.size() && length_ == 0 && !overlong_) {
+        if (const auto sample = wholeField(part)) {
+          onSample(*sample);
+        }
+      } else {
+        hold(part);
+      }
+      at = end;
     }
   }
   // The log has ended: a field cut off by its end counts too.
@@ -62,6 +76,10 @@ class LogFieldReader {
  private:
   // The sample of the field held so far, if it is one; empties the field.
   std::optional<std::int32_t> endField();
+  // The sample of a field seen whole, if it is one.
+  std::optional<std::int32_t> wholeField(std::string_view field);
+  // Keeps the start of a field cut by the end of a piece.
+  void hold(std::string_view part);
 
   char field_[kLongestField] = {};
   std::size_t length_ = 0;

@@ -1,5 +1,6 @@
 // Reading samples: the main program's side of the log.dat format. Apart from
 // the writer so that the logger does not carry the number parser.
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -78,17 +79,35 @@ std::optional<std::int32_t> sampleFrom(std::string_view field) {
 
 }  // namespace
 
+std::optional<std::int32_t> LogFieldReader::wholeField(std::string_view field) {
+  const auto sample = field.size() <= kLongestField ? sampleFrom(field) : std::nullopt;
+  if (!sample) {
+    ++skipped_;
+  }
+  return sample;
+}
+
+void LogFieldReader::hold(std::string_view part) {
+  const std::size_t room = kLongestField - length_;
+  if (part.size() > room) {
+    overlong_ = true;
+  }
+  const std::size_t kept = part.copy(field_ + length_, std::min(room, part.size()));
+  length_ += kept;
+}
+
 std::optional<std::int32_t> LogFieldReader::endField() {
   if (length_ == 0 && !overlong_) {
     return std::nullopt;
   }
-  const auto sample = overlong_ ? std::nullopt : sampleFrom(std::string_view(field_, length_));
-  if (!sample) {
-    ++skipped_;
-  }
+  const std::string_view field(field_, length_);
   length_ = 0;
-  overlong_ = false;
-  return sample;
+  if (overlong_) {
+    overlong_ = false;
+    ++skipped_;
+    return std::nullopt;
+  }
+  return wholeField(field);
 }
 
 std::vector<std::int32_t> parseLogFields(std::string_view content) {
