@@ -207,7 +207,7 @@ TEST_F(StarterTest, ARefusedSettingIsToldAndKeepsTheOptionsScreenUp) {
     testing::FakeTextFiles files{journal};
     testing::FakePump pump;
     FakeOptionsView view{journal};
-    Starter starter{{popup, settings, registry, launcher, pump, pump, files},
+    Starter starter{{popup, settings, registry, launcher, pump, pump, files, timers_},
                     state_,
                     view,
                     watch_,
@@ -269,7 +269,7 @@ TEST_F(StarterTest, AWindowOrTimerThatCannotBeMadeIsNotTakenForAFirstUse) {
 // logger still starts from beside the program.
 TEST_F(StarterTest, LaterStartTabulatesTheLogWhereItLivesAndStartsTheWatch) {
   const std::string logFolder = "C:\\Users\\u\\AppData\\Local\\Vorlane\\";
-  Starter starter{{popup_, settings_, registry_, launcher_, pump_, pump_, files_},
+  Starter starter{{popup_, settings_, registry_, launcher_, pump_, pump_, files_, timers_},
                   state_,
                   view_,
                   watch_,
