@@ -60,6 +60,12 @@ void frmmsg::hidemsg() {
 
 void frmmsg::linkClicked() { closed_ = true; }
 
+void frmmsg::activateLink() {
+  if (!linkText_.empty()) {
+    linkClicked();
+  }
+}
+
 void frmmsg::pointerOverLink() {
   if (!underlined_) {
     underlined_ = true;
@@ -111,6 +117,7 @@ void frmmsg::showText(const std::string& msg) {
 }
 
 void frmmsg::waitForClose() {
+  view_.takeForeground();
   pump_.waitUntil([this] { return closed_; });
   hidemsg();
 }

@@ -36,6 +36,10 @@ class frmmsg final : public MessagePopup {
 
   // What the window reports.
   void linkClicked();
+  // Enter or Space while the pop-up has the keyboard, or a screen reader's
+  // default action: a click on the link, but only while the link shows a text
+  // (a timed text has no link to act on).
+  void activateLink();
   void pointerOverLink();
   void pointerOverPanel();
 

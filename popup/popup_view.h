@@ -22,6 +22,10 @@ class PopupView {
   // Shows the window modeless and unowned, which activates it, and makes it
   // topmost without moving it.
   virtual void showOnTop() = 0;
+  // Makes the shown window the foreground window, so that the keyboard reaches
+  // it: asked for by the pages that wait for the user, not by status texts,
+  // which must not take the keyboard from the program the user is typing in.
+  virtual void takeForeground() = 0;
   virtual void hide() = 0;
 };
 

@@ -84,6 +84,16 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     return 0;
   }
+  if (onKeyDown_ && message == WM_GETDLGCODE) {
+    return DLGC_WANTALLKEYS;
+  }
+  if (onKeyDown_ && message == WM_KEYDOWN) {
+    constexpr LPARAM kAlreadyDown = 1 << 30;
+    if ((lParam & kAlreadyDown) == 0) {
+      onKeyDown_(static_cast<UINT>(wParam));
+    }
+    return 0;
+  }
   LRESULT result = 0;
   if (handleContainerMessage(message, wParam, lParam, result)) {
     return result;

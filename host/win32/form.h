@@ -47,6 +47,11 @@ class Form : public Window, public Container {
   // What Alt+F4 or the taskbar's Close does; without a callback it does nothing,
   // so a form only goes when its owner says so.
   void setOnCloseRequest(std::function<void()> onClose) { onClose_ = std::move(onClose); }
+  // Keys pressed while the form itself has the keyboard (a form without
+  // focusable controls, such as the pop-up): `onKey` gets the first press of
+  // each key as its virtual-key code, not the auto-repeats, so a held key acts
+  // once. With it set, the dialog keys (Enter, Esc, Tab) come here too.
+  void setOnKeyDown(std::function<void(UINT)> onKey) { onKeyDown_ = std::move(onKey); }
 
   // Destroys the window of every form that still has one (the end of the program).
   static void destroyAll();
@@ -57,6 +62,7 @@ class Form : public Window, public Container {
 
  private:
   std::function<void()> onClose_;
+  std::function<void(UINT)> onKeyDown_;
 };
 
 }  // namespace vorlane::win32

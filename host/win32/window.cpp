@@ -1,6 +1,7 @@
 #include "host/win32/window.h"
 
 #include <string>
+#include <utility>
 
 #include "host/creation_failure.h"
 #include "host/win32/callback_failures.h"
@@ -50,6 +51,20 @@ Window* Window::fromHandle(HWND window) {
     return nullptr;
   }
   return reinterpret_cast<Window*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+void Window::setAccessible(AccessibleProvider* provider) {
+  accessible_ = provider;
+  announced_ = provider != nullptr ? snapshotOf(*provider) : AccessibleSnapshot();
+}
+
+void Window::accessibleChanged() {
+  if (accessible_ == nullptr || handle() == nullptr) {
+    return;
+  }
+  AccessibleSnapshot now = snapshotOf(*accessible_);
+  announceChanges(handle(), announced_, now);
+  announced_ = std::move(now);
 }
 
 void Window::createOwn(const char* className, DWORD exStyle, DWORD style, const char* text, int x,
@@ -147,6 +162,11 @@ LRESULT Window::dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam
                                : ::DefWindowProcA(window, message, wParam, lParam);
   }
   try {
+    LRESULT answer = 0;
+    if (accessible_ != nullptr &&
+        handleAccessibilityMessage(window, *accessible_, message, wParam, lParam, answer)) {
+      return answer;
+    }
     return handleMessage(message, wParam, lParam);
   } catch (...) {
     parkCallbackFailure();

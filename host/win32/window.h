@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include "host/accessible.h"
 #include "host/canvas/win32/gdi_canvas.h"
+#include "host/win32/accessible_object.h"
 #include "host/win32/handles.h"
 
 namespace vorlane::win32 {
@@ -28,6 +30,14 @@ class Window {
   HWND handle() const { return window_.get(); }
   // The toolkit object behind a window, or null for any other window.
   static Window* fromHandle(HWND window);
+
+  // What a screen reader hears of this window (accessible_object.h); null
+  // leaves the answer to the system. The provider must outlive the window.
+  void setAccessible(AccessibleProvider* provider);
+  AccessibleProvider* accessible() const { return accessible_; }
+  // Announces to screen readers what changed in the provider since the last
+  // call (or since it was set): its name, its states, its value.
+  void accessibleChanged();
 
  protected:
   Window() = default;
@@ -57,6 +67,8 @@ class Window {
 
   UniqueWindow window_;
   WNDPROC original_ = nullptr;  // the system control's own procedure
+  AccessibleProvider* accessible_ = nullptr;
+  AccessibleSnapshot announced_;
 };
 
 }  // namespace vorlane::win32

@@ -35,6 +35,7 @@ struct FakePopupView final : PopupView {
     shown = false;
     ++hides;
   }
+  void takeForeground() override { foregroundRequests += shown ? 1 : 100; }
 
   std::string link;
   std::string twoLine;
@@ -45,6 +46,7 @@ struct FakePopupView final : PopupView {
   bool shown = false;
   int shows = 0;
   int hides = 0;
+  int foregroundRequests = 0;
 };
 
 // The fake timers' clock, as the pop-up reads it.
@@ -87,8 +89,10 @@ TEST_F(FrmmsgTest, OnlyCarriageReturnLineFeedMakesATwoLineText) {
   }
 }
 
-TEST_F(FrmmsgTest, LinkTextAfterEachOperation) {
-  click();
+// The keys (activateLink) act as a click exactly while the link shows a text;
+// only the waiting pages ask for the foreground, once shown.
+TEST_F(FrmmsgTest, LinkTextAfterEachOperationAndTheKeysThatActOnIt) {
+  pump.script([this] { popup.activateLink(); });
   popup.mention("page");
   EXPECT_EQ(view.link, "Next");
   popup.viewmsg("status");
@@ -97,10 +101,13 @@ TEST_F(FrmmsgTest, LinkTextAfterEachOperation) {
   EXPECT_EQ(view.link, "Next");
   popup.timemsg("timed", 0);
   EXPECT_EQ(view.link, "");
-  click();
+  popup.activateLink();
+  EXPECT_FALSE(popup.closed()) << "a text without a link ignores the keys";
+  pump.script([this] { popup.activateLink(); });
   popup.showmsg("notice");
   EXPECT_EQ(view.link, "Close");
   EXPECT_EQ(popup.linkText(), "Close");
+  EXPECT_EQ(view.foregroundRequests, 2);
 }
 
 TEST_F(FrmmsgTest, MentionWaitsForTheClickThenHidesAndClears) {

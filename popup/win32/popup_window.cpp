@@ -60,7 +60,18 @@ PopupWindow::PopupWindow(PicturePtr logo)
   pic_.bringToFront();
 }
 
-void PopupWindow::setLinkText(const std::string& text) { Label2_.setText(text); }
+void PopupWindow::setLinkText(const std::string& text) {
+  Label2_.setText(text);
+  Label2_.accessibleChanged();
+}
+
+void PopupWindow::setOnLinkKey(std::function<void()> onKey) {
+  frmmsg_.setOnKeyDown([onKey = std::move(onKey)](UINT key) {
+    if (key == VK_RETURN || key == VK_SPACE) {
+      onKey();
+    }
+  });
+}
 
 void PopupWindow::setLinkUnderline(bool underline) { Label2_.setUnderline(underline); }
 

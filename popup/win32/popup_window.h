@@ -20,12 +20,15 @@ class PopupWindow final : public PopupView {
   void setOneLineText(const std::string& text) override;
   void setBarLeft(int twips) override;
   void showOnTop() override;
+  void takeForeground() override { frmmsg_.activate(); }
   void hide() override;
 
   void setOnLinkClick(std::function<void()> onClick) { Label2_.setOnClick(std::move(onClick)); }
   void setOnPointerOverLink(std::function<void()> onMove) {
     Label2_.setOnMouseMove(std::move(onMove));
   }
+  // Enter or Space while the pop-up has the keyboard.
+  void setOnLinkKey(std::function<void()> onKey);
   void setOnPointerOverPanel(std::function<void()> onMove) {
     Frame1_.setOnMouseMove(std::move(onMove));
   }

@@ -8,6 +8,11 @@ Win32Popup::Win32Popup(TimerService& timers, MessagePump& pump, MonotonicClock& 
   window_.setOnLinkClick([this] { model_.linkClicked(); });
   window_.setOnPointerOverLink([this] { model_.pointerOverLink(); });
   window_.setOnPointerOverPanel([this] { model_.pointerOverPanel(); });
+  window_.setOnLinkKey([this] { model_.activateLink(); });
+  window_.link().setAccessible(&linkAccessible_);
 }
+
+// The link's window outlives the provider by a moment: cut it off first.
+Win32Popup::~Win32Popup() { window_.link().setAccessible(nullptr); }
 
 }  // namespace vorlane::win32

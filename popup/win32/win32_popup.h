@@ -4,6 +4,7 @@
 #include "host/message_pump.h"
 #include "host/timer.h"
 #include "popup/frmmsg.h"
+#include "popup/link_accessible.h"
 #include "popup/message_popup.h"
 #include "popup/win32/popup_window.h"
 
@@ -15,6 +16,9 @@ class Win32Popup final : public MessagePopup {
   // Without a logo the system's application icon stands in.
   Win32Popup(TimerService& timers, MessagePump& pump, MonotonicClock& clock,
              PicturePtr logo = nullptr);
+  ~Win32Popup() override;
+  Win32Popup(const Win32Popup&) = delete;
+  Win32Popup& operator=(const Win32Popup&) = delete;
 
   void mention(const std::string& msg) override { model_.mention(msg); }
   void showmsg(const std::string& msg) override { model_.showmsg(msg); }
@@ -30,6 +34,7 @@ class Win32Popup final : public MessagePopup {
  private:
   PopupWindow window_;
   frmmsg model_;
+  LinkAccessible linkAccessible_{model_};
 };
 
 }  // namespace vorlane::win32

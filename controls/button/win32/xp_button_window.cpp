@@ -54,6 +54,7 @@ XpButtonWindow::XpButtonWindow(Container& container, const TwipsRect& bounds, Ti
   } else {
     button_.InitProperties();
   }
+  setAccessible(&accessible_);
   ready_ = true;
   button_.Resize();
   if (options_.visible) {
@@ -147,6 +148,7 @@ LRESULT XpButtonWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
       if ((wParam != 0) != button_.Enabled()) {
         button_.setEnabled(wParam != 0);
       }
+      accessibleChanged();
       return 0;
     case WM_SETFOCUS:
       button_.input().onFocus(true);
@@ -219,6 +221,7 @@ bool XpButtonWindow::dispatchAccessKey(HWND form, char key) {
 void XpButtonWindow::setDefault(bool isDefault) {
   options_.isDefault = isDefault;
   button_.AmbientChanged();
+  accessibleChanged();
 }
 
 Rect XpButtonWindow::clientRect() const {
@@ -233,6 +236,8 @@ void XpButtonWindow::redrawNow() {
   if (handle() != nullptr) {
     ::RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   }
+  // Every change of the pressed, checked or focused look is drawn through here.
+  accessibleChanged();
 }
 
 void XpButtonWindow::refreshSurface() {
@@ -269,6 +274,7 @@ void XpButtonWindow::setWindowText(const std::string& text) {
   if (handle() != nullptr) {
     ::SetWindowTextA(handle(), text.c_str());
   }
+  accessibleChanged();
 }
 
 void XpButtonWindow::propertyChanged(std::string_view property) {

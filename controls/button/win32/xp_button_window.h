@@ -7,6 +7,7 @@
 
 #include "controls/button/button_site.h"
 #include "controls/button/xp_button.h"
+#include "controls/button/xp_button_accessible.h"
 #include "host/canvas/win32/gdi_canvas.h"
 #include "host/message_pump.h"
 #include "host/property_bag.h"
@@ -97,6 +98,7 @@ class XpButtonWindow final : public Control, public ButtonSite {
   // The destructor destroys the window first, so that its last messages
   // still reach the button.
   VelkXPButton button_;
+  XpButtonAccessible accessible_{button_, *this};
 };
 
 }  // namespace vorlane::win32

@@ -12,8 +12,11 @@ ProgressBarWindow::ProgressBarWindow(vorlane::win32::Container& container, const
         if (handle() != nullptr) {
           ::InvalidateRect(handle(), nullptr, FALSE);
         }
+        // A screen reader hears of every change that moves the percentage.
+        accessibleChanged();
       }) {
   bar_.ReadProperties(options.properties != nullptr ? *options.properties : PropertyBag());
+  setAccessible(&accessible_);
   createControl(kClassName, 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, options.controlId);
   // A child created with its size may not have had a WM_SIZE yet.
   if (handle() != nullptr && !sizedOnce_) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "controls/progressbar/progressbar_accessible.h"
 #include "controls/progressbar/xp_progressbar.h"
 #include "host/message_box.h"
 #include "host/property_bag.h"
@@ -43,6 +44,7 @@ class ProgressBarWindow final : public vorlane::win32::Control {
 
   vorlane::win32::GdiMemoryCanvas surface_;
   Xp_ProgressBar bar_;
+  ProgressBarAccessible accessible_{bar_};
   bool sizedOnce_ = false;
 };
 
