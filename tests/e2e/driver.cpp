@@ -346,6 +346,15 @@ HWND findChildOfClass(DWORD pid, const std::string& className) {
 
 HWND topLevelOf(HWND window) { return ::GetAncestor(window, GA_ROOT); }
 
+HWND keyboardFocus(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info)) {
+    return nullptr;
+  }
+  return info.hwndFocus;
+}
+
 void TextWatch::sample() {
   for (const std::string& text : visibleTexts(pid_)) {
     if (std::find(history_.begin(), history_.end(), text) == history_.end()) {

@@ -77,6 +77,9 @@ HWND findChildOfClass(DWORD pid, const std::string& className);
 HWND waitForTextWhere(DWORD pid, const std::function<bool(const std::string&)>& accept,
                       DWORD timeoutMs);
 HWND topLevelOf(HWND window);
+// The window with the keyboard focus in the thread of `window`, as another
+// program sees it.
+HWND keyboardFocus(HWND window);
 
 // Every distinct text the visible windows of one process showed while it was
 // watched, in the order first seen: catches texts that stand for a moment only.
@@ -103,7 +106,8 @@ class TextWatch {
 // Real mouse input: move to the centre of `window` and click the left button.
 void click(HWND window);
 void clickAt(POINT screenPoint);
-// Real keyboard input: a key press with optional Alt.
+// Real keyboard input: a key press with optional Alt. A scenario that types
+// waits first until the window meant to get the key has the focus.
 void pressKey(WORD virtualKey, bool alt = false);
 
 // Saves the window, with its children, as the screen shows it (read from the

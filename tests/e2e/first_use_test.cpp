@@ -1,6 +1,7 @@
 // The first use of Vorlane, driven as a person would: the splash, the greeting,
-// the options screen and the four learning pages, every step by a real click
-// (or Alt+P), then the settings, the Run entry and the logger checked.
+// the options screen and the four learning pages, every step by a real click,
+// or every step by a real key; then the settings, the Run entry and the logger
+// checked.
 
 #include <algorithm>
 #include <array>
@@ -86,6 +87,58 @@ TEST_F(FirstUse, SplashGreetingOptionsAndPagesByRealClicksAtRealSpeed) {
   EXPECT_EQ(runValue(), std::nullopt);
   EXPECT_TRUE(waitForOneLogger()) << "logger.exe is not running";
   EXPECT_TRUE(eventually([&] { return fileExists(path("log.dat")); }, 5000));
+}
+
+// Without a mouse: Enter on the greeting, the options by arrows, Tab, Space
+// and Alt+P, Enter on each page. Every key waits for the focus it is meant for.
+TEST_F(FirstUse, AWholeFirstUseByKeyboardAlone) {
+  const Process vorlane = start("Vorlane.exe", fastEnvironment(10));
+  const DWORD pid = vorlane.id();
+  HWND greeting = waitForText(pid, kGreeting, 5000);
+  ASSERT_NE(greeting, nullptr) << "no greeting";
+  ASSERT_TRUE(eventually([&] { return ::GetForegroundWindow() == topLevelOf(greeting); }, 2000))
+      << "the greeting does not have the keyboard";
+  pressKey(VK_ESCAPE);
+  EXPECT_FALSE(textGone(pid, kGreeting, 300)) << "Esc dismissed the greeting";
+  pressKey(VK_RETURN);
+
+  ASSERT_NE(waitForText(pid, "Options", 5000), nullptr) << "Enter did not pass the greeting";
+  HWND stealth = waitForText(pid, "Stealth ", 0);
+  HWND normal = waitForText(pid, "Normal", 0);
+  HWND falseOption = waitForText(pid, "False", 0);
+  HWND trueOption = waitForText(pid, "True", 0);
+  HWND apply = findChildOfClass(pid, kApplyButtonClass);
+  ASSERT_TRUE(stealth && normal && falseOption && trueOption && apply);
+  const auto focusOn = [&](HWND window) {
+    return eventually([&] { return keyboardFocus(apply) == window; }, 2000);
+  };
+  const auto checked = [](HWND option) {
+    return eventually([&] { return ::SendMessageA(option, BM_GETCHECK, 0, 0) == BST_CHECKED; },
+                      2000);
+  };
+  ASSERT_TRUE(focusOn(normal));
+  pressKey(VK_UP);
+  ASSERT_TRUE(checked(stealth)) << "Up did not choose Stealth";
+  pressKey(VK_TAB);
+  ASSERT_TRUE(focusOn(apply)) << "Tab did not reach Apply";
+  pressKey(VK_TAB);
+  ASSERT_TRUE(focusOn(trueOption)) << "Tab did not reach the second group's chosen option";
+  pressKey(VK_UP);
+  ASSERT_TRUE(checked(falseOption)) << "Up did not choose False";
+  pressKey(VK_SPACE);
+  ASSERT_TRUE(checked(falseOption)) << "Space on the chosen option changed the choice";
+  pressKey(VK_DOWN);
+  ASSERT_TRUE(checked(trueOption)) << "Down did not choose True again";
+  pressKey('P', true);
+
+  pageThroughLearning(pid, "", true);
+  ASSERT_FALSE(HasFatalFailure());
+  EXPECT_EQ(vorlane.waitForExit(10000), std::optional<DWORD>(0));
+  EXPECT_EQ(setting("firstuse"), std::optional<std::string>("True"));
+  EXPECT_EQ(setting("mode"), std::optional<std::string>("stealth"));
+  EXPECT_EQ(setting("startrun"), std::optional<std::string>("true"));
+  EXPECT_EQ(runValue(), std::optional<std::string>(expectedRunValue()));
+  EXPECT_TRUE(waitForOneLogger());
 }
 
 }  // namespace

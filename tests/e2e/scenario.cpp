@@ -66,7 +66,7 @@ bool Scenario::chooseOption(DWORD pid, const std::string& text) {
   return eventually([&] { return ::SendMessageA(option, BM_GETCHECK, 0, 0) == BST_CHECKED; }, 2000);
 }
 
-void Scenario::pageThroughLearning(DWORD pid, const std::string& shotStem) {
+void Scenario::pageThroughLearning(DWORD pid, const std::string& shotStem, bool byEnter) {
   const struct {
     const char* text;
     const char* link;
@@ -82,7 +82,13 @@ void Scenario::pageThroughLearning(DWORD pid, const std::string& shotStem) {
     if (!shotStem.empty()) {
       EXPECT_TRUE(saveScreenshot(shown, shotStem + "-page" + std::to_string(number)));
     }
-    click(link);
+    if (byEnter) {
+      ASSERT_TRUE(eventually([&] { return ::GetForegroundWindow() == topLevelOf(shown); }, 2000))
+          << "page " << number << " is not the foreground window";
+      pressKey(VK_RETURN);
+    } else {
+      click(link);
+    }
     ASSERT_TRUE(textGone(pid, page.text, 5000)) << "page " << number << " stayed";
   }
 }

@@ -57,9 +57,12 @@ class Scenario : public ::testing::Test {
   static bool clickText(DWORD pid, const std::string& text, DWORD timeoutMs = 5000);
   // Clicks the option button `text` and checks that it became the selected one.
   static bool chooseOption(DWORD pid, const std::string& text);
-  // Pages through the four learning pages with real clicks, checking each text
-  // and link; screenshots are named `shotStem`-page1... when a stem is given.
-  static void pageThroughLearning(DWORD pid, const std::string& shotStem = "");
+  // Pages through the four learning pages with real clicks on the link (or,
+  // `byEnter`, with the Enter key once the page is the foreground window),
+  // checking each text and link; screenshots are named `shotStem`-page1...
+  // when a stem is given.
+  static void pageThroughLearning(DWORD pid, const std::string& shotStem = "",
+                                  bool byEnter = false);
 
   // The logger processes running from the scenario's folder.
   std::size_t loggersRunning() const { return processesIn(folder_, "logger.exe").size(); }
