@@ -15,16 +15,19 @@ namespace {
 using LresultFromObjectFunction = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
 using AccessibleObjectFromWindowFunction = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
 using CoInitializeFunction = HRESULT(WINAPI*)(LPVOID);
+using SysAllocStringLenFunction = BSTR(WINAPI*)(const OLECHAR*, UINT);
 
 // oleacc.dll, loaded once and kept: an IAccessible handed out may be called
 // until the program ends. Loading it happens on the first WM_GETOBJECT, on the
 // user-interface thread, which then joins COM's single-threaded apartment
-// (ole32.dll comes with oleacc.dll): handing the object to another process
-// marshals it, and its calls then arrive through this thread's message loop.
-// The program pays for none of this until a screen reader asks.
+// (ole32.dll and oleaut32.dll come with oleacc.dll): handing the object to
+// another process marshals it, and its calls then arrive through this thread's
+// message loop. The program loads none of these until a screen reader asks.
 struct Oleacc {
   UniqueModule module;
   UniqueModule ole32;
+  UniqueModule oleaut32;
+  SysAllocStringLenFunction allocateString = nullptr;
   LresultFromObjectFunction lresultFromObject = nullptr;
   AccessibleObjectFromWindowFunction objectFromWindow = nullptr;
 };
@@ -49,6 +52,11 @@ const Oleacc& oleacc() {
         if (auto initialize = lookUp<CoInitializeFunction>(library.ole32.get(), "CoInitialize")) {
           initialize(nullptr);
         }
+      }
+      library.oleaut32.reset(::LoadLibraryA("oleaut32.dll"));
+      if (library.oleaut32) {
+        library.allocateString =
+            lookUp<SysAllocStringLenFunction>(library.oleaut32.get(), "SysAllocStringLen");
       }
     }
     return library;
@@ -114,7 +122,8 @@ HRESULT toBstr(const std::string& text, BSTR* out) {
       ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(length), L'\0');
   ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  *out = ::SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+  const auto allocate = oleacc().allocateString;
+  *out = allocate != nullptr ? allocate(wide.data(), static_cast<UINT>(wide.size())) : nullptr;
   return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 

@@ -3,8 +3,11 @@
 // or every step by a real key; then the settings, the Run entry and the logger
 // checked.
 
+#include <oleacc.h>
+
 #include <algorithm>
 #include <array>
+#include <string>
 
 #include "tests/e2e/scenario.h"
 
@@ -117,6 +120,23 @@ TEST_F(FirstUse, AWholeFirstUseByKeyboardAlone) {
                       2000);
   };
   ASSERT_TRUE(focusOn(normal));
+  // A screen reader in another process hears the Apply button for what it is.
+  ASSERT_EQ(::CoInitialize(nullptr), S_OK);
+  IAccessible* heard = nullptr;
+  ASSERT_EQ(::AccessibleObjectFromWindow(apply, static_cast<DWORD>(OBJID_CLIENT),
+                                         __uuidof(IAccessible), reinterpret_cast<void**>(&heard)),
+            S_OK);
+  VARIANT self{};
+  self.vt = VT_I4;
+  VARIANT role{};
+  BSTR name = nullptr;
+  EXPECT_EQ(heard->get_accRole(self, &role), S_OK);
+  EXPECT_EQ(role.lVal, ROLE_SYSTEM_PUSHBUTTON);
+  EXPECT_EQ(heard->get_accName(self, &name), S_OK);
+  EXPECT_EQ(std::wstring(name != nullptr ? name : L""), L"Apply");
+  ::SysFreeString(name);
+  heard->Release();
+  ::CoUninitialize();
   pressKey(VK_UP);
   ASSERT_TRUE(checked(stealth)) << "Up did not choose Stealth";
   pressKey(VK_TAB);
