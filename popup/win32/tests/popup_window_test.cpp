@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "host/win32/clock.h"
@@ -15,10 +14,6 @@ namespace vorlane::win32 {
 namespace {
 
 using testing::environmentValue;
-using testing::runSelf;
-
-const char* const kWindowVariable = "VORLANE_TEST_LABEL_WINDOW";
-const char* const kTextVariable = "VORLANE_TEST_LABEL_TEXT";
 
 POINT placeInForm(HWND control, HWND form) {
   RECT box = {};
@@ -79,37 +74,6 @@ TEST_F(PopupWindowTest, ShowsOnTopAndHides) {
   popup.hidemsg();
   EXPECT_FALSE(window.form().visible());
   EXPECT_EQ(window.twoLineArea().text(), "");
-}
-
-// Runs only as the second process of the next test.
-TEST(PopupChild, ReadsLabelText) {
-  const std::string windowText = environmentValue(kWindowVariable);
-  if (windowText.empty()) {
-    GTEST_SKIP() << "only run as a child process";
-  }
-  const auto label = reinterpret_cast<HWND>(
-      static_cast<std::uintptr_t>(std::strtoull(windowText.c_str(), nullptr, 10)));
-  char text[256] = {};
-  DWORD_PTR copied = 0;
-  ASSERT_TRUE(::SendMessageTimeoutA(label, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                                    SMTO_ABORTIFHUNG, 5000, &copied));
-  EXPECT_EQ(std::string(text), environmentValue(kTextVariable));
-}
-
-TEST_F(PopupWindowTest, LabelTextsAreReadableFromAnotherProcess) {
-  popup.viewmsg("Clearing Ram... 30");
-  const auto handleText = [](HWND control) {
-    return std::to_string(reinterpret_cast<std::uintptr_t>(control));
-  };
-  EXPECT_EQ(runSelf("PopupChild.ReadsLabelText",
-                    {{kWindowVariable, handleText(window.oneLineArea().handle())},
-                     {kTextVariable, "Clearing Ram... 30"}}),
-            0);
-  EXPECT_EQ(
-      runSelf("PopupChild.ReadsLabelText",
-              {{kWindowVariable, handleText(window.link().handle())}, {kTextVariable, "Close"}}),
-      0);
-  popup.hidemsg();
 }
 
 TEST_F(PopupWindowTest, RealClickOnTheLinkEndsNestedWaitsTogether) {
