@@ -112,7 +112,7 @@ class Accessibility : public ::testing::Test {
   Form form{FormOptions{"Accessibility", 3000, 2000, RGB(255, 255, 255), false, false}};
   XpButtonWindow apply{buttonOptions(0, true), timers, pump, keystrokes};
   XpButtonWindow check{buttonOptions(30, false), timers, pump, keystrokes};
-  progressbar::win32::ProgressBarWindow bar{form.handle(), 0, 60, 100, 17, messages};
+  progressbar::win32::ProgressBarWindow bar{form, {0, 900, 1500, 255}, messages};
   Win32Popup popup{timers, pump, clock};
 };
 
