@@ -13,8 +13,6 @@
 namespace vorlane::win32 {
 namespace {
 
-using testing::environmentValue;
-
 POINT placeInForm(HWND control, HWND form) {
   RECT box = {};
   ::GetWindowRect(control, &box);
