@@ -95,11 +95,9 @@ class Accessibility : public ::testing::Test {
     popup.viewmsg("status");
   }
 
-  XpButtonOptions buttonOptions(int y, bool isDefault) {
+  static XpButtonOptions defaultButton() {
     XpButtonOptions options;
-    options.parent = form.handle();
-    options.y = y;
-    options.isDefault = isDefault;
+    options.isDefault = true;
     return options;
   }
 
@@ -110,8 +108,8 @@ class Accessibility : public ::testing::Test {
   Win32KeystrokeSender keystrokes;
   Win32ModalMessageBox messages;
   Form form{FormOptions{"Accessibility", 3000, 2000, RGB(255, 255, 255), false, false}};
-  XpButtonWindow apply{buttonOptions(0, true), timers, pump, keystrokes};
-  XpButtonWindow check{buttonOptions(30, false), timers, pump, keystrokes};
+  XpButtonWindow apply{form, {0, 0, 1125, 345}, timers, pump, keystrokes, defaultButton()};
+  XpButtonWindow check{form, {0, 450, 1125, 345}, timers, pump, keystrokes};
   progressbar::win32::ProgressBarWindow bar{form, {0, 900, 1500, 255}, messages};
   Win32Popup popup{timers, pump, clock};
 };

@@ -25,10 +25,10 @@ TEST_F(ButtonAccessibleTest, RoleStatesAndActionInEachState) {
       {"focused default",
        [](VelkXPButton& b, FakeButtonSite& s) {
          s.isDefault = true;
-         b.onFocusGained();
+         b.input().onFocus(true);
        },
        AccessibleRole::kPushButton, kFocusable | kFocused | kDefault, "Press"},
-      {"Space held", [](VelkXPButton& b, FakeButtonSite&) { b.onKeyDown(32, 0); },
+      {"Space held", [](VelkXPButton& b, FakeButtonSite&) { b.input().onKeyDown(32, 0); },
        AccessibleRole::kPushButton, kFocusable | kPressed, "Press"},
       {"disabled", [](VelkXPButton& b, FakeButtonSite&) { b.setEnabled(false); },
        AccessibleRole::kPushButton, kUnavailable, "Press"},
