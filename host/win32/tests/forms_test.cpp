@@ -6,9 +6,13 @@
 #include <string>
 
 #include "host/creation_failure.h"
+#include "host/win32/tests/layout_check.h"
 
 namespace vorlane::win32 {
 namespace {
+
+using testing::placeIn;
+using testing::textOf;
 
 FormOptions formOptions(bool taskbarButton, bool topmost) {
   FormOptions options;
@@ -18,19 +22,6 @@ FormOptions formOptions(bool taskbarButton, bool topmost) {
   options.taskbarButton = taskbarButton;
   options.topmost = topmost;
   return options;
-}
-
-RECT placeIn(HWND window, HWND container) {
-  RECT box = {};
-  ::GetWindowRect(window, &box);
-  ::MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&box), 2);
-  return box;
-}
-
-std::string windowText(HWND window) {
-  char text[256] = {};
-  ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
 }
 
 class FormsTest : public ::testing::Test {
@@ -100,7 +91,7 @@ TEST_F(FormsTest, SizedLabelKeepsTheEdgeItsAlignmentNames) {
       EXPECT_EQ(box.top, 80) << text;
       EXPECT_GE(box.bottom - box.top, height) << text;
       height = box.bottom - box.top;
-      EXPECT_EQ(windowText(label.handle()), text);
+      EXPECT_EQ(textOf(label.handle()), text);
     }
   }
 }
@@ -153,7 +144,7 @@ TEST_F(FormsTest, PushButtonClickAndAccessKey) {
   apply.setOnClick([&] { ++clicks; });
   apply.click();
   EXPECT_EQ(clicks, 1);
-  EXPECT_EQ(windowText(apply.handle()), "Ap&ply");
+  EXPECT_EQ(textOf(apply.handle()), "Ap&ply");
 }
 
 TEST_F(FormsTest, IconBoxFallsBackToTheSystemIcon) {

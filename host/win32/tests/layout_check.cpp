@@ -23,19 +23,6 @@ POINT screenDpi() {
 
 int pixels(double twips, LONG dpi) { return static_cast<int>(std::nearbyint(twips * dpi / 1440)); }
 
-std::string textOf(HWND window) {
-  char text[256] = {};
-  ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
-RECT placeIn(HWND window, HWND container) {
-  RECT box = {};
-  ::GetWindowRect(window, &box);
-  ::MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&box), 2);
-  return box;
-}
-
 // The size of a window's text drawn in its own font.
 SIZE textExtent(HWND window, const std::string& text) {
   WindowDc dc(window);
@@ -123,6 +110,19 @@ COLORREF colourAt(HWND form, POINT point) {
 }
 
 }  // namespace
+
+std::string textOf(HWND window) {
+  char text[256] = {};
+  ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+RECT placeIn(HWND window, HWND container) {
+  RECT box = {};
+  ::GetWindowRect(window, &box);
+  ::MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&box), 2);
+  return box;
+}
 
 void expectLayout(HWND form, const std::vector<Placed>& rows) {
   const POINT dpi = screenDpi();

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "host/twips.h"
@@ -41,6 +42,12 @@ struct Placed {
 // row: found by its text and its rectangle at the screen's real DPI, with its
 // font and fill. How the toolkit nests its windows, and what it calls them,
 // does not matter; only where the user sees each control.
+// A window's text, as a screen reader or a test driver reads it.
+std::string textOf(HWND window);
+
+// A window's rectangle in the client coordinates of `container`.
+RECT placeIn(HWND window, HWND container);
+
 void expectLayout(HWND form, const std::vector<Placed>& rows);
 
 // A borderless window whose client area is `width` × `height` twips, at the
