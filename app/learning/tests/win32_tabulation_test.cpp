@@ -17,7 +17,7 @@
 #include "host/win32/text_files.h"
 #include "host/win32/timer_service.h"
 #include "logger/log_format.h"
-#include "tests/fakes/null_popup.h"
+#include "tests/fakes/fake_popup.h"
 
 namespace vorlane::win32 {
 namespace {
@@ -56,7 +56,7 @@ class Win32TabulationTest : public ::testing::Test {
 
   std::string folder_;
   testing::Journal journal_;
-  testing::NullPopup popup_;
+  testing::FakePopup popup_;
   Win32MessagePump pump_;
   Win32TimerService timers_;
   Win32TextFiles files_;
