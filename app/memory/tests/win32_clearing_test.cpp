@@ -150,7 +150,7 @@ TEST(Win32ClearingTest, AQuitStopsTheClearingAndReleasesItsBlocks) {
   EXPECT_GT(run.allocator.claims, 0);
   EXPECT_LT(run.allocator.claims, 501);
   EXPECT_LT(processMemory().privateBytes, before.privateBytes + 2 * kMiB);
-  EXPECT_EQ(run.log.back(), "hide");
+  EXPECT_EQ(run.log.back(), "hidemsg");
   MSG message;
   EXPECT_TRUE(::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
