@@ -55,9 +55,9 @@ Journal concat(Journal first, const Journal& second) {
   return first;
 }
 
-class StarterTest : public ::testing::Test {
- protected:
-  explicit StarterTest(std::string folder = "C:\\Apps") : folder_(std::move(folder)) {
+// A start controller whose fakes all record into one journal.
+struct StarterRig {
+  explicit StarterRig(std::string folder = "C:\\Apps") : folder_(std::move(folder)) {
     launcher_.existing.insert(progfolderText() + "logger.exe");
   }
   std::string progfolderText() const { return folder_.size() < 4 ? folder_ : folder_ + "\\"; }
@@ -81,6 +81,8 @@ class StarterTest : public ::testing::Test {
                    folder_,
                    "Vorlane"};
 };
+
+class StarterTest : public ::testing::Test, protected StarterRig {};
 
 TEST_F(StarterTest, FirstUseGreetsThenApplyStoresPagesStartsTheLoggerAndEnds) {
   starter_.start();
@@ -199,20 +201,10 @@ TEST_F(StarterTest, ARefusedSettingIsToldAndKeepsTheOptionsScreenUp) {
                {"mode", "False", false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.refusedKey);
-    Journal journal;
-    testing::FakePopup popup{journal};
-    testing::FakeSettings settings{journal};
-    testing::FakeRunRegistry registry{journal};
-    testing::FakeLauncher launcher{journal};
-    testing::FakeTextFiles files{journal};
-    testing::FakePump pump;
-    FakeOptionsView view{journal};
-    Starter starter{{popup, settings, registry, launcher, pump, pump, files, timers_},
-                    state_,
-                    view,
-                    watch_,
-                    folder_,
-                    "Vorlane"};
+    StarterRig rig;
+    const Journal& journal = rig.journal_;
+    testing::FakeSettings& settings = rig.settings_;
+    Starter& starter = rig.starter_;
     if (c.firstuse != nullptr) {
       settings.values["firstuse"] = c.firstuse;
     }
@@ -228,8 +220,8 @@ TEST_F(StarterTest, ARefusedSettingIsToldAndKeepsTheOptionsScreenUp) {
     EXPECT_EQ(refusal[1], "showmsg: Your options could not be saved! \r\nPlease try Apply again.");
     EXPECT_EQ(refusal[2], "show options");
     EXPECT_EQ(journal.back(), "show options");
-    EXPECT_FALSE(pump.ending());
-    EXPECT_TRUE(registry.values.empty());
+    EXPECT_FALSE(rig.pump_.ending());
+    EXPECT_TRUE(rig.registry_.values.empty());
   }
 }
 
