@@ -1,288 +1,133 @@
 #include "tests/e2e/driver.h"
 
 #include <psapi.h>
+#include <shellapi.h>
+#include <shlobj.h>
 #include <shlwapi.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstring>
 
+#include "host/canvas/image_file.h"
+#include "host/canvas/win32/gdi_picture.h"
 #include "host/win32/wide_text.h"
-#include "stb_image_write.h"
 
 namespace vorlane::e2e {
 
-bool Process::running() const { return ::WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
-
 std::optional<DWORD> Process::waitForExit(DWORD timeoutMs) const {
-  if (::WaitForSingleObject(process_.get(), timeoutMs) != WAIT_OBJECT_0) {
+  DWORD code = 0;
+  if (::WaitForSingleObject(process_.get(), timeoutMs) != WAIT_OBJECT_0 ||
+      !::GetExitCodeProcess(process_.get(), &code)) {
     return std::nullopt;
   }
-  DWORD code = 0;
-  ::GetExitCodeProcess(process_.get(), &code);
   return code;
 }
 
-void Process::terminate() const {
-  if (running()) {
-    ::TerminateProcess(process_.get(), 1);
-    ::WaitForSingleObject(process_.get(), 5000);
+bool eventually(const std::function<bool()>& condition, DWORD timeoutMs) {
+  for (const DWORD start = ::GetTickCount(); !condition(); ::Sleep(20)) {
+    if (::GetTickCount() - start > timeoutMs) {
+      return false;
+    }
+    for (MSG msg; ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
+      ::DispatchMessageA(&msg);
+    }
   }
+  return true;
 }
 
 namespace {
 
-std::optional<std::string> environmentVariable(const std::string& name) {
-  char value[4096];
-  const DWORD length = ::GetEnvironmentVariableA(name.c_str(), value, sizeof value);
-  if (length == 0 || length >= sizeof value) {
-    return std::nullopt;
-  }
-  return std::string(value, length);
-}
-
-void setEnvironmentVariable(const std::string& name, const std::optional<std::string>& value) {
-  ::SetEnvironmentVariableA(name.c_str(), value && !value->empty() ? value->c_str() : nullptr);
+// Shared every way: the programs read and write their files meanwhile.
+win32::UniqueFile openShared(const std::string& path, DWORD access, DWORD disposition) {
+  return win32::UniqueFile(::CreateFileW(win32::widen(path).c_str(), access,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                         nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 }  // namespace
 
-Process startProgram(const std::string& exePath, const Environment& environment) {
-  // The child inherits this process's environment: change it for the moment
-  // of the start and put it back.
-  std::vector<std::pair<std::string, std::optional<std::string>>> saved;
-  for (const auto& [name, value] : environment) {
-    saved.emplace_back(name, environmentVariable(name));
-    setEnvironmentVariable(name, value);
+std::optional<std::string> readFileText(const std::string& path) {
+  const win32::UniqueFile file = openShared(path, GENERIC_READ, OPEN_EXISTING);
+  std::string text;
+  char buffer[65536];
+  for (DWORD read = 0;
+       file && ::ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0;) {
+    text.append(buffer, read);
   }
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  const std::wstring program = win32::widen(exePath);
-  std::wstring commandLine = L"\"" + program + L"\"";
-  const BOOL started = ::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr,
-                                        FALSE, 0, nullptr, nullptr, &startup, &info);
-  for (auto it = saved.rbegin(); it != saved.rend(); ++it) {
-    setEnvironmentVariable(it->first, it->second);
+  return file ? std::optional<std::string>(text) : std::nullopt;
+}
+
+bool writeFileText(const std::string& path, const std::string& text) {
+  // A program holding the file for a moment only delays the write.
+  win32::UniqueFile file;
+  for (int attempt = 0; !file && attempt < 50; ++attempt) {
+    file = openShared(path, GENERIC_WRITE, CREATE_ALWAYS);
+    ::Sleep(file ? 0 : 20);
   }
-  if (!started) {
-    return {};
+  DWORD written = 0;
+  return file &&
+         ::WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+         written == text.size();
+}
+
+std::optional<std::string> readUserValue(const std::string& subkey, const std::string& name) {
+  wchar_t data[2048] = {};
+  DWORD size = sizeof data - sizeof(wchar_t);
+  DWORD type = 0;
+  if (::SHGetValueW(HKEY_CURRENT_USER, win32::widen(subkey).c_str(), win32::widen(name).c_str(),
+                    &type, data, &size) != ERROR_SUCCESS ||
+      type != REG_SZ) {
+    return std::nullopt;
   }
-  win32::UniqueKernelHandle thread(info.hThread);
-  return Process(win32::UniqueKernelHandle(info.hProcess), info.dwProcessId);
+  return win32::toUtf8(data);
+}
+
+bool setUserValue(const std::string& subkey, const std::string& name, const std::string& value) {
+  return ::SHSetValueA(HKEY_CURRENT_USER, subkey.c_str(), name.c_str(), REG_SZ, value.c_str(),
+                       static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
 namespace {
-
-// Paths are UTF-8 here and wide for Windows, so folders with any name work.
-bool equalNoCase(const std::string& a, const std::string& b) {
-  const std::wstring wideA = win32::widen(a);
-  const std::wstring wideB = win32::widen(b);
-  return ::CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, wideA.data(),
-                          static_cast<int>(wideA.size()), wideB.data(),
-                          static_cast<int>(wideB.size())) == CSTR_EQUAL;
-}
-
-std::string longPath(const std::string& path) {
-  wchar_t full[MAX_PATH];
-  const DWORD length = ::GetLongPathNameW(win32::widen(path).c_str(), full, MAX_PATH);
-  return length > 0 && length < MAX_PATH ? win32::toUtf8(std::wstring_view(full, length)) : path;
-}
-
-std::string folderOf(const std::string& path) {
-  const auto slash = path.find_last_of('\\');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
-std::optional<std::string> imagePath(DWORD pid) {
-  win32::UniqueKernelHandle process(
-      ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid));
-  if (!process) {
-    return std::nullopt;
-  }
-  wchar_t path[MAX_PATH];
-  const DWORD length = ::GetModuleFileNameExW(process.get(), nullptr, path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) {
-    return std::nullopt;
-  }
-  return win32::toUtf8(std::wstring_view(path, length));
-}
-
-}  // namespace
-
-std::vector<DWORD> processesIn(const std::string& folder, const std::string& exeName) {
-  std::vector<DWORD> found;
-  win32::UniqueKernelHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-  if (!snapshot) {
-    return found;
-  }
-  const std::string wanted = longPath(folder);
-  PROCESSENTRY32W entry{};
-  entry.dwSize = sizeof entry;
-  for (BOOL more = ::Process32FirstW(snapshot.get(), &entry); more;
-       more = ::Process32NextW(snapshot.get(), &entry)) {
-    if (!exeName.empty() && !equalNoCase(win32::toUtf8(entry.szExeFile), exeName)) {
-      continue;
-    }
-    const auto path = imagePath(entry.th32ProcessID);
-    if (path && equalNoCase(longPath(folderOf(*path)), wanted)) {
-      found.push_back(entry.th32ProcessID);
-    }
-  }
-  return found;
-}
-
-void terminateProcessesIn(const std::string& folder) {
-  for (const DWORD pid : processesIn(folder)) {
-    win32::UniqueKernelHandle process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid));
-    if (process) {
-      ::TerminateProcess(process.get(), 1);
-      ::WaitForSingleObject(process.get(), 5000);
-    }
-  }
-}
 
 std::optional<std::size_t> peakWorkingSet(DWORD pid) {
   win32::UniqueKernelHandle process(
       ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid));
   PROCESS_MEMORY_COUNTERS counters{};
-  counters.cb = sizeof counters;
   if (!process || !::GetProcessMemoryInfo(process.get(), &counters, sizeof counters)) {
     return std::nullopt;
   }
   return counters.PeakWorkingSetSize;
 }
 
-std::string makeFreshFolder(const std::string& stem) {
-  wchar_t temp[MAX_PATH];
-  ::GetTempPathW(MAX_PATH, temp);
-  for (unsigned attempt = 0;; ++attempt) {
-    const std::string folder = win32::toUtf8(temp) + stem + "-" +
-                               std::to_string(::GetCurrentProcessId()) + "-" +
-                               std::to_string(attempt);
-    if (::CreateDirectoryW(win32::widen(folder).c_str(), nullptr)) {
-      return folder;
-    }
+BOOL CALLBACK collectVisible(HWND window, LPARAM found) {
+  if (::IsWindowVisible(window)) {
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
   }
+  return TRUE;
 }
 
-bool copyFileTo(const std::string& from, const std::string& to) {
-  return ::CopyFileW(win32::widen(from).c_str(), win32::widen(to).c_str(), FALSE) != 0;
-}
-
-void removeFolder(const std::string& folder) {
-  WIN32_FIND_DATAW data;
-  const HANDLE search = ::FindFirstFileW(win32::widen(folder + "\\*").c_str(), &data);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::wstring name = data.cFileName;
-      if (name != L"." && name != L"..") {
-        const std::wstring path = win32::widen(folder) + L"\\" + name;
-        ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        ::DeleteFileW(path.c_str());
-      }
-    } while (::FindNextFileW(search, &data));
-    ::FindClose(search);
-  }
-  ::RemoveDirectoryW(win32::widen(folder).c_str());
-}
-
-bool fileExists(const std::string& path) {
-  return ::GetFileAttributesW(win32::widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::optional<std::string> readFileText(const std::string& path) {
-  // Shared for reading and writing: the logger may append meanwhile.
-  win32::UniqueFile file(::CreateFileW(win32::widen(path).c_str(), GENERIC_READ,
-                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                       nullptr, OPEN_EXISTING, 0, nullptr));
-  if (!file) {
-    return std::nullopt;
-  }
-  std::string text;
-  char buffer[65536];
-  DWORD read = 0;
-  while (::ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0) {
-    text.append(buffer, read);
-  }
-  return text;
-}
-
-bool writeFileText(const std::string& path, const std::string& text) {
-  // The programs open their files for a moment at a time, sharing them; a
-  // write that meets one of those moments tries again.
-  for (int attempt = 0; attempt < 50; ++attempt) {
-    win32::UniqueFile file(::CreateFileW(win32::widen(path).c_str(), GENERIC_WRITE,
-                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                         nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file) {
-      DWORD written = 0;
-      return ::WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written,
-                         nullptr) &&
-             written == text.size();
-    }
-    ::Sleep(20);
-  }
-  return false;
-}
-
-std::string thisExeFolder() {
-  wchar_t path[MAX_PATH];
-  const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-  const std::string folder = win32::toUtf8(std::wstring_view(path, length));
-  return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
-std::string windowText(HWND window) {
-  char text[1024] = {};
-  DWORD_PTR copied = 0;
-  ::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                        SMTO_ABORTIFHUNG, 2000, &copied);
-  return std::string(text, static_cast<std::size_t>(copied));
-}
-
-std::vector<HWND> visibleTopWindows(DWORD pid) {
-  struct Search {
-    DWORD pid;
-    std::vector<HWND> found;
-  } search{pid, {}};
-  ::EnumWindows(
-      [](HWND window, LPARAM param) CALLBACK -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(param);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        if ((s.pid == 0 || owner == s.pid) && ::IsWindowVisible(window)) {
-          s.found.push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-namespace {
-
-std::vector<HWND> visibleChildren(HWND top) {
+// The visible children of `pid`'s visible windows, with their texts read as a
+// screen reader reads them.
+std::vector<std::pair<HWND, std::string>> visibleTexts(DWORD pid) {
   std::vector<HWND> children;
-  ::EnumChildWindows(
-      top,
-      [](HWND child, LPARAM param) CALLBACK -> BOOL {
-        if (::IsWindowVisible(child)) {
-          reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&children));
-  return children;
+  for (HWND top : visibleTopWindows(pid)) {
+    ::EnumChildWindows(top, collectVisible, reinterpret_cast<LPARAM>(&children));
+  }
+  std::vector<std::pair<HWND, std::string>> texts;
+  for (HWND child : children) {
+    char text[1024] = {};
+    DWORD_PTR copied = 0;
+    ::SendMessageTimeoutA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                          SMTO_ABORTIFHUNG, 2000, &copied);
+    texts.emplace_back(child, std::string(text, copied));
+  }
+  return texts;
 }
 
-HWND findText(DWORD pid, const std::string& text) {
-  for (HWND top : visibleTopWindows(pid)) {
-    for (HWND child : visibleChildren(top)) {
-      if (windowText(child) == text) {
-        return child;
-      }
+HWND findText(DWORD pid, const std::string& wanted) {
+  for (const auto& [child, text] : visibleTexts(pid)) {
+    if (text == wanted) {
+      return child;
     }
   }
   return nullptr;
@@ -290,17 +135,17 @@ HWND findText(DWORD pid, const std::string& text) {
 
 }  // namespace
 
-std::vector<std::string> visibleTexts(DWORD pid) {
-  std::vector<std::string> texts;
-  for (HWND top : visibleTopWindows(pid)) {
-    for (HWND child : visibleChildren(top)) {
-      const std::string text = windowText(child);
-      if (!text.empty()) {
-        texts.push_back(text);
-      }
-    }
-  }
-  return texts;
+std::vector<HWND> visibleTopWindows(DWORD pid) {
+  std::vector<HWND> windows;
+  ::EnumWindows(collectVisible, reinterpret_cast<LPARAM>(&windows));
+  windows.erase(std::remove_if(windows.begin(), windows.end(),
+                               [pid](HWND window) {
+                                 DWORD owner = 0;
+                                 ::GetWindowThreadProcessId(window, &owner);
+                                 return owner != pid;
+                               }),
+                windows.end());
+  return windows;
 }
 
 HWND waitForText(DWORD pid, const std::string& text, DWORD timeoutMs) {
@@ -313,267 +158,251 @@ bool textGone(DWORD pid, const std::string& text, DWORD timeoutMs) {
   return eventually([&] { return findText(pid, text) == nullptr; }, timeoutMs);
 }
 
-HWND waitForTextWhere(DWORD pid, const std::function<bool(const std::string&)>& accept,
-                      DWORD timeoutMs) {
-  HWND found = nullptr;
-  eventually(
-      [&] {
-        for (HWND top : visibleTopWindows(pid)) {
-          for (HWND child : visibleChildren(top)) {
-            if (accept(windowText(child))) {
-              found = child;
-              return true;
-            }
-          }
-        }
-        return false;
-      },
-      timeoutMs);
-  return found;
+void click(HWND window) {
+  RECT rect;
+  ::GetWindowRect(window, &rect);
+  const int width = ::GetSystemMetrics(SM_CXSCREEN);
+  const int height = ::GetSystemMetrics(SM_CYSCREEN);
+  const DWORD actions[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+  INPUT inputs[3] = {};
+  for (int i = 0; i < 3; ++i) {
+    inputs[i].type = INPUT_MOUSE;
+    inputs[i].mi.dx = ((rect.left + rect.right) / 2 * 65535 + width / 2) / (width - 1);
+    inputs[i].mi.dy = ((rect.top + rect.bottom) / 2 * 65535 + height / 2) / (height - 1);
+    inputs[i].mi.dwFlags = actions[i] | MOUSEEVENTF_ABSOLUTE;
+  }
+  ::SendInput(1, &inputs[0], sizeof(INPUT));
+  ::Sleep(50);
+  ::SendInput(2, &inputs[1], sizeof(INPUT));
 }
 
-HWND findChildOfClass(DWORD pid, const std::string& className) {
-  for (HWND top : visibleTopWindows(pid)) {
-    for (HWND child : visibleChildren(top)) {
-      char name[256] = {};
-      if (::GetClassNameA(child, name, sizeof name) > 0 && className == name) {
-        return child;
-      }
-    }
+void pressKey(WORD virtualKey, bool alt) {
+  const WORD keys[4] = {VK_MENU, virtualKey, virtualKey, VK_MENU};
+  INPUT inputs[4] = {};
+  for (int i = 0; i < 4; ++i) {
+    inputs[i].type = INPUT_KEYBOARD;
+    inputs[i].ki.wVk = keys[i];
+    inputs[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
   }
-  return nullptr;
+  ::SendInput(alt ? 4 : 2, alt ? inputs : inputs + 1, sizeof(INPUT));
 }
 
-HWND topLevelOf(HWND window) { return ::GetAncestor(window, GA_ROOT); }
-
-HWND keyboardFocus(HWND window) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info)) {
-    return nullptr;
+bool saveScreenshot(HWND window, const std::string& name) {
+  char folder[MAX_PATH];
+  const DWORD length = ::GetEnvironmentVariableA("VORLANE_SCREENSHOTS", folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) {
+    return true;
   }
-  return info.hwndFocus;
-}
-
-void TextWatch::sample() {
-  for (const std::string& text : visibleTexts(pid_)) {
-    if (std::find(history_.begin(), history_.end(), text) == history_.end()) {
-      history_.push_back(text);
-    }
+  // A window found by its text may not have painted yet: its program first
+  // finishes what it has queued.
+  const HWND top = ::GetAncestor(window, GA_ROOT);
+  DWORD_PTR ignored = 0;
+  ::SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+  ::Sleep(250);
+  RECT rect;
+  ::GetWindowRect(top, &rect);
+  Pixels24 pixels(rect.right - rect.left, rect.bottom - rect.top);
+  // From the screen: another program's window is drawn there, not in any DC
+  // this process could ask for.
+  const win32::WindowDc screen(nullptr);
+  const win32::UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+  const win32::UniqueBitmap bitmap(
+      ::CreateCompatibleBitmap(screen.get(), pixels.width(), pixels.height()));
+  {
+    const win32::SelectGuard select(memory.get(), bitmap.get());
+    ::BitBlt(memory.get(), 0, 0, pixels.width(), pixels.height(), screen.get(), rect.left, rect.top,
+             SRCCOPY);
   }
+  BITMAPINFO info = win32::dibHeader(pixels.width(), pixels.height());
+  return ::GetDIBits(memory.get(), bitmap.get(), 0, pixels.height(), pixels.data(), &info,
+                     DIB_RGB_COLORS) == pixels.height() &&
+         writeImageFile(std::string(folder) + "\\" + name + ".png", pixels);
 }
 
 bool TextWatch::watchUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD pollMs) {
-  const DWORD start = ::GetTickCount();
-  for (;;) {
-    sample();
-    if (done()) {
-      return true;
+  for (const DWORD start = ::GetTickCount();; ::Sleep(pollMs)) {
+    for (const auto& [child, text] : visibleTexts(pid_)) {
+      if (!text.empty() && std::find(history_.begin(), history_.end(), text) == history_.end()) {
+        history_.push_back(text);
+      }
     }
-    if (::GetTickCount() - start > timeoutMs) {
-      return false;
+    if (done() || ::GetTickCount() - start > timeoutMs) {
+      return done();
     }
-    ::Sleep(pollMs);
   }
 }
 
-void TextWatch::watchFor(DWORD milliseconds, DWORD pollMs) {
-  watchUntil([] { return false; }, milliseconds, pollMs);
-}
-
-bool TextWatch::seen(const std::string& text) const {
-  return std::find(history_.begin(), history_.end(), text) != history_.end();
-}
-
-bool TextWatch::seenStartingWith(const std::string& prefix) const {
-  return firstStartingWith(prefix).has_value();
-}
-
-std::optional<std::string> TextWatch::firstStartingWith(const std::string& prefix) const {
+std::optional<std::string> TextWatch::seen(const std::string& prefix) const {
   for (const std::string& text : history_) {
-    if (text.compare(0, prefix.size(), prefix) == 0) {
+    if (text.rfind(prefix, 0) == 0) {
       return text;
     }
   }
   return std::nullopt;
 }
 
-void clickAt(POINT point) {
-  const int width = ::GetSystemMetrics(SM_CXSCREEN);
-  const int height = ::GetSystemMetrics(SM_CYSCREEN);
-  INPUT inputs[3] = {};
-  for (INPUT& input : inputs) {
-    input.type = INPUT_MOUSE;
-    input.mi.dx = static_cast<LONG>((point.x * 65535 + width / 2) / (width - 1));
-    input.mi.dy = static_cast<LONG>((point.y * 65535 + height / 2) / (height - 1));
-  }
-  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-  ::SendInput(1, &inputs[0], sizeof(INPUT));
-  ::Sleep(50);
-  ::SendInput(2, &inputs[1], sizeof(INPUT));
+std::string localDataFolder() {
+  wchar_t local[MAX_PATH] = {};
+  ::SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, local);
+  return win32::toUtf8(local) + "\\Vorlane";
 }
 
-void click(HWND window) {
-  RECT rect;
-  ::GetWindowRect(window, &rect);
-  clickAt(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+namespace {
+
+void clearLeftovers() {
+  ::SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
+  ::SHDeleteValueA(HKEY_CURRENT_USER, kRunKey, kRunValue);
+  ::DeleteFileW(win32::widen(localDataFolder() + "\\log.dat").c_str());
+  ::RemoveDirectoryW(win32::widen(localDataFolder()).c_str());
 }
 
-void pressKey(WORD virtualKey, bool alt) {
-  std::vector<INPUT> inputs;
-  auto key = [&](WORD vk, DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.dwFlags = flags;
-    inputs.push_back(input);
-  };
-  if (alt) {
-    key(VK_MENU, 0);
-  }
-  key(virtualKey, 0);
-  key(virtualKey, KEYEVENTF_KEYUP);
-  if (alt) {
-    key(VK_MENU, KEYEVENTF_KEYUP);
-  }
-  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-bool screenshot(HWND window, const std::string& pngPath) {
-  RECT rect;
-  if (!::GetWindowRect(window, &rect)) {
-    return false;
-  }
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  // The screen's pixels, not the window's own DC: another process's window
-  // is drawn in that process, and only the screen holds what it drew.
-  win32::WindowDc source(nullptr);
-  win32::UniqueMemoryDc memory(::CreateCompatibleDC(source.get()));
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  win32::UniqueBitmap bitmap(
-      ::CreateDIBSection(source.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!memory || !bitmap || bits == nullptr) {
-    return false;
-  }
-  {
-    win32::SelectGuard select(memory.get(), bitmap.get());
-    ::BitBlt(memory.get(), 0, 0, width, height, source.get(), rect.left, rect.top, SRCCOPY);
-  }
-  ::GdiFlush();
-  const int stride = (width * 3 + 3) & ~3;
-  std::vector<unsigned char> rgb(static_cast<std::size_t>(width) * height * 3);
-  const auto* row = static_cast<const unsigned char*>(bits);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const unsigned char* bgr = row + y * stride + x * 3;
-      unsigned char* out = &rgb[(static_cast<std::size_t>(y) * width + x) * 3];
-      out[0] = bgr[2];
-      out[1] = bgr[1];
-      out[2] = bgr[0];
+// The processes whose image lies directly in `folder`, only those named
+// `exeName` when one is given.
+std::vector<DWORD> processesIn(const std::string& folder, const std::string& exeName = "") {
+  wchar_t wanted[MAX_PATH] = {};
+  ::GetLongPathNameW(win32::widen(folder).c_str(), wanted, MAX_PATH);
+  std::vector<DWORD> found;
+  const win32::UniqueKernelHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  PROCESSENTRY32W entry{sizeof entry};
+  for (BOOL more = ::Process32FirstW(snapshot.get(), &entry); snapshot && more;
+       more = ::Process32NextW(snapshot.get(), &entry)) {
+    const win32::UniqueKernelHandle process(
+        ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, entry.th32ProcessID));
+    wchar_t image[MAX_PATH] = {};
+    wchar_t imageFolder[MAX_PATH] = {};
+    if ((exeName.empty() || ::lstrcmpiW(entry.szExeFile, win32::widen(exeName).c_str()) == 0) &&
+        process && ::GetModuleFileNameExW(process.get(), nullptr, image, MAX_PATH) &&
+        ::PathRemoveFileSpecW(image) && ::GetLongPathNameW(image, imageFolder, MAX_PATH) &&
+        ::lstrcmpiW(imageFolder, wanted) == 0) {
+      found.push_back(entry.th32ProcessID);
     }
   }
-  // Black throughout means the screen holds nothing of the window: Wine's null
-  // display keeps each process's windows to itself, so only a real or virtual
-  // X display (or Windows) shows another program's windows.
-  if (std::all_of(rgb.begin(), rgb.end(), [](unsigned char c) { return c == 0; })) {
-    return false;
-  }
-  return stbi_write_png(pngPath.c_str(), width, height, 3, rgb.data(), width * 3) != 0;
+  return found;
 }
 
-bool saveScreenshot(HWND window, const std::string& name, DWORD settleMs) {
-  const auto folder = environmentVariable("VORLANE_SCREENSHOTS");
-  if (!folder || folder->empty()) {
-    return true;
+}  // namespace
+
+bool Stage::open(const std::string& stem) {
+  clearLeftovers();
+  wchar_t temp[MAX_PATH];
+  ::GetTempPathW(MAX_PATH, temp);
+  for (unsigned attempt = 0;; ++attempt) {
+    folder = win32::toUtf8(temp) + stem + "-" + std::to_string(::GetCurrentProcessId()) + "-" +
+             std::to_string(attempt);
+    if (::CreateDirectoryW(win32::widen(folder).c_str(), nullptr)) {
+      break;
+    }
   }
-  ::CreateDirectoryA(folder->c_str(), nullptr);
-  // A window found by its text may not have painted yet: let its program
-  // finish what it has queued first.
-  DWORD_PTR ignored = 0;
-  ::SendMessageTimeoutA(topLevelOf(window), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
-  ::Sleep(settleMs);
-  return screenshot(topLevelOf(window), *folder + "\\" + name + ".png");
+  wchar_t self[MAX_PATH];
+  ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+  ::PathRemoveFileSpecW(self);
+  return ::CopyFileW((std::wstring(self) + L"\\Vorlane.exe").c_str(),
+                     win32::widen(path("Vorlane.exe")).c_str(), FALSE) &&
+         ::CopyFileW((std::wstring(self) + L"\\logger.exe").c_str(),
+                     win32::widen(path("logger.exe")).c_str(), FALSE);
 }
 
-std::optional<std::string> readUserValue(const std::string& subkey, const std::string& name) {
-  HKEY raw = nullptr;
-  if (::RegOpenKeyExW(HKEY_CURRENT_USER, win32::widen(subkey).c_str(), 0, KEY_READ, &raw) !=
-      ERROR_SUCCESS) {
-    return std::nullopt;
-  }
-  win32::UniqueKey key(raw);
-  wchar_t data[2048];
-  DWORD size = sizeof data;
-  DWORD type = 0;
-  if (::RegQueryValueExW(key.get(), win32::widen(name).c_str(), nullptr, &type,
-                         reinterpret_cast<BYTE*>(data), &size) != ERROR_SUCCESS ||
-      type != REG_SZ) {
-    return std::nullopt;
-  }
-  std::size_t length = size / sizeof(wchar_t);
-  if (length > 0 && data[length - 1] == L'\0') {
-    --length;
-  }
-  return win32::toUtf8(std::wstring_view(data, length));
+bool Stage::close() {
+  endPrograms();
+  const bool ended = processesIn(folder).empty();
+  // Double-null-terminated, as the shell takes its lists of files.
+  const std::wstring from = win32::widen(folder) + L'\0';
+  SHFILEOPSTRUCTW remove{nullptr, FO_DELETE, from.c_str(), nullptr, FOF_NO_UI | FOF_NOCONFIRMATION};
+  ::SHFileOperationW(&remove);
+  ::DeleteFileW(win32::widen(folder + ".memory.txt").c_str());
+  clearLeftovers();
+  return ended;
 }
 
-bool setUserValue(const std::string& subkey, const std::string& name, const std::string& value) {
-  HKEY raw = nullptr;
-  if (::RegCreateKeyExA(HKEY_CURRENT_USER, subkey.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &raw,
-                        nullptr) != ERROR_SUCCESS) {
-    return false;
+void Stage::endPrograms() const {
+  for (const DWORD pid : processesIn(folder)) {
+    const win32::UniqueKernelHandle process(
+        ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid));
+    if (process && ::TerminateProcess(process.get(), 1)) {
+      ::WaitForSingleObject(process.get(), 5000);
+    }
   }
-  win32::UniqueKey key(raw);
-  return ::RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(value.c_str()),
-                          static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
-void deleteUserKey(const std::string& subkey) { ::SHDeleteKeyA(HKEY_CURRENT_USER, subkey.c_str()); }
-
-void deleteUserValue(const std::string& subkey, const std::string& name) {
-  ::SHDeleteValueA(HKEY_CURRENT_USER, subkey.c_str(), name.c_str());
+Process Stage::start(const std::string& exeName, unsigned timeScale,
+                     const std::string& memoryFigures) const {
+  // The memory figures lie outside the folder, which may be read-only.
+  const std::string memoryFile = folder + ".memory.txt";
+  if (!memoryFigures.empty() && !writeFileText(memoryFile, memoryFigures)) {
+    return {};
+  }
+  // The program inherits this environment; every start sets both variables.
+  ::SetEnvironmentVariableA("VORLANE_TIME_SCALE",
+                            timeScale == 0 ? nullptr : std::to_string(timeScale).c_str());
+  ::SetEnvironmentVariableA("VORLANE_MEMORY_FILE",
+                            memoryFigures.empty() ? nullptr : memoryFile.c_str());
+  STARTUPINFOW startup{sizeof startup};
+  PROCESS_INFORMATION info{};
+  const std::wstring program = win32::widen(path(exeName));
+  std::wstring commandLine = L"\"" + program + L"\"";
+  if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &info)) {
+    return {};
+  }
+  const win32::UniqueKernelHandle thread(info.hThread);
+  return Process(win32::UniqueKernelHandle(info.hProcess), info.dwProcessId);
 }
 
-std::optional<std::string> unixPath(const std::string& path) {
-  using ToUnix = char*(CDECL*)(LPCWSTR);
-  const auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void (*)()>(
-      ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-  if (toUnix == nullptr) {
-    return std::nullopt;
-  }
-  char* converted = toUnix(win32::widen(path).c_str());
-  if (converted == nullptr) {
-    return std::nullopt;
-  }
-  std::string result = converted;
-  ::HeapFree(::GetProcessHeap(), 0, converted);
-  return result;
+std::size_t Stage::loggersRunning() const { return processesIn(folder, "logger.exe").size(); }
+
+bool Stage::laterStart(const std::string& mode, const std::string& log) const {
+  return setUserValue(kSettingsKey, "firstuse", "True") &&
+         setUserValue(kSettingsKey, "mode", mode) && writeFileText(path("log.dat"), log);
 }
 
-bool runUnixCommand(const std::vector<std::string>& arguments) {
-  using Spawn = LONG(CDECL*)(char* const*, int);
-  const auto spawn = reinterpret_cast<Spawn>(reinterpret_cast<void (*)()>(
-      ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "__wine_unix_spawnvp")));
-  if (spawn == nullptr || arguments.empty()) {
-    return false;
+int samplesIn(const std::string& logPath, const std::string& sample) {
+  const auto log = readFileText(logPath);
+  const std::string line = sample + "\r\n";
+  std::string expected;
+  while (log && expected.size() < log->size()) {
+    expected += line;
   }
-  std::vector<std::string> copies(arguments);
-  std::vector<char*> argv;
-  for (auto& argument : copies) {
-    argv.push_back(argument.data());
+  return log && *log == expected ? static_cast<int>(log->size() / line.size()) : -1;
+}
+
+void checkLaterStartClears(const Stage& stage, const Process& vorlane, const std::string& mode,
+                           int megabytes, const std::string& sample, const std::string& logPath,
+                           DWORD timeoutMs, const Check& check) {
+  TextWatch watch(vorlane.id());
+  const auto seen = [&] {
+    std::string texts;
+    for (const std::string& text : watch.history()) {
+      texts += "[" + text + "] ";
+    }
+    return texts;
+  };
+  if (mode == "stealth") {
+    const auto peak = [&] { return peakWorkingSet(vorlane.id()).value_or(0); };
+    const std::size_t claimed = static_cast<std::size_t>(megabytes + 1) << 21;
+    check(watch.watchUntil([&] { return peak() >= claimed; }, timeoutMs, 20),
+          "peak working set rose by the claimed blocks", std::to_string(peak() >> 20) + " MiB");
+    // A while longer: the next checks clear again, still without a word.
+    watch.watchUntil([] { return false; }, 2000, 20);
+    check(!watch.seen(kClearingPrefix), "nothing shown in stealth mode", seen());
+  } else {
+    // Read every 2 ms: a reader that never pauses would slow the program down.
+    // The learning's own texts stand for milliseconds only: the megabytes
+    // cleared show what was learned.
+    watch.watchUntil([&] { return watch.seen(kClearingPrefix).has_value(); }, timeoutMs, 2);
+    const std::string progress = watch.seen(kClearingPrefix).value_or("");
+    const std::string head = kClearingPrefix + std::to_string(megabytes) + "MB\r\n";
+    check(progress.rfind(head, 0) == 0 && progress.size() > head.size() + 7 &&
+              progress.compare(progress.size() - 7, 7, "% done.") == 0,
+          "progress \"" + head + "N% done.\" shown", seen());
   }
-  argv.push_back(nullptr);
-  return spawn(argv.data(), TRUE) == 0;
+  check(!watch.seen(kGreeting) && !watch.seen("Corrupted"), "no greeting, no word of the log",
+        seen());
+  check(eventually([&] { return stage.loggersRunning() == 1; }, timeoutMs),
+        "one logger.exe running from the folder", "");
+  const bool written = eventually([&] { return samplesIn(logPath, sample) >= 3; }, timeoutMs);
+  check(written, "logger wrote samples \"" + sample + "\" CR LF",
+        readFileText(logPath).value_or("(missing)").substr(0, 200));
+  check(vorlane.running(), "Vorlane.exe still watching", "");
 }
 
 }  // namespace vorlane::e2e

@@ -1,9 +1,9 @@
 #pragma once
 
-// What an end-to-end scenario does to the real programs: start them, find their
-// windows, read the texts screen readers read, click with real mouse input,
-// take screenshots, and look at the registry. Paths are UTF-8, so a folder of
-// any name serves.
+// What the end-to-end scenarios and the x86 smoke driver do to the real
+// programs: start them from a fresh folder, find their windows by the texts
+// screen readers read, give them real input, and read the files and the
+// registry they leave. Paths are UTF-8, so a folder of any name serves.
 
 #include <windows.h>
 
@@ -18,134 +18,97 @@
 
 namespace vorlane::e2e {
 
+inline constexpr const char* kSettingsKey = "Software\\vorlane\\settings";
+inline constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr const char* kRunValue = "Zendry's Vorlane";
+inline constexpr const char* kGreeting = "Welcome to Zendry's Vorlane";
+inline constexpr const char* kClearingPrefix = "Clearing Ram... ";
+
 class Process {
  public:
   Process() = default;
   Process(win32::UniqueKernelHandle process, DWORD id) : process_(std::move(process)), id_(id) {}
   DWORD id() const { return id_; }
-  bool running() const;
+  bool running() const { return ::WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
   // The exit code, or nothing if it is still running after `timeoutMs`.
   std::optional<DWORD> waitForExit(DWORD timeoutMs) const;
-  void terminate() const;
 
  private:
   win32::UniqueKernelHandle process_;
   DWORD id_ = 0;
 };
 
-// Variables added to (or, with an empty value, removed from) the environment
-// a started program inherits.
-using Environment = std::vector<std::pair<std::string, std::string>>;
-
-Process startProgram(const std::string& exePath, const Environment& environment = {});
-
-// Running processes whose image lies directly in `folder`, optionally only
-// those named `exeName` (found with a Toolhelp snapshot, matched by full path).
-std::vector<DWORD> processesIn(const std::string& folder, const std::string& exeName = "");
-// Ends every process whose image lies in `folder`, by its process id, and
-// waits until each is gone.
-void terminateProcessesIn(const std::string& folder);
-// The peak working set of a process in bytes, or nothing when it cannot be read.
-std::optional<std::size_t> peakWorkingSet(DWORD pid);
-
-// A fresh, empty folder under the temporary folder.
-std::string makeFreshFolder(const std::string& stem);
-bool copyFileTo(const std::string& from, const std::string& to);
-// Deletes the files of `folder` and then the folder.
-void removeFolder(const std::string& folder);
-bool fileExists(const std::string& path);
+// Polls `condition` while serving this thread's messages, up to `timeoutMs`.
+bool eventually(const std::function<bool()>& condition, DWORD timeoutMs);
 std::optional<std::string> readFileText(const std::string& path);
 bool writeFileText(const std::string& path, const std::string& text);
-// The folder of this test exe, with a trailing backslash.
-std::string thisExeFolder();
-
-// Visible top-level windows of a process (or of every process when pid is 0).
+std::optional<std::string> readUserValue(const std::string& subkey, const std::string& name);
+bool setUserValue(const std::string& subkey, const std::string& name, const std::string& value);
 std::vector<HWND> visibleTopWindows(DWORD pid);
-// Waits until a visible top-level window of `pid` shows a child window whose
-// text equals `text`; returns that child.
-HWND waitForText(DWORD pid, const std::string& text, DWORD timeoutMs);
-// True when no visible window of `pid` shows `text` within `timeoutMs`.
-bool textGone(DWORD pid, const std::string& text, DWORD timeoutMs);
-// The texts of every visible child window of `pid`'s visible windows (read
-// with WM_GETTEXT, as a screen reader does).
-std::vector<std::string> visibleTexts(DWORD pid);
-std::string windowText(HWND window);
-// A visible child of a visible window of `pid` whose window class is `className`.
-HWND findChildOfClass(DWORD pid, const std::string& className);
-// Waits until a visible child of `pid` shows a text that `accept` takes;
-// returns that child.
-HWND waitForTextWhere(DWORD pid, const std::function<bool(const std::string&)>& accept,
-                      DWORD timeoutMs);
-HWND topLevelOf(HWND window);
-// The window with the keyboard focus in the thread of `window`, as another
-// program sees it.
-HWND keyboardFocus(HWND window);
+// Vorlane's folder in the local application data, where the log lives when
+// the program's own folder cannot be written.
+std::string localDataFolder();
+// The lines of the log at `logPath` when each is `sample` CR LF; -1 otherwise.
+int samplesIn(const std::string& logPath, const std::string& sample);
 
-// Every distinct text the visible windows of one process showed while it was
-// watched, in the order first seen: catches texts that stand for a moment only.
+// The visible child of a visible window of `pid` that shows `text`, waited
+// for up to `timeoutMs`; null when none came.
+HWND waitForText(DWORD pid, const std::string& text, DWORD timeoutMs = 5000);
+bool textGone(DWORD pid, const std::string& text, DWORD timeoutMs = 5000);
+// Real input: a left click in the middle of `window`; a key, Alt held if `alt`.
+void click(HWND window);
+void pressKey(WORD virtualKey, bool alt = false);
+// With VORLANE_SCREENSHOTS naming a folder, saves the top-level window of
+// `window` there as `name`.png; false only when that failed.
+bool saveScreenshot(HWND window, const std::string& name);
+
+// Every distinct text the windows of one process showed while it was watched,
+// in the order first seen: catches texts that stand for a moment only.
 class TextWatch {
  public:
   explicit TextWatch(DWORD pid) : pid_(pid) {}
-  // Reads the texts again and again, with no pause when `pollMs` is 0, until
-  // `done` holds or `timeoutMs` has passed; true when `done` held.
+  // Reads the texts, `pollMs` apart, until `done` holds (then true) or
+  // `timeoutMs` has passed.
   bool watchUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD pollMs = 0);
-  // Watches for `milliseconds` whatever happens.
-  void watchFor(DWORD milliseconds, DWORD pollMs = 0);
-  bool seen(const std::string& text) const;
-  bool seenStartingWith(const std::string& prefix) const;
-  std::optional<std::string> firstStartingWith(const std::string& prefix) const;
+  // The first text seen that starts with `prefix`.
+  std::optional<std::string> seen(const std::string& prefix) const;
   const std::vector<std::string>& history() const { return history_; }
 
  private:
-  void sample();
-
   DWORD pid_;
   std::vector<std::string> history_;
 };
 
-// Real mouse input: move to the centre of `window` and click the left button.
-void click(HWND window);
-void clickAt(POINT screenPoint);
-// Real keyboard input: a key press with optional Alt. A scenario that types
-// waits first until the window meant to get the key has the focus.
-void pressKey(WORD virtualKey, bool alt = false);
+// A fresh folder holding copies of Vorlane.exe and logger.exe from beside
+// this exe, with no settings, no Run entry and no log elsewhere at the start.
+class Stage {
+ public:
+  bool open(const std::string& stem);
+  // Ends the programs and removes what they left; false when a program
+  // outlived its end.
+  bool close();
+  void endPrograms() const;
 
-// Saves the window, with its children, as the screen shows it (read from the
-// screen, so that another program's window is seen as a person sees it). False
-// when the screen shows nothing there (Wine's null display driver).
-bool screenshot(HWND window, const std::string& pngPath);
-// With VORLANE_SCREENSHOTS naming a folder, saves the top-level window of
-// `window` there as `name`.png, after `settleMs` for its program to paint;
-// false only when a save was asked for and failed.
-bool saveScreenshot(HWND window, const std::string& name, DWORD settleMs = 250);
+  std::string path(const std::string& name) const { return folder + "\\" + name; }
+  // Starts a program with its timers `timeScale` times faster (0: real
+  // speed), seeing `memoryFigures` ("totalBytes availBytes") when given.
+  Process start(const std::string& exeName, unsigned timeScale = 0,
+                const std::string& memoryFigures = "") const;
+  std::size_t loggersRunning() const;
+  // The settings of a later start in `mode`, with `log` as log.dat.
+  bool laterStart(const std::string& mode, const std::string& log) const;
 
-std::optional<std::string> readUserValue(const std::string& subkey, const std::string& name);
-bool setUserValue(const std::string& subkey, const std::string& name, const std::string& value);
-void deleteUserKey(const std::string& subkey);
-void deleteUserValue(const std::string& subkey, const std::string& name);
+  std::string folder;
+};
 
-// Under Wine: the Unix path of a Windows path, and a Unix command run to its
-// end (true when it exited with 0). Nothing / false elsewhere.
-std::optional<std::string> unixPath(const std::string& path);
-bool runUnixCommand(const std::vector<std::string>& arguments);
-
-// Polls `condition` while serving this thread's messages, up to `timeoutMs`.
-template <typename Condition>
-bool eventually(Condition condition, DWORD timeoutMs) {
-  const DWORD start = ::GetTickCount();
-  for (;;) {
-    if (condition()) {
-      return true;
-    }
-    if (::GetTickCount() - start > timeoutMs) {
-      return false;
-    }
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      ::DispatchMessageA(&msg);
-    }
-    ::Sleep(20);
-  }
-}
+// A check's outcome, with what was seen when it failed.
+using Check = std::function<void(bool ok, const std::string& what, const std::string& seen)>;
+// Watches a later start until its first check cleared memory: in normal mode
+// with the progress "Clearing Ram... <megabytes>MB" CR LF "N% done.", in
+// stealth mode silently, its peak working set risen by the `megabytes` + 1
+// blocks claimed. Then its logger, alone, writes `sample` lines to `logPath`.
+void checkLaterStartClears(const Stage& stage, const Process& vorlane, const std::string& mode,
+                           int megabytes, const std::string& sample, const std::string& logPath,
+                           DWORD timeoutMs, const Check& check);
 
 }  // namespace vorlane::e2e

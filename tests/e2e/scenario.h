@@ -1,13 +1,10 @@
 #pragma once
 
-// The ground every end-to-end scenario stands on: the desktop to itself, a
-// fresh folder holding copies of Vorlane.exe and logger.exe, no settings and no
-// Run entry at the start, and every process that runs from that folder ended
-// at the end, whatever the scenario's outcome.
+// The ground every end-to-end scenario stands on: the desktop to itself and a
+// fresh stage, its programs ended however the scenario ends.
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 #include <utility>
 
@@ -16,70 +13,63 @@
 
 namespace vorlane::e2e {
 
-inline constexpr const char* kSettingsKey = "Software\\vorlane\\settings";
-inline constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-inline constexpr const char* kRunValue = "Zendry's Vorlane";
-
-inline constexpr const char* kGreeting = "Welcome to Zendry's Vorlane";
-inline constexpr const char* kPage1 = "Vorlane will now start \r\nlearning your memory usage...";
-inline constexpr const char* kPage2 = "Please use your computer \r\nas normally as possible...";
-inline constexpr const char* kPage3 =
-    "To enter this options dialog again, \r\nrestart and run Vorlane twice.";
-inline constexpr const char* kPage4 =
-    "Vorlane will start work the \r\nnext time you use this computer.";
-inline constexpr const char* kApplyButtonClass = "VelkXPButton";
-
-class Scenario : public ::testing::Test {
+class Scenario : public ::testing::Test, public Stage {
  protected:
-  // The scenario's folder is named from `folderStem` (UTF-8) and a number.
-  explicit Scenario(std::string folderStem = "vorlane-e2e") : folderStem_(std::move(folderStem)) {}
+  explicit Scenario(std::string stem = "vorlane-e2e") : stem_(std::move(stem)) {}
+  void SetUp() override { ASSERT_TRUE(open(stem_)) << "no Vorlane.exe or logger.exe here"; }
+  void TearDown() override { EXPECT_TRUE(close()) << "a program outlived the scenario"; }
 
-  void SetUp() override;
-  void TearDown() override;
+  static bool clickText(DWORD pid, const std::string& text) {
+    HWND window = waitForText(pid, text);
+    if (window != nullptr) {
+      click(window);
+    }
+    return window != nullptr;
+  }
+  static bool checked(HWND option) {
+    return eventually([&] { return ::SendMessageA(option, BM_GETCHECK, 0, 0) == BST_CHECKED; },
+                      2000);
+  }
 
-  // A file of the scenario's folder.
-  std::string path(const std::string& name) const { return folder_ + "\\" + name; }
-  Process start(const std::string& exeName, const Environment& environment = {}) const;
+  // Pages through the four learning pages by a click on each link or, `byEnter`,
+  // by Enter once the page has the keyboard; each saved as `shots`-pageN.
+  static void pageThroughLearning(DWORD pid, const std::string& shots = "", bool byEnter = false) {
+    const char* const pages[][2] = {
+        {"Vorlane will now start \r\nlearning your memory usage...", "Next"},
+        {"Please use your computer \r\nas normally as possible...", "Next"},
+        {"To enter this options dialog again, \r\nrestart and run Vorlane twice.", "Next"},
+        {"Vorlane will start work the \r\nnext time you use this computer.", "Close"}};
+    for (int number = 1; number <= 4; ++number) {
+      const char* const text = pages[number - 1][0];
+      SCOPED_TRACE(text);
+      HWND page = waitForText(pid, text);
+      HWND link = waitForText(pid, pages[number - 1][1], 2000);
+      ASSERT_TRUE(page && link);
+      EXPECT_TRUE(shots.empty() || saveScreenshot(page, shots + "-page" + std::to_string(number)));
+      if (byEnter) {
+        const HWND top = ::GetAncestor(page, GA_ROOT);
+        ASSERT_TRUE(eventually([&] { return ::GetForegroundWindow() == top; }, 2000));
+        pressKey(VK_RETURN);
+      } else {
+        click(link);
+      }
+      ASSERT_TRUE(textGone(pid, text));
+    }
+  }
 
-  std::optional<std::string> setting(const std::string& name) const;
-  void setSetting(const std::string& name, const std::string& value) const;
-  std::optional<std::string> runValue() const;
-  // The Run entry a first use with "True" writes for this folder.
-  std::string expectedRunValue() const { return "\"" + path("Vorlane.exe") + "\""; }
-
-  // Environment of a run whose timers go `scale` times faster; with a memory
-  // file, the figures "totalBytes availBytes" written to memory.txt replace the
-  // machine's.
-  Environment fastEnvironment(unsigned scale, const std::string& memoryFigures = "") const;
-
-  // Waits for `text` in a visible window of `pid` and clicks it with the real
-  // mouse; false when the text never showed.
-  static bool clickText(DWORD pid, const std::string& text, DWORD timeoutMs = 5000);
-  // Clicks the option button `text` and checks that it became the selected one.
-  static bool chooseOption(DWORD pid, const std::string& text);
-  // Pages through the four learning pages with real clicks on the link (or,
-  // `byEnter`, with the Enter key once the page is the foreground window),
-  // checking each text and link; screenshots are named `shotStem`-page1...
-  // when a stem is given.
-  static void pageThroughLearning(DWORD pid, const std::string& shotStem = "",
-                                  bool byEnter = false);
-
-  // The logger processes running from the scenario's folder.
-  std::size_t loggersRunning() const { return processesIn(folder_, "logger.exe").size(); }
-  bool waitForOneLogger(DWORD timeoutMs = 5000) const;
-  // What a first use finished with the screen's defaults ("Normal", "True")
-  // leaves: Vorlane ended with 0, the three settings, the quoted Run entry and
-  // one logger running.
-  void expectFinishedWithDefaults(const Process& vorlane) const;
-
-  std::string folder_;
+  // What the options screen stored, the Run entry of this folder's Vorlane.exe
+  // there exactly when `startrun` is "true", and one logger running.
+  void expectStored(const char* firstuse, const char* mode, const std::string& startrun) const {
+    EXPECT_EQ(readUserValue(kSettingsKey, "firstuse"), firstuse);
+    EXPECT_EQ(readUserValue(kSettingsKey, "mode"), mode);
+    EXPECT_EQ(readUserValue(kSettingsKey, "startrun"), startrun);
+    EXPECT_EQ(readUserValue(kRunKey, kRunValue),
+              startrun == "true" ? std::optional("\"" + path("Vorlane.exe") + "\"") : std::nullopt);
+    EXPECT_TRUE(eventually([&] { return loggersRunning() == 1; }, 5000));
+  }
 
  private:
-  std::string folderStem_;
-  void clearRegistry() const;
-
-  // Held from before SetUp until after TearDown, so that scenarios and other
-  // window tests run side by side never share the screen or the settings.
+  std::string stem_;
   win32::testing::DesktopLock desktop_;
 };
 
