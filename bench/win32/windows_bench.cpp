@@ -1,7 +1,7 @@
-// The figures that only the real message loop gives, printed, never asserted:
-// tabulating a month and a year of log with the loop served when due, the clearing's
-// throughput and longest gap between loop turns against a bare
-// allocate-and-fill loop, and what wakes a watching program while it idles.
+// The figures only the real message loop gives, printed, never asserted: a
+// month and a year of log tabulated with the loop served when due, a clearing's
+// throughput and longest gap between loop turns against a bare allocate-and-fill
+// loop, and what wakes a watching program while it idles.
 #include <windows.h>
 
 #include <algorithm>
@@ -37,17 +37,12 @@ double nowMs() {
 }
 
 double cpuMs() {
-  FILETIME created;
-  FILETIME exited;
-  FILETIME kernel;
-  FILETIME user;
-  ::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user);
-  const auto ms = [](FILETIME time) {
-    return static_cast<double>((static_cast<std::uint64_t>(time.dwHighDateTime) << 32) |
-                               time.dwLowDateTime) /
-           10000.0;
-  };
-  return ms(kernel) + ms(user);
+  FILETIME unused;
+  ULARGE_INTEGER kernel;
+  ULARGE_INTEGER user;
+  ::GetProcessTimes(::GetCurrentProcess(), &unused, &unused, reinterpret_cast<FILETIME*>(&kernel),
+                    reinterpret_cast<FILETIME*>(&user));
+  return static_cast<double>(kernel.QuadPart + user.QuadPart) / 10000.0;
 }
 
 class IdleController final : public TabulationController {
@@ -82,9 +77,8 @@ void tabulate(int samples, const char* span) {
   Tabulation tabulation({popup, pump, pump, files, settings, timers}, state);
   const double start = nowMs();
   tabulation.tabulate(progfolder, controller);
-  const double elapsed = nowMs() - start;
   std::printf("tabulate: %d samples (%s), message loop served when due: %.1f ms (goal %s)\n",
-              samples, span, elapsed, samples > 43200 ? "<= 1 s" : "<= 100 ms");
+              samples, span, nowMs() - start, samples > 43200 ? "<= 1 s" : "<= 100 ms");
   ::DeleteFileA((progfolder + "log.dat").c_str());
   ::RemoveDirectoryA(progfolder.c_str());
 }
@@ -101,105 +95,72 @@ class TimingPump final : public MessagePump {
   }
   bool pumpIfDue() override {
     const double before = nowMs();
-    if (!pump_.pumpIfDue()) {
-      return false;
-    }
-    served(before);
-    return true;
+    return pump_.pumpIfDue() && served(before);
   }
   void waitUntil(const std::function<bool()>& done) override { pump_.waitUntil(done); }
-  // The n-th longest gap, 1 being the longest.
-  double gap(std::size_t rank) {
-    std::sort(gaps.begin(), gaps.end());
-    return gaps.size() >= rank ? gaps[gaps.size() - rank] : 0.0;
-  }
   std::vector<double> gaps;
 
  private:
-  void served(double before) {
+  bool served(double before) {
     if (last_ > 0) {
       gaps.push_back(before - last_);
     }
     last_ = nowMs();
+    return true;
   }
 
   MessagePump& pump_;
   double last_ = 0;
 };
 
-struct ClearingRun {
-  double bareMiBPerSecond = 0;
-  double routineMiBPerSecond = 0;
-  double longestGap = 0;
-  double tenthGap = 0;
-  double medianGap = 0;
-  std::size_t turns = 0;
-};
-
-ClearingRun clearOnce(std::int32_t megabytes) {
-  const auto blocks = static_cast<std::size_t>(megabytes) + 1;
-  const double mib = static_cast<double>(blocks * RamClearer::kBlockBytes) / 1048576.0;
-  ClearingRun run;
-
-  // The bare loop: the same blocks, claimed, filled and held, then released.
-  double start = nowMs();
-  {
-    VirtualAllocBlockAllocator allocator;
-    std::vector<std::unique_ptr<MemoryBlock>> held;
-    for (std::size_t i = 0; i < blocks; ++i) {
-      auto block = allocator.claim(RamClearer::kBlockBytes);
-      if (block) {
-        std::memset(block->data(), 0x20, block->size());
-        held.push_back(std::move(block));
-      }
-    }
-  }
-  run.bareMiBPerSecond = mib / ((nowMs() - start) / 1000.0);
-
-  Win32MessagePump pump;
-  TimingPump timing(pump);
-  testing::FakePopup popup;
-  Win32MemoryStatusSource memory;
-  VirtualAllocBlockAllocator allocator;
-  ProgramState state;
-  state.runmode = "stealth";
-  RamClearer clearer(state, memory, allocator, timing, pump, popup);
-  std::int32_t n = megabytes;
-  start = nowMs();
-  clearer.clearram(n);
-  run.routineMiBPerSecond = mib / ((nowMs() - start) / 1000.0);
-  run.longestGap = timing.gap(1);
-  run.tenthGap = timing.gap(10);
-  run.medianGap = timing.gap(timing.gaps.size() / 2 + 1);
-  run.turns = timing.gaps.size() + 1;
-  return run;
-}
-
 // Three runs, each the bare loop then the routine, the best of each kept: on
 // a shared machine a run now and then loses whole time slices to others.
 void clearFiveHundred() {
   constexpr std::int32_t kMegabytes = 500;
-  ClearingRun best = clearOnce(kMegabytes);
-  for (int i = 1; i < 3; ++i) {
-    const ClearingRun run = clearOnce(kMegabytes);
-    best.bareMiBPerSecond = std::max(best.bareMiBPerSecond, run.bareMiBPerSecond);
-    best.routineMiBPerSecond = std::max(best.routineMiBPerSecond, run.routineMiBPerSecond);
-    if (run.longestGap < best.longestGap) {
-      best.longestGap = run.longestGap;
-      best.tenthGap = run.tenthGap;
-      best.medianGap = run.medianGap;
-      best.turns = run.turns;
+  const double mib = static_cast<double>((kMegabytes + 1) * RamClearer::kBlockBytes) / 1048576.0;
+  double bareMs = 1e300;
+  double routineMs = 1e300;
+  std::vector<double> gaps;  // of the run with the shortest longest gap, longest first
+  const auto gap = [&](std::size_t rank) { return gaps.size() >= rank ? gaps[rank - 1] : 0.0; };
+  for (int run = 0; run < 3; ++run) {
+    // The bare loop: the same blocks, claimed, filled and held, then released.
+    double start = nowMs();
+    {
+      VirtualAllocBlockAllocator allocator;
+      std::vector<std::unique_ptr<MemoryBlock>> held;
+      for (std::int32_t i = 0; i <= kMegabytes; ++i) {
+        held.push_back(allocator.claim(RamClearer::kBlockBytes));
+        if (held.back()) {
+          std::memset(held.back()->data(), 0x20, held.back()->size());
+        }
+      }
+    }
+    bareMs = std::min(bareMs, nowMs() - start);
+    Win32MessagePump pump;
+    TimingPump timing(pump);
+    testing::FakePopup popup;
+    Win32MemoryStatusSource memory;
+    VirtualAllocBlockAllocator allocator;
+    ProgramState state;
+    state.runmode = "stealth";
+    RamClearer clearer(state, memory, allocator, timing, pump, popup);
+    std::int32_t n = kMegabytes;
+    start = nowMs();
+    clearer.clearram(n);
+    routineMs = std::min(routineMs, nowMs() - start);
+    std::sort(timing.gaps.rbegin(), timing.gaps.rend());
+    if (run == 0 || (timing.gaps.empty() ? 0.0 : timing.gaps.front()) < gap(1)) {
+      gaps = std::move(timing.gaps);
     }
   }
   std::printf(
       "clearram(%d): %.0f MiB/s, bare allocate-and-fill loop %.0f MiB/s: %.2f of it "
       "(goal >= 0.95; best of 3)\n",
-      kMegabytes, best.routineMiBPerSecond, best.bareMiBPerSecond,
-      best.routineMiBPerSecond / best.bareMiBPerSecond);
+      kMegabytes, mib / (routineMs / 1000.0), mib / (bareMs / 1000.0), bareMs / routineMs);
   std::printf(
       "clearram(%d): longest gap between message-loop turns %.2f ms (goal <= 5 ms; best of 3); "
       "%zu turns, the tenth longest gap %.2f ms, the median %.2f ms\n",
-      kMegabytes, best.longestGap, best.turns, best.tenthGap, best.medianGap);
+      kMegabytes, gap(1), gaps.size() + 1, gap(10), gap(gaps.size() / 2 + 1));
 }
 
 // Ten minutes of watching, run at sixty times the speed: every message the
@@ -219,19 +180,20 @@ void idleTenMinutes() {
   MemoryWatch watch(timers, memory, state, clearer);
   watch.startWatch();
 
-  MSG message;
-  while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    ::DispatchMessageA(&message);
-  }
+  const auto serve = [] {
+    int messages = 0;
+    for (MSG message; ::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE); ++messages) {
+      ::DispatchMessageA(&message);
+    }
+    return messages;
+  };
+  serve();
   int wakeUps = 0;
   const double cpuStart = cpuMs();
   const double end = nowMs() + 10.0 * 60000.0 / kScale;
   while (nowMs() < end) {
     if (::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT) == WAIT_OBJECT_0) {
-      while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ++wakeUps;
-        ::DispatchMessageA(&message);
-      }
+      wakeUps += serve();
     }
   }
   std::printf(

@@ -1,14 +1,17 @@
-// The learning path: a month of logging (43,200 samples) written, read and
-// tabulated (the portable code alone: the fake loop serves every due turn it is
-// offered); a log of a million lines shows that nothing grows faster than the
-// file.
+// The hot paths, portable code alone: a month of log (43,200 samples) written,
+// read and tabulated, the fake loop serving every due turn offered, and a
+// million lines showing that nothing grows faster than the file; one clearing,
+// 2 MiB blocks of heap claimed and written in place of the system's pages.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 #include <string>
-#include <string_view>
+#include <vector>
 
 #include "app/learning/tabulation.h"
+#include "app/learning/tests/app_fakes.h"
+#include "app/memory/ram_clearer.h"
+#include "app/memory/tests/memory_fakes.h"
 #include "logger/log_format.h"
 #include "tests/fakes/fake_popup.h"
 #include "tests/fakes/fake_pump.h"
@@ -20,44 +23,10 @@ namespace {
 std::string makeLog(int samples) {
   std::string log;
   for (int i = 0; i < samples; ++i) {
-    log += formatSample(20.0 + (i % 6000) / 100.0 + 1.0 / 3.0);
-    log += "\r\n";
+    log += formatSample(20.0 + (i % 6000) / 100.0 + 1.0 / 3.0) + "\r\n";
   }
   return log;
 }
-
-class OneFile final : public TextFiles {
- public:
-  explicit OneFile(std::string content) : content_(std::move(content)) {}
-  OpenedText openForReading(const std::string&) override {
-    return {std::make_unique<Reader>(content_), OpenFailure::None};
-  }
-  std::optional<std::string> readAll(const std::string&) override { return content_; }
-  bool truncate(const std::string&) override { return true; }
-  bool append(const std::string&, std::string_view) override { return true; }
-
- private:
-  class Reader final : public TextReader {
-   public:
-    explicit Reader(std::string_view content) : content_(content) {}
-    std::optional<std::size_t> read(char* buffer, std::size_t capacity) override {
-      const std::size_t size = content_.copy(buffer, capacity);
-      content_.remove_prefix(size);
-      return size;
-    }
-
-   private:
-    std::string_view content_;
-  };
-
-  std::string content_;
-};
-
-class NoSettings final : public SettingsStore {
- public:
-  std::optional<std::string> read(std::string_view) override { return std::nullopt; }
-  bool write(std::string_view, std::string_view) override { return true; }
-};
 
 class IdleController final : public TabulationController {
  public:
@@ -89,9 +58,12 @@ BENCHMARK(parseLog)->Arg(43200)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 void tabulateLog(benchmark::State& state) {
   const int samples = static_cast<int>(state.range(0));
-  OneFile files(makeLog(samples));
+  testing::Journal journal;
+  testing::FakeTextFiles files(journal);
+  files.files["C:\\Apps\\log.dat"] = makeLog(samples);
+  files.pieceBytes = Tabulation::kPieceBytes;
   testing::FakePopup popup;
-  NoSettings settings;
+  testing::FakeSettings settings(journal);
   IdleController controller;
   testing::FakeTimerService timers;
   for (auto _ : state) {
@@ -105,6 +77,40 @@ void tabulateLog(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * samples);
 }
 BENCHMARK(tabulateLog)->Arg(43200)->Arg(525600)->Unit(benchmark::kMillisecond);
+
+class HeapBlock final : public MemoryBlock {
+ public:
+  explicit HeapBlock(std::size_t bytes) : bytes_(bytes) {}
+  unsigned char* data() override { return bytes_.data(); }
+  std::size_t size() const override { return bytes_.size(); }
+
+ private:
+  std::vector<unsigned char> bytes_;
+};
+
+class HeapAllocator final : public BlockAllocator {
+ public:
+  std::unique_ptr<MemoryBlock> claim(std::size_t bytes) override {
+    return std::make_unique<HeapBlock>(bytes);
+  }
+};
+
+void clearMegabytes(benchmark::State& state) {
+  ProgramState program;
+  testing::FakeMemorySource memory;
+  memory.status = {8ull << 30, 2ull << 30};
+  HeapAllocator allocator;
+  testing::FakePopup popup;
+  for (auto _ : state) {
+    testing::FakePump pump;
+    RamClearer clearer(program, memory, allocator, pump, pump, popup);
+    std::int32_t megabytes = static_cast<std::int32_t>(state.range(0));
+    clearer.clearram(megabytes);
+  }
+  state.SetBytesProcessed(state.iterations() * (state.range(0) + 1) *
+                          static_cast<std::int64_t>(RamClearer::kBlockBytes));
+}
+BENCHMARK(clearMegabytes)->Arg(30)->Arg(200)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vorlane
