@@ -16,8 +16,8 @@ namespace vorlane::e2e {
 
 std::optional<DWORD> Process::waitForExit(DWORD timeoutMs) const {
   DWORD code = 0;
-  if (::WaitForSingleObject(process_.get(), timeoutMs) != WAIT_OBJECT_0 ||
-      !::GetExitCodeProcess(process_.get(), &code)) {
+  if (::WaitForSingleObject(handle.get(), timeoutMs) != WAIT_OBJECT_0 ||
+      !::GetExitCodeProcess(handle.get(), &code)) {
     return std::nullopt;
   }
   return code;
@@ -345,7 +345,7 @@ Process Stage::start(const std::string& exeName, unsigned timeScale,
     return {};
   }
   const win32::UniqueKernelHandle thread(info.hThread);
-  return Process(win32::UniqueKernelHandle(info.hProcess), info.dwProcessId);
+  return {win32::UniqueKernelHandle(info.hProcess), info.dwProcessId};
 }
 
 std::size_t Stage::loggersRunning() const { return processesIn(folder, "logger.exe").size(); }
@@ -368,7 +368,7 @@ int samplesIn(const std::string& logPath, const std::string& sample) {
 void checkLaterStartClears(const Stage& stage, const Process& vorlane, const std::string& mode,
                            int megabytes, const std::string& sample, const std::string& logPath,
                            DWORD timeoutMs, const Check& check) {
-  TextWatch watch(vorlane.id());
+  TextWatch watch(vorlane.id);
   const auto seen = [&] {
     std::string texts;
     for (const std::string& text : watch.history()) {
@@ -377,7 +377,7 @@ void checkLaterStartClears(const Stage& stage, const Process& vorlane, const std
     return texts;
   };
   if (mode == "stealth") {
-    const auto peak = [&] { return peakWorkingSet(vorlane.id()).value_or(0); };
+    const auto peak = [&] { return peakWorkingSet(vorlane.id).value_or(0); };
     const std::size_t claimed = static_cast<std::size_t>(megabytes + 1) << 21;
     check(watch.watchUntil([&] { return peak() >= claimed; }, timeoutMs, 20),
           "peak working set rose by the claimed blocks", std::to_string(peak() >> 20) + " MiB");
@@ -390,10 +390,10 @@ void checkLaterStartClears(const Stage& stage, const Process& vorlane, const std
     // cleared show what was learned.
     watch.watchUntil([&] { return watch.seen(kClearingPrefix).has_value(); }, timeoutMs, 2);
     const std::string progress = watch.seen(kClearingPrefix).value_or("");
-    const std::string head = kClearingPrefix + std::to_string(megabytes) + "MB\r\n";
-    check(progress.rfind(head, 0) == 0 && progress.size() > head.size() + 7 &&
+    const std::string head = kClearingPrefix + std::to_string(megabytes) + "MB";
+    check(progress.rfind(head + "\r\n", 0) == 0 && progress.size() > head.size() + 9 &&
               progress.compare(progress.size() - 7, 7, "% done.") == 0,
-          "progress \"" + head + "N% done.\" shown", seen());
+          "progress \"" + head + "\" CR LF \"N% done.\" shown", seen());
   }
   check(!watch.seen(kGreeting) && !watch.seen("Corrupted"), "no greeting, no word of the log",
         seen());

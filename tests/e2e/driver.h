@@ -11,7 +11,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "host/win32/handles.h"
@@ -24,18 +23,13 @@ inline constexpr const char* kRunValue = "Zendry's Vorlane";
 inline constexpr const char* kGreeting = "Welcome to Zendry's Vorlane";
 inline constexpr const char* kClearingPrefix = "Clearing Ram... ";
 
-class Process {
- public:
-  Process() = default;
-  Process(win32::UniqueKernelHandle process, DWORD id) : process_(std::move(process)), id_(id) {}
-  DWORD id() const { return id_; }
-  bool running() const { return ::WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
+struct Process {
+  bool running() const { return ::WaitForSingleObject(handle.get(), 0) == WAIT_TIMEOUT; }
   // The exit code, or nothing if it is still running after `timeoutMs`.
   std::optional<DWORD> waitForExit(DWORD timeoutMs) const;
 
- private:
-  win32::UniqueKernelHandle process_;
-  DWORD id_ = 0;
+  win32::UniqueKernelHandle handle;
+  DWORD id = 0;
 };
 
 // Polls `condition` while serving this thread's messages, up to `timeoutMs`.

@@ -13,7 +13,7 @@ TEST_F(FirstUse, SplashGreetingOptionsAndPagesByRealClicksAtRealSpeed) {
   // A Run entry left from before: choosing "False" must take it away.
   ASSERT_TRUE(setUserValue(kRunKey, kRunValue, "\"C:\\old\\Vorlane.exe\""));
   const Process vorlane = start("Vorlane.exe");
-  const DWORD pid = vorlane.id();
+  const DWORD pid = vorlane.id;
 
   HWND company = waitForText(pid, "ZendrySoft");
   ASSERT_NE(company, nullptr) << "the splash never showed";
@@ -74,7 +74,7 @@ TEST_F(FirstUse, SplashGreetingOptionsAndPagesByRealClicksAtRealSpeed) {
 // and Alt+P, Enter on each page. Every key waits for the focus it is meant for.
 TEST_F(FirstUse, AWholeFirstUseByKeyboardAlone) {
   const Process vorlane = start("Vorlane.exe", 10);
-  const DWORD pid = vorlane.id();
+  const DWORD pid = vorlane.id;
   HWND greeting = waitForText(pid, kGreeting);
   ASSERT_NE(greeting, nullptr);
   ASSERT_TRUE(eventually(

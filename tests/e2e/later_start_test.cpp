@@ -22,10 +22,10 @@ TEST_F(LaterStart, ASecondCopyWelcomesToTheOptionsScreenAndApplyEndsItAlone) {
   ASSERT_TRUE(laterStart("normal", kLearnedLog));
   const Process first = start("Vorlane.exe", 10, "1073741824 966367641");
   ASSERT_TRUE(eventually([&] { return loggersRunning() == 1; }, 5000));
-  ASSERT_TRUE(eventually([&] { return visibleTopWindows(first.id()).empty(); }, 5000));
+  ASSERT_TRUE(eventually([&] { return visibleTopWindows(first.id).empty(); }, 5000));
 
   const Process second = start("Vorlane.exe", 10, "1073741824 966367641");
-  const DWORD pid = second.id();
+  const DWORD pid = second.id;
   TextWatch watch(pid);
   ASSERT_TRUE(watch.watchUntil(
       [&] { return watch.seen("Welcome to the options screen!").has_value(); }, 5000, 5));
@@ -46,8 +46,8 @@ TEST_F(LaterStart, AMissingLoggerIsReportedAndEndsTheProgram) {
   ASSERT_TRUE(laterStart("normal", kLearnedLog));
   ASSERT_TRUE(::DeleteFileW(win32::widen(path("logger.exe")).c_str()));
   const Process vorlane = start("Vorlane.exe", 10);
-  ASSERT_NE(waitForText(vorlane.id(), "Error Detected!\r\n\"logger.exe\" not found!"), nullptr);
-  ASSERT_TRUE(clickText(vorlane.id(), "Close"));
+  ASSERT_NE(waitForText(vorlane.id, "Error Detected!\r\n\"logger.exe\" not found!"), nullptr);
+  ASSERT_TRUE(clickText(vorlane.id, "Close"));
   EXPECT_EQ(vorlane.waitForExit(5000), std::optional<DWORD>(0));
 }
 
@@ -61,7 +61,7 @@ class Places : public Scenario {
   // 30 % free, clears (38 - 30) % of 2 GiB in 1048567-byte megabytes: 164.
   void learnThenClear(const char* opening, const std::string& logFolder, const char* mode) const {
     const Process learning = start("Vorlane.exe", 1000, "2147483648 816043786");
-    const DWORD pid = learning.id();
+    const DWORD pid = learning.id;
     ASSERT_NE(waitForText(pid, opening), nullptr);
     EXPECT_EQ(loggersRunning(), opening == kGreeting ? 1u : 0u) << "the log read decides";
     ASSERT_TRUE(clickText(pid, "Next"));
