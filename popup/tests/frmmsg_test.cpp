@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "popup/shared_popup.h"
 #include "tests/fakes/fake_pump.h"
 #include "tests/fakes/fake_timers.h"
 
@@ -49,20 +48,33 @@ struct FakePopupView final : PopupView {
   int foregroundRequests = 0;
 };
 
-// The fake timers' clock, as the pop-up reads it.
-struct TimerClock final : MonotonicClock {
-  explicit TimerClock(FakeTimerService& timers) : timers_(timers) {}
-  std::uint64_t milliseconds() override { return timers_.now(); }
-  FakeTimerService& timers_;
-};
+frmmsg::ViewFactory makes(FakePopupView& view) {
+  return [&view](frmmsg&) {
+    struct Forward final : PopupView {
+      explicit Forward(FakePopupView& target) : to(target) {}
+      void setLinkText(const std::string& text) override { to.setLinkText(text); }
+      void setLinkUnderline(bool value) override { to.setLinkUnderline(value); }
+      void setTwoLineText(const std::string& text) override { to.setTwoLineText(text); }
+      void setOneLineText(const std::string& text) override { to.setOneLineText(text); }
+      void setBarLeft(int twips) override { to.setBarLeft(twips); }
+      void showOnTop() override { to.showOnTop(); }
+      void hide() override { to.hide(); }
+      void takeForeground() override { to.takeForeground(); }
+      FakePopupView& to;
+    };
+    return std::make_unique<Forward>(view);
+  };
+}
 
 class FrmmsgTest : public ::testing::Test {
  protected:
   FakePopupView view;
   FakeTimerService timers;
   FakePump pump;
-  TimerClock clock{timers};
-  frmmsg popup{view, timers, pump, clock};
+  FakeTimerService& clock = timers;
+  frmmsg popup{makes(view), timers, pump, clock};
+
+  void SetUp() override { popup.view(); }
 
   void click() {
     pump.script([this] { popup.linkClicked(); });
@@ -232,7 +244,8 @@ TEST_F(FrmmsgTest, HiddenSweepCatchesUpOnShow) {
 
 TEST_F(FrmmsgTest, HiddenSweepMatchesOneThatWasShownAllAlong) {
   FakePopupView watchedView;
-  frmmsg watched{watchedView, timers, pump, clock};
+  frmmsg watched{makes(watchedView), timers, pump, clock};
+  watched.view();
   watched.viewmsg("always shown");
   popup.viewmsg("shown briefly");
   timers.advance(7 * 50);
@@ -270,8 +283,7 @@ TEST_F(FrmmsgTest, TimemsgTimeOut) {
     SCOPED_TRACE(c.name);
     FakePopupView caseView;
     FakeTimerService caseTimers;
-    TimerClock caseClock{caseTimers};
-    frmmsg caseTimed{caseView, caseTimers, pump, caseClock};
+    frmmsg caseTimed{makes(caseView), caseTimers, pump, caseTimers};
     caseTimed.timemsg("timed", c.time);
     EXPECT_EQ(caseView.link, "");
     if (c.after) {
@@ -316,20 +328,21 @@ TEST_F(FrmmsgTest, WaitEndsEarlyWhenTheProgramEnds) {
   EXPECT_FALSE(view.shown);
 }
 
-TEST(SharedPopup, CreatedByTheFirstOperationOnly) {
+TEST(FrmmsgCreation, ViewMadeByTheFirstOperationOnly) {
   FakePopupView view;
   FakeTimerService timers;
   FakePump pump;
-  TimerClock clock{timers};
   int creations = 0;
-  SharedPopup shared([&]() -> std::unique_ptr<MessagePopup> {
-    ++creations;
-    return std::make_unique<frmmsg>(view, timers, pump, clock);
-  });
-  EXPECT_FALSE(shared.created());
-  shared.hidemsg();
-  shared.viewmsg("a");
-  shared.timemsg("b", 0);
+  frmmsg popup(
+      [&](frmmsg& model) {
+        ++creations;
+        return makes(view)(model);
+      },
+      timers, pump, timers);
+  EXPECT_EQ(creations, 0);
+  popup.hidemsg();
+  popup.viewmsg("a");
+  popup.timemsg("b", 0);
   EXPECT_EQ(creations, 1);
   EXPECT_EQ(view.oneLine, "b");
 }

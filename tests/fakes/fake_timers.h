@@ -5,14 +5,16 @@
 #include <memory>
 #include <vector>
 
+#include "host/clock.h"
 #include "host/timer.h"
 
 namespace vorlane::testing {
 
 // Timers on a clock that only moves when a test says so. A timer fires once per
 // whole interval that passes while it is enabled; enabling (or changing the
-// interval) starts its interval afresh, as message-loop timers do.
-class FakeTimerService final : public TimerService {
+// interval) starts its interval afresh, as message-loop timers do. Its clock
+// is the one code reads to learn how much time passed.
+class FakeTimerService final : public TimerService, public MonotonicClock {
  public:
   std::unique_ptr<Timer> createTimer(unsigned intervalMilliseconds, bool enabled,
                                      std::function<void()> onTick) override;
@@ -21,6 +23,7 @@ class FakeTimerService final : public TimerService {
   // order). A tick may enable, disable or create timers.
   void advance(std::uint64_t milliseconds);
   std::uint64_t now() const { return now_; }
+  std::uint64_t milliseconds() override { return now_; }
   // Enabled timers with a non-zero interval: what would wake the program.
   int activeTimers() const;
 

@@ -8,7 +8,8 @@
 #include "host/win32/tests/child_process.h"
 #include "host/win32/tests/layout_check.h"
 #include "host/win32/timer_service.h"
-#include "popup/win32/win32_popup.h"
+#include "popup/frmmsg.h"
+#include "popup/win32/popup_window.h"
 
 namespace vorlane::win32 {
 namespace {
@@ -21,9 +22,10 @@ TEST(PopupLayout, EveryControlWhereTheLayoutPutsIt) {
   Win32TimerService timers{1};
   Win32MessagePump pump;
   Win32Clock clock;
-  Win32Popup popup{timers, pump, clock};
+  frmmsg popup{[](frmmsg& model) { return std::make_unique<PopupWindow>(model, nullptr); }, timers,
+               pump, clock};
   popup.viewmsg("");
-  HWND form = popup.window().form().handle();
+  HWND form = static_cast<PopupWindow&>(popup.view()).form().handle();
   testing::expectBorderlessAtScreenCentre(form, 3240, 1665);
   EXPECT_TRUE(::GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) << "no taskbar button";
   // The rule is wider than the panel; the bar starts at the right end of its

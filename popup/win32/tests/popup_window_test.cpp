@@ -1,3 +1,5 @@
+#include "popup/win32/popup_window.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,7 +10,7 @@
 #include "host/win32/tests/child_process.h"
 #include "host/win32/tests/wait_for.h"
 #include "host/win32/timer_service.h"
-#include "popup/win32/win32_popup.h"
+#include "popup/frmmsg.h"
 
 namespace vorlane::win32 {
 namespace {
@@ -56,8 +58,9 @@ class PopupWindowTest : public ::testing::Test {
   Win32TimerService timers{1};
   Win32MessagePump pump;
   Win32Clock clock;
-  Win32Popup popup{timers, pump, clock};
-  PopupWindow& window = popup.window();
+  frmmsg popup{[](frmmsg& model) { return std::make_unique<PopupWindow>(model, nullptr); }, timers,
+               pump, clock};
+  PopupWindow& window = static_cast<PopupWindow&>(popup.view());
 };
 
 TEST_F(PopupWindowTest, ShowsOnTopAndHides) {
@@ -93,7 +96,7 @@ TEST_F(PopupWindowTest, RealClickOnTheLinkEndsNestedWaitsTogether) {
   });
   auto guard = timers.createTimer(10000, true, [&] {
     guardFired = true;
-    popup.model().linkClicked();
+    popup.linkClicked();
   });
   popup.mention("outer page");
   EXPECT_FALSE(guardFired) << "the real click never arrived";
@@ -107,12 +110,12 @@ TEST_F(PopupWindowTest, RealClickOnTheLinkEndsNestedWaitsTogether) {
 TEST_F(PopupWindowTest, RealPointerUnderlinesTheLinkUntilTheBarePanel) {
   popup.viewmsg("status");
   sendMouse(centreOnScreen(window.link().handle()), 0);
-  testing::waitFor(timers, pump, [&] { return popup.model().linkUnderlined(); });
+  testing::waitFor(timers, pump, [&] { return popup.linkUnderlined(); });
   EXPECT_TRUE(fontOf(window.link().handle()).lfUnderline);
   RECT form = {};
   ::GetWindowRect(window.form().handle(), &form);
   sendMouse(POINT{form.left + 23, form.top + 53}, 0);  // bare panel, left of the logo
-  testing::waitFor(timers, pump, [&] { return !popup.model().linkUnderlined(); });
+  testing::waitFor(timers, pump, [&] { return !popup.linkUnderlined(); });
   EXPECT_FALSE(fontOf(window.link().handle()).lfUnderline);
   popup.hidemsg();
 }
@@ -123,7 +126,7 @@ TEST_F(PopupWindowTest, BarSlidesOnTheGridWithRealTimers) {
   const int start = placeInForm(window.bar().handle(), form).x;
   testing::waitFor(timers, pump,
                    [&] { return placeInForm(window.bar().handle(), form).x <= start - 30; });
-  const Sweep sweep = popup.model().sweep();
+  const Sweep sweep = popup.sweep();
   EXPECT_FALSE(sweep.rightwards) << "the first tick turns it leftwards";
   EXPECT_EQ(sweep.left % 150, 0);
   EXPECT_EQ(placeInForm(window.bar().handle(), form).x,
