@@ -89,15 +89,6 @@ void frmmsg::pointerOverPanel() {
   }
 }
 
-Sweep frmmsg::sweep() const {
-  if (shown_) {
-    return sweep_;
-  }
-  Sweep caughtUp = sweep_;
-  caughtUp.advance((clock_.milliseconds() - lastTickAt_) / Sweep::kTickMilliseconds);
-  return caughtUp;
-}
-
 void frmmsg::setLinkText(const std::string& text) {
   PopupView& shownOn = view();  // made first, so that it starts from the earlier text
   linkText_ = text;

@@ -57,8 +57,6 @@ class frmmsg final {
   bool shown() const { return shown_; }
   const std::string& linkText() const { return linkText_; }
   bool linkUnderlined() const { return underlined_; }
-  // Where the bar is and which way it goes, counting ticks not yet caught up.
-  Sweep sweep() const;
 
  private:
   void setLinkText(const std::string& text);

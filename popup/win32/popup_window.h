@@ -17,8 +17,6 @@ class PopupWindow final : public PopupView {
  public:
   PopupWindow(frmmsg& popup, PicturePtr logo);
   ~PopupWindow() override;
-  PopupWindow(const PopupWindow&) = delete;
-  PopupWindow& operator=(const PopupWindow&) = delete;
 
   void setLinkText(const std::string& text) override;
   void setLinkUnderline(bool underline) override;
@@ -32,9 +30,6 @@ class PopupWindow final : public PopupView {
   Form& form() { return frmmsg_; }
   Label& link() { return Label2_; }
   Label& twoLineArea() { return Label1_; }
-  Label& oneLineArea() { return Label4_; }
-  FilledBox& bar() { return pic_; }
-  IconBox& logo() { return imgLogo_; }
 
  private:
   Form frmmsg_;

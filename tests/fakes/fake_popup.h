@@ -14,23 +14,20 @@
 
 namespace vorlane::testing {
 
-// The pop-up of every native test and benchmark: a real frmmsg over a view that
-// records each operation the code under test made, in order ("mention: msg",
-// "showmsg: msg", "viewmsg: msg", "timemsg: msg", "hidemsg"), into a journal
-// that the other fakes of a test may share, so that one list shows the order of
-// everything the code did. The operation is read from the view: a show after
-// the link became "Next", "Close" or empty is a mention, showmsg or timemsg, any
-// other show a viewmsg. A wait ("mention", "showmsg") runs `onWait`, where a
-// test clicks, ends the program or fails as the user would; if the wait is
-// still on, the fake clicks. `throwOnView` and `throwOnHide` make viewmsg and
-// hidemsg fail after recording, for callers that must survive that.
+// The pop-up of every native test and benchmark: a real frmmsg whose view
+// records each operation the code under test made ("mention: msg", "showmsg:
+// msg", "viewmsg: msg", "timemsg: msg", "hidemsg") into a journal the other
+// fakes of a test may share. A show after the link became "Next", "Close" or
+// empty is a mention, showmsg or timemsg, any other a viewmsg. A wait runs
+// `onWait`, where a test clicks, ends the program or fails as the user would;
+// if the wait is still on, the fake clicks. `throwOnView` and `throwOnHide`
+// make viewmsg and hidemsg fail after recording.
 class FakePopup final {
  public:
   FakePopup() : journal_(ownJournal_) {}
   explicit FakePopup(std::vector<std::string>& journal) : journal_(journal) {}
 
   operator frmmsg&() { return model_; }
-  frmmsg& model() { return model_; }
   const std::vector<std::string>& journal() const { return journal_; }
 
   std::function<void(const std::string&)> onWait;
@@ -38,14 +35,11 @@ class FakePopup final {
   bool throwOnHide = false;
 
  private:
-  class Recorder final : public PopupView {
-   public:
+  struct Recorder final : PopupView {
     explicit Recorder(FakePopup& fake) : fake_(fake) {}
     void setLinkText(const std::string& text) override {
       // The link's starting text is the window's, not a caller's.
-      if (!std::exchange(starting_, false)) {
-        link_ = text;
-      }
+      if (!std::exchange(starting_, false)) link_ = text;
     }
     void setLinkUnderline(bool) override {}
     void setTwoLineText(const std::string& text) override { text_ = text; }
@@ -53,35 +47,25 @@ class FakePopup final {
     void setBarLeft(int) override {}
     void showOnTop() override {
       const std::optional<std::string> link = std::exchange(link_, std::nullopt);
-      const std::string operation = !link              ? "viewmsg: "
-                                    : *link == "Next"  ? "mention: "
-                                    : *link == "Close" ? "showmsg: "
-                                                       : "timemsg: ";
+      const char* operation = !link              ? "viewmsg: "
+                              : *link == "Next"  ? "mention: "
+                              : *link == "Close" ? "showmsg: "
+                                                 : "timemsg: ";
       record(operation + text_, !link && fake_.throwOnView);
     }
     void takeForeground() override {
       fake_.pump_.script([this, msg = text_] {
-        if (fake_.onWait) {
-          fake_.onWait(msg);
-        }
-        if (!fake_.model_.closed()) {
-          fake_.model_.linkClicked();
-        }
-        endingWait_ = true;
+        if (fake_.onWait) fake_.onWait(msg);
+        if (!fake_.model_.closed()) fake_.model_.linkClicked();
+        endingWait_ = true;  // the hide that follows is the wait's, not a caller's
       });
     }
     void hide() override {
-      if (!std::exchange(endingWait_, false)) {
-        record("hidemsg", fake_.throwOnHide);
-      }
+      if (!std::exchange(endingWait_, false)) record("hidemsg", fake_.throwOnHide);
     }
-
-   private:
     void record(const std::string& entry, bool fail) {
       fake_.journal_.push_back(entry);
-      if (fail) {
-        throw std::runtime_error("pop-up gone");
-      }
+      if (fail) throw std::runtime_error("pop-up gone");
     }
 
     FakePopup& fake_;
