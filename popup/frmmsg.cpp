@@ -2,17 +2,26 @@
 
 namespace vorlane {
 
-frmmsg::frmmsg(PopupView& view, TimerService& timers, MessagePump& pump, MonotonicClock& clock)
-    : view_(view), pump_(pump), clock_(clock), lastTickAt_(clock.milliseconds()) {
+frmmsg::frmmsg(ViewFactory createView, TimerService& timers, MessagePump& pump,
+               MonotonicClock& clock)
+    : createView_(std::move(createView)), timers_(timers), pump_(pump), clock_(clock) {}
+
+PopupView& frmmsg::view() {
+  if (view_) {
+    return *view_;
+  }
   // Created hidden: the sweep counts from now, but its timers wait for a show.
-  animate1_ = timers.createTimer(Sweep::kTickMilliseconds, false, [this] { animateTick(); });
-  animate2_ = timers.createTimer(Sweep::kTickMilliseconds, false, [this] { animateTick(); });
-  Timer1_ = timers.createTimer(0, false, [this] { Timer1Tick(); });
-  view_.setLinkText(linkText_);
-  view_.setLinkUnderline(false);
-  view_.setTwoLineText("");
-  view_.setOneLineText("");
-  view_.setBarLeft(sweep_.left);
+  animate1_ = timers_.createTimer(Sweep::kTickMilliseconds, false, [this] { animateTick(); });
+  animate2_ = timers_.createTimer(Sweep::kTickMilliseconds, false, [this] { animateTick(); });
+  Timer1_ = timers_.createTimer(0, false, [this] { Timer1Tick(); });
+  view_ = createView_(*this);
+  lastTickAt_ = clock_.milliseconds();
+  view_->setLinkText(linkText_);
+  view_->setLinkUnderline(false);
+  view_->setTwoLineText("");
+  view_->setOneLineText("");
+  view_->setBarLeft(sweep_.left);
+  return *view_;
 }
 
 void frmmsg::mention(const std::string& msg) {
@@ -49,9 +58,9 @@ void frmmsg::timemsg(const std::string& msg, const std::int32_t& time) {
 
 void frmmsg::hidemsg() {
   timedText_ = false;
-  view_.setTwoLineText("");
-  view_.setOneLineText("");
-  view_.hide();
+  view().setTwoLineText("");
+  view().setOneLineText("");
+  view().hide();
   if (shown_) {
     shown_ = false;
     stopSweepTimers();
@@ -69,55 +78,47 @@ void frmmsg::activateLink() {
 void frmmsg::pointerOverLink() {
   if (!underlined_) {
     underlined_ = true;
-    view_.setLinkUnderline(true);
+    view().setLinkUnderline(true);
   }
 }
 
 void frmmsg::pointerOverPanel() {
   if (underlined_) {
     underlined_ = false;
-    view_.setLinkUnderline(false);
+    view().setLinkUnderline(false);
   }
-}
-
-Sweep frmmsg::sweep() const {
-  if (shown_) {
-    return sweep_;
-  }
-  Sweep caughtUp = sweep_;
-  caughtUp.advance((clock_.milliseconds() - lastTickAt_) / Sweep::kTickMilliseconds);
-  return caughtUp;
 }
 
 void frmmsg::setLinkText(const std::string& text) {
+  PopupView& shownOn = view();  // made first, so that it starts from the earlier text
   linkText_ = text;
-  view_.setLinkText(text);
+  shownOn.setLinkText(text);
 }
 
 void frmmsg::showText(const std::string& msg) {
   timedText_ = false;
-  view_.setTwoLineText("");
-  view_.setOneLineText("");
+  view().setTwoLineText("");
+  view().setOneLineText("");
   // Only the exact pair CR LF makes a two-line text; a lone CR or LF does not.
   if (msg.find("\r\n") != std::string::npos) {
-    view_.setTwoLineText(msg);
+    view().setTwoLineText(msg);
   } else {
-    view_.setOneLineText(msg);
+    view().setOneLineText(msg);
   }
   if (!shown_) {
     const std::uint64_t now = clock_.milliseconds();
     const std::uint64_t ticks = (now - lastTickAt_) / Sweep::kTickMilliseconds;
     sweep_.advance(ticks);
     lastTickAt_ += ticks * Sweep::kTickMilliseconds;
-    view_.setBarLeft(sweep_.left);
+    view().setBarLeft(sweep_.left);
     shown_ = true;
     startSweepTimers();
   }
-  view_.showOnTop();
+  view().showOnTop();
 }
 
 void frmmsg::waitForClose() {
-  view_.takeForeground();
+  view().takeForeground();
   pump_.waitUntil([this] { return closed_; });
   hidemsg();
 }
@@ -125,7 +126,7 @@ void frmmsg::waitForClose() {
 void frmmsg::animateTick() {
   sweep_.tick();
   lastTickAt_ = clock_.milliseconds();
-  view_.setBarLeft(sweep_.left);
+  view().setBarLeft(sweep_.left);
   startSweepTimers();
 }
 

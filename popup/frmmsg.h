@@ -1,38 +1,46 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "host/clock.h"
 #include "host/message_pump.h"
 #include "host/timer.h"
-#include "popup/message_popup.h"
 #include "popup/popup_view.h"
 #include "popup/sweep.h"
 
 namespace vorlane {
 
-// The notification pop-up: everything it decides, over a view that draws it.
+// The notification pop-up, shared by every part of the program: everything it
+// decides, over a view that draws it. The view and the timers are made by the
+// first operation any caller makes, so a program that never shows the pop-up
+// never makes its window.
 //
-// The waiting operations run the program's message loop (MessagePump::waitUntil)
-// until the one shared `closed` flag is set, so a nested mention that gets its
-// click ends the outer wait as well. `timemsg` with a positive `time` arms
-// `Timer1` as a time-out of that many milliseconds.
+// `mention` and `showmsg` return only after the user's click on the link
+// ("Next" / "Close"): they run the program's message loop
+// (MessagePump::waitUntil) until the one shared `closed` flag is set, so a
+// nested mention that gets its click ends the outer wait as well. `timemsg`
+// with a positive `time` arms `Timer1` as a time-out of that many milliseconds.
 //
 // The sweep's timers run only while the window is shown: a hidden pop-up wakes
 // nothing. On showing, the sweep first catches up by the 50 ms ticks that
 // passed unseen (read from the clock), so the bar stands where it would have
 // got to.
-class frmmsg final : public MessagePopup {
+class frmmsg final {
  public:
-  frmmsg(PopupView& view, TimerService& timers, MessagePump& pump, MonotonicClock& clock);
+  using ViewFactory = std::function<std::unique_ptr<PopupView>(frmmsg&)>;
 
-  void mention(const std::string& msg) override;
-  void showmsg(const std::string& msg) override;
-  void viewmsg(const std::string& msg) override;
-  void timemsg(const std::string& msg, const std::int32_t& time) override;
-  void hidemsg() override;
+  frmmsg(ViewFactory createView, TimerService& timers, MessagePump& pump, MonotonicClock& clock);
+  frmmsg(const frmmsg&) = delete;
+  frmmsg& operator=(const frmmsg&) = delete;
+
+  void mention(const std::string& msg);
+  void showmsg(const std::string& msg);
+  void viewmsg(const std::string& msg);
+  void timemsg(const std::string& msg, const std::int32_t& time);
+  void hidemsg();
 
   // What the window reports.
   void linkClicked();
@@ -43,12 +51,12 @@ class frmmsg final : public MessagePopup {
   void pointerOverLink();
   void pointerOverPanel();
 
+  // The view, made with its initial state on first use.
+  PopupView& view();
   bool closed() const { return closed_; }
   bool shown() const { return shown_; }
   const std::string& linkText() const { return linkText_; }
   bool linkUnderlined() const { return underlined_; }
-  // Where the bar is and which way it goes, counting ticks not yet caught up.
-  Sweep sweep() const;
 
  private:
   void setLinkText(const std::string& text);
@@ -59,7 +67,8 @@ class frmmsg final : public MessagePopup {
   void startSweepTimers();
   void stopSweepTimers();
 
-  PopupView& view_;
+  ViewFactory createView_;
+  TimerService& timers_;
   MessagePump& pump_;
   MonotonicClock& clock_;
   bool closed_ = false;
@@ -69,7 +78,8 @@ class frmmsg final : public MessagePopup {
   bool timedText_ = false;
   std::string linkText_ = "Close";
   Sweep sweep_;
-  std::uint64_t lastTickAt_;
+  std::uint64_t lastTickAt_ = 0;
+  std::unique_ptr<PopupView> view_;
   std::unique_ptr<Timer> animate1_;
   std::unique_ptr<Timer> animate2_;
   std::unique_ptr<Timer> Timer1_;

@@ -2,7 +2,7 @@
 
 namespace vorlane {
 
-bool startLogger(const std::string& progfolder, ProgramLauncher& launcher, MessagePopup& popup,
+bool startLogger(const std::string& progfolder, ProgramLauncher& launcher, frmmsg& popup,
                  ProgramLifetime& lifetime) {
   if (launcher.start(progfolder + kLoggerFileName)) {
     return true;

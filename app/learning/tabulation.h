@@ -9,7 +9,7 @@
 #include "host/settings_store.h"
 #include "host/text_files.h"
 #include "host/timer.h"
-#include "popup/message_popup.h"
+#include "popup/frmmsg.h"
 
 namespace vorlane {
 
@@ -36,7 +36,7 @@ enum class TabulateOutcome {
 };
 
 struct TabulationServices {
-  MessagePopup& popup;
+  frmmsg& popup;
   MessagePump& pump;
   ProgramLifetime& lifetime;
   TextFiles& files;

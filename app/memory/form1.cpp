@@ -9,7 +9,7 @@ std::string totalMemoryText(std::uint64_t totalPhysBytes, std::string_view decim
                            decimalSeparator);
 }
 
-Form1::Form1(MemoryStatusSource& memory, MessagePopup& popup, RamClearing& clearer,
+Form1::Form1(MemoryStatusSource& memory, frmmsg& popup, RamClearing& clearer,
              const UserNumberFormat& numberFormat)
     : memory_(memory), popup_(popup), clearer_(clearer), numberFormat_(numberFormat) {}
 

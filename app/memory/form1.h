@@ -4,7 +4,7 @@
 #include "app/memory/ram_clearer.h"
 #include "host/memory_status.h"
 #include "host/twips.h"
-#include "popup/message_popup.h"
+#include "popup/frmmsg.h"
 
 namespace vorlane {
 
@@ -28,7 +28,7 @@ class Form1 {
  public:
   static constexpr std::int32_t kClearMegabytes = 10;
 
-  Form1(MemoryStatusSource& memory, MessagePopup& popup, RamClearing& clearer,
+  Form1(MemoryStatusSource& memory, frmmsg& popup, RamClearing& clearer,
         const UserNumberFormat& numberFormat);
 
   // Shows the total physical memory, divided by 1048567, and waits for "Close".
@@ -38,7 +38,7 @@ class Form1 {
 
  private:
   MemoryStatusSource& memory_;
-  MessagePopup& popup_;
+  frmmsg& popup_;
   RamClearing& clearer_;
   const UserNumberFormat& numberFormat_;
 };

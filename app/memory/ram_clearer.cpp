@@ -54,7 +54,7 @@ std::string clearingText(std::int32_t n, std::int32_t percent) {
 }
 
 RamClearer::RamClearer(ProgramState& state, MemoryStatusSource& memory, BlockAllocator& allocator,
-                       MessagePump& pump, ProgramLifetime& lifetime, MessagePopup& popup)
+                       MessagePump& pump, ProgramLifetime& lifetime, frmmsg& popup)
     : state_(state),
       memory_(memory),
       allocator_(allocator),

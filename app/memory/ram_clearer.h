@@ -8,7 +8,7 @@
 #include "app/program_state.h"
 #include "host/memory_status.h"
 #include "host/message_pump.h"
-#include "popup/message_popup.h"
+#include "popup/frmmsg.h"
 
 namespace vorlane {
 
@@ -41,7 +41,7 @@ class RamClearer final : public RamClearing {
   static constexpr std::size_t kPieceBytes = 256 * 1024;
 
   RamClearer(ProgramState& state, MemoryStatusSource& memory, BlockAllocator& allocator,
-             MessagePump& pump, ProgramLifetime& lifetime, MessagePopup& popup);
+             MessagePump& pump, ProgramLifetime& lifetime, frmmsg& popup);
   RamClearer(const RamClearer&) = delete;
   RamClearer& operator=(const RamClearer&) = delete;
 
@@ -64,7 +64,7 @@ class RamClearer final : public RamClearing {
   BlockAllocator& allocator_;
   MessagePump& pump_;
   ProgramLifetime& lifetime_;
-  MessagePopup& popup_;
+  frmmsg& popup_;
   bool clearing_ = false;
 };
 

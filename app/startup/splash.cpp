@@ -15,8 +15,7 @@ std::string nextLoadingFrame(std::string_view current) {
   return std::string(current);
 }
 
-Splash::Splash(SplashView& view, TimerService& timers, MessagePopup& popup,
-               StartController& controller)
+Splash::Splash(SplashView& view, TimerService& timers, frmmsg& popup, StartController& controller)
     : view_(view), timers_(timers), popup_(popup), controller_(controller) {}
 
 bool Splash::load(bool anotherCopyRunning) {

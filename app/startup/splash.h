@@ -6,7 +6,7 @@
 
 #include "app/startup/start_controller.h"
 #include "host/timer.h"
-#include "popup/message_popup.h"
+#include "popup/frmmsg.h"
 
 namespace vorlane {
 
@@ -34,7 +34,7 @@ class Splash {
   static constexpr unsigned kDelayMilliseconds = 3000;
   static constexpr unsigned kAnimationMilliseconds = 75;
 
-  Splash(SplashView& view, TimerService& timers, MessagePopup& popup, StartController& controller);
+  Splash(SplashView& view, TimerService& timers, frmmsg& popup, StartController& controller);
 
   // The load of `frmSplash`. True when the splash is to become visible; false
   // for a second copy, where the splash is unloaded, the user is welcomed and
@@ -47,7 +47,7 @@ class Splash {
 
   SplashView& view_;
   TimerService& timers_;
-  MessagePopup& popup_;
+  frmmsg& popup_;
   StartController& controller_;
   std::unique_ptr<Timer> delaytimer_;
   std::unique_ptr<Timer> Timer2_;

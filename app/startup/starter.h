@@ -14,7 +14,7 @@
 #include "host/settings_store.h"
 #include "host/text_files.h"
 #include "host/timer.h"
-#include "popup/message_popup.h"
+#include "popup/frmmsg.h"
 
 namespace vorlane {
 
@@ -24,7 +24,7 @@ inline constexpr const char* kSettingsNotStored =
     "Your options could not be saved! \r\nPlease try Apply again.";
 
 struct StarterServices {
-  MessagePopup& popup;
+  frmmsg& popup;
   SettingsStore& settings;
   RunRegistry& runRegistry;
   ProgramLauncher& launcher;

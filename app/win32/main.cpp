@@ -29,8 +29,8 @@
 #include "host/win32/single_instance.h"
 #include "host/win32/text_files.h"
 #include "host/win32/timer_service.h"
-#include "popup/shared_popup.h"
-#include "popup/win32/win32_popup.h"
+#include "popup/frmmsg.h"
+#include "popup/win32/popup_window.h"
 #include "resource_ids.h"
 
 namespace vorlane::win32 {
@@ -66,9 +66,11 @@ int runVorlane() {
   VirtualAllocBlockAllocator allocator;
   ProgramState state;
 
-  SharedPopup popup([&] {
-    return std::make_unique<Win32Popup>(timers, pump, clock, loadIconPicture(IDI_VORLANE_LOGO, 32));
-  });
+  frmmsg popup(
+      [](frmmsg& model) {
+        return std::make_unique<PopupWindow>(model, loadIconPicture(IDI_VORLANE_LOGO, 32));
+      },
+      timers, pump, clock);
   RamClearer clearer(state, memory, allocator, pump, pump, popup);
   MemoryWatch watch(timers, memory, state, clearer);
   WatchStarter watchStarter(watch);

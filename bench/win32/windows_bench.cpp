@@ -22,7 +22,8 @@
 #include "host/win32/text_files.h"
 #include "host/win32/timer_service.h"
 #include "logger/log_format.h"
-#include "popup/win32/win32_popup.h"
+#include "popup/frmmsg.h"
+#include "popup/win32/popup_window.h"
 #include "tests/fakes/fake_popup.h"
 
 namespace vorlane::win32 {
@@ -70,7 +71,8 @@ void tabulate(int samples, const char* span) {
   Win32MessagePump pump;
   Win32TimerService timers;
   Win32Clock clock;
-  Win32Popup popup(timers, pump, clock);
+  frmmsg popup{[](frmmsg& model) { return std::make_unique<PopupWindow>(model, nullptr); }, timers,
+               pump, clock};
   RegistrySettingsStore settings;
   ProgramState state;
   IdleController controller;
@@ -170,7 +172,8 @@ void idleTenMinutes() {
   Win32MessagePump pump;
   Win32TimerService timers(kScale);
   Win32Clock clock;
-  Win32Popup popup(timers, pump, clock);
+  frmmsg popup{[](frmmsg& model) { return std::make_unique<PopupWindow>(model, nullptr); }, timers,
+               pump, clock};
   popup.viewmsg("shown once, then hidden");
   popup.hidemsg();
   Win32MemoryStatusSource memory;

@@ -3,335 +3,169 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <set>
 #include <string>
-#include <vector>
 
-#include "popup/shared_popup.h"
 #include "tests/fakes/fake_pump.h"
 #include "tests/fakes/fake_timers.h"
 
 namespace vorlane {
 namespace {
 
-using testing::FakePump;
-using testing::FakeTimerService;
+// frmmsg with the program's loop and timers, over a view that logs each change.
+struct Rig {
+  struct LogView final : PopupView {
+    explicit LogView(std::string& log) : log_(log) {}
+    void setLinkText(const std::string& text) override { log_ += "link=" + text + " "; }
+    void setLinkUnderline(bool on) override { log_ += on ? "underline " : "plain "; }
+    void setTwoLineText(const std::string& text) override { log_ += "two=" + text + " "; }
+    void setOneLineText(const std::string& text) override { log_ += "one=" + text + " "; }
+    void setBarLeft(int twips) override { log_ += "bar=" + std::to_string(twips) + " "; }
+    void showOnTop() override { log_ += "show "; }
+    void takeForeground() override { log_ += "front "; }
+    void hide() override { log_ += "hide "; }
+    std::string& log_;
+  };
+  // The last show came after the last hide (npos + 1 is 0).
+  bool shown() const { return log.rfind("show ") + 1 > log.rfind("hide ") + 1; }
+  int bar() const { return std::stoi(log.substr(log.rfind("bar=") + 4)); }
 
-// The window as the logic leaves it.
-struct FakePopupView final : PopupView {
-  void setLinkText(const std::string& text) override { link = text; }
-  void setLinkUnderline(bool value) override {
-    underline = value;
-    ++underlineChanges;
-  }
-  void setTwoLineText(const std::string& text) override { twoLine = text; }
-  void setOneLineText(const std::string& text) override { oneLine = text; }
-  void setBarLeft(int twips) override { barLeft = twips; }
-  void showOnTop() override {
-    shown = true;
-    ++shows;
-  }
-  void hide() override {
-    shown = false;
-    ++hides;
-  }
-  void takeForeground() override { foregroundRequests += shown ? 1 : 100; }
-
-  std::string link;
-  std::string twoLine;
-  std::string oneLine;
-  bool underline = false;
-  int underlineChanges = 0;
-  int barLeft = -1;
-  bool shown = false;
-  int shows = 0;
-  int hides = 0;
-  int foregroundRequests = 0;
+  std::string log;
+  testing::FakeTimerService timers;
+  testing::FakePump pump;
+  frmmsg popup{[this](frmmsg&) { return std::make_unique<LogView>(log); }, timers, pump, timers};
 };
 
-// The fake timers' clock, as the pop-up reads it.
-struct TimerClock final : MonotonicClock {
-  explicit TimerClock(FakeTimerService& timers) : timers_(timers) {}
-  std::uint64_t milliseconds() override { return timers_.now(); }
-  FakeTimerService& timers_;
-};
-
-class FrmmsgTest : public ::testing::Test {
- protected:
-  FakePopupView view;
-  FakeTimerService timers;
-  FakePump pump;
-  TimerClock clock{timers};
-  frmmsg popup{view, timers, pump, clock};
-
-  void click() {
-    pump.script([this] { popup.linkClicked(); });
-  }
-};
-
-TEST_F(FrmmsgTest, CreatedHiddenWithCloseLinkAndNothingRunning) {
-  EXPECT_FALSE(view.shown);
-  EXPECT_EQ(view.link, "Close");
-  EXPECT_EQ(view.barLeft, 2400);
-  EXPECT_FALSE(popup.closed());
-  EXPECT_EQ(timers.activeTimers(), 0);  // a hidden pop-up wakes nothing
-}
-
-TEST_F(FrmmsgTest, OnlyCarriageReturnLineFeedMakesATwoLineText) {
-  popup.viewmsg("first \r\nsecond");
-  EXPECT_EQ(view.twoLine, "first \r\nsecond");
-  EXPECT_EQ(view.oneLine, "");
-  for (const std::string text : {"one line", "lone\rcr", "lone\nlf", "\n\r", "", "end\r"}) {
-    popup.viewmsg(text);
-    EXPECT_EQ(view.oneLine, text);
-    EXPECT_EQ(view.twoLine, "") << "the previous text is always cleared first";
-    EXPECT_TRUE(view.shown);
+// The first operation makes the view hidden, with the link "Close" and the bar
+// at 2400; only a shown pop-up runs a sweep timer, only a page waits.
+TEST(Frmmsg, EachOperationOnTheWindow) {
+  const std::string made = "link=Close plain two= one= bar=2400 ";
+  const struct {
+    std::function<void(frmmsg&)> operation;
+    std::string log;
+    bool waited;
+    int timersRunning;
+  } rows[] = {
+      {[](frmmsg& p) { p.mention("page"); },
+       made + "link=Next two= one= one=page bar=2400 show front two= one= hide ", true, 0},
+      {[](frmmsg& p) { p.showmsg("first \r\nsecond"); },
+       made + "link=Close two= one= two=first \r\nsecond bar=2400 show front two= one= hide ", true,
+       0},
+      {[](frmmsg& p) { p.viewmsg("lone\rcr\nlf"); },
+       made + "two= one= one=lone\rcr\nlf bar=2400 show ", false, 1},
+      {[](frmmsg& p) { p.timemsg("", 0); }, made + "link= two= one= one= bar=2400 show ", false, 1},
+      {[](frmmsg& p) { p.hidemsg(); }, made + "two= one= hide ", false, 0},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.log);
+    Rig rig;
+    rig.pump.script([&] { rig.popup.linkClicked(); });
+    EXPECT_EQ(rig.log, "") << "nothing made before";
+    row.operation(rig.popup);
+    EXPECT_EQ(rig.log, row.log);
+    EXPECT_EQ(rig.pump.scriptEmpty(), row.waited);
+    EXPECT_EQ(rig.timers.activeTimers(), row.timersRunning);
   }
 }
 
-// The keys (activateLink) act as a click exactly while the link shows a text;
-// only the waiting pages ask for the foreground, once shown.
-TEST_F(FrmmsgTest, LinkTextAfterEachOperationAndTheKeysThatActOnIt) {
-  pump.script([this] { popup.activateLink(); });
-  popup.mention("page");
-  EXPECT_EQ(view.link, "Next");
-  popup.viewmsg("status");
-  EXPECT_EQ(view.link, "Next");
-  popup.hidemsg();
-  EXPECT_EQ(view.link, "Next");
-  popup.timemsg("timed", 0);
-  EXPECT_EQ(view.link, "");
-  popup.activateLink();
-  EXPECT_FALSE(popup.closed()) << "a text without a link ignores the keys";
-  pump.script([this] { popup.activateLink(); });
-  popup.showmsg("notice");
-  EXPECT_EQ(view.link, "Close");
-  EXPECT_EQ(popup.linkText(), "Close");
-  EXPECT_EQ(view.foregroundRequests, 2);
-}
-
-TEST_F(FrmmsgTest, MentionWaitsForTheClickThenHidesAndClears) {
-  pump.script([this] {
-    EXPECT_TRUE(view.shown);
-    EXPECT_EQ(view.oneLine, "Welcome to Zendry's Vorlane");
+// Only the click ends a wait: not status texts, nor a time-out armed before
+// it, nor a click before the page; a nested page's click ends the outer wait
+// too. The keys click only while the link shows a text. The hover underline
+// changes the font once and stays until the bare panel.
+TEST(Frmmsg, WaitsAndWhatTheWindowReports) {
+  Rig rig;
+  rig.popup.timemsg("timed", 100);
+  rig.popup.activateLink();
+  EXPECT_FALSE(rig.popup.closed());
+  rig.popup.linkClicked();
+  rig.log.clear();
+  rig.popup.pointerOverLink();
+  rig.popup.pointerOverLink();
+  rig.pump.onEveryTurn([&] { rig.timers.advance(100); });
+  rig.pump.script([&] {
+    rig.popup.viewmsg("status");
+    rig.popup.hidemsg();
   });
-  pump.script([this] { EXPECT_TRUE(view.shown) << "nothing but the click ends the wait"; });
-  click();
-  popup.mention("Welcome to Zendry's Vorlane");
-  EXPECT_TRUE(pump.scriptEmpty());
-  EXPECT_FALSE(view.shown);
-  EXPECT_EQ(view.oneLine, "");
-  EXPECT_EQ(view.twoLine, "");
-  EXPECT_EQ(view.link, "Next");
-  EXPECT_TRUE(popup.closed());
-}
-
-TEST_F(FrmmsgTest, MentionChainWaitsForEachPagesOwnClick) {
-  std::vector<std::string> seen;
-  auto look = [&] { seen.push_back(view.twoLine); };
-  pump.script(look);
-  click();
-  pump.script(look);  // the second page is up and still waiting
-  pump.script(look);
-  click();
-  popup.mention("Vorlane will now start \r\nlearning your memory usage...");
-  popup.mention("Please use your computer \r\nas normally as possible...");
-  EXPECT_TRUE(pump.scriptEmpty());
-  EXPECT_EQ(seen,
-            (std::vector<std::string>{"Vorlane will now start \r\nlearning your memory usage...",
-                                      "Please use your computer \r\nas normally as possible...",
-                                      "Please use your computer \r\nas normally as possible..."}));
-  EXPECT_EQ(view.shows, 2);
-}
-
-TEST_F(FrmmsgTest, NestedWaitsEndTogether) {
-  bool innerReturned = false;
-  pump.script([&] {
-    popup.mention("inner");
-    innerReturned = true;
-  });
-  pump.script([this] { EXPECT_EQ(view.oneLine, "inner"); });
-  click();
-  popup.mention("outer");
-  EXPECT_TRUE(innerReturned);
-  EXPECT_TRUE(pump.scriptEmpty()) << "the outer wait needed no click of its own";
-  EXPECT_EQ(pump.maxWaitDepth(), 2);
-  EXPECT_FALSE(view.shown);
-}
-
-TEST_F(FrmmsgTest, StatusTextsFromATimerDuringAWaitDoNotEndIt) {
-  int ticks = 0;
-  auto status = timers.createTimer(100, true, [&] {
-    ++ticks;
-    if (ticks == 1) {
-      popup.viewmsg("Clearing Ram... 30");
-    } else if (ticks == 2) {
-      popup.hidemsg();
-    }
-  });
-  pump.onEveryTurn([this] { timers.advance(100); });
-  pump.script([this] {
-    EXPECT_EQ(view.oneLine, "Clearing Ram... 30");
-    EXPECT_EQ(view.twoLine, "");
-    EXPECT_FALSE(popup.closed());
-  });
-  pump.script([this] {
-    EXPECT_FALSE(view.shown);
-    EXPECT_FALSE(popup.closed());
-  });
-  click();
-  popup.showmsg("notice \r\nsecond line");
-  EXPECT_EQ(ticks, 3);
-  EXPECT_FALSE(view.shown);
-}
-
-TEST_F(FrmmsgTest, ClickWithoutAWaitOnlySetsClosedUntilTheNextWait) {
-  popup.viewmsg("status");
-  popup.linkClicked();
-  EXPECT_TRUE(popup.closed());
-  EXPECT_TRUE(view.shown);
-  click();
-  popup.mention("page");  // starts by clearing it, so it waits for its own click
-  EXPECT_TRUE(pump.scriptEmpty());
-}
-
-TEST_F(FrmmsgTest, SweepRunsOnTheGridWithOneTimerWhileShown) {
-  popup.viewmsg("status");
-  std::set<int> positions;
-  std::vector<int> firstTicks;
-  for (int i = 0; i < 100; ++i) {
-    EXPECT_EQ(timers.activeTimers(), 1) << "exactly one of animate1, animate2";
-    timers.advance(50);
-    positions.insert(view.barLeft);
-    if (i < 3) {
-      firstTicks.push_back(view.barLeft);
-    }
-  }
-  EXPECT_EQ(firstTicks, (std::vector<int>{2400, 2250, 2100}));
-  EXPECT_EQ(positions.size(), 17u);
-  for (int position : positions) {
-    EXPECT_EQ(position % 150, 0);
-  }
-  popup.hidemsg();
-  EXPECT_EQ(timers.activeTimers(), 0);
-}
-
-TEST_F(FrmmsgTest, HiddenSweepCatchesUpOnShow) {
-  // 20 ticks unseen since creation: the turn at 2400, 16 down to 0, 3 up.
-  timers.advance(20 * 50 + 30);
-  popup.viewmsg("status");
-  EXPECT_EQ(view.barLeft, 450);
-  EXPECT_TRUE(popup.sweep().rightwards);
-  // The part tick carried over: 20 ms more complete the 21st.
-  popup.hidemsg();
-  timers.advance(20);
-  EXPECT_EQ(popup.sweep().left, 600);
-  popup.viewmsg("again");
-  EXPECT_EQ(view.barLeft, 600);
-}
-
-TEST_F(FrmmsgTest, HiddenSweepMatchesOneThatWasShownAllAlong) {
-  FakePopupView watchedView;
-  frmmsg watched{watchedView, timers, pump, clock};
-  watched.viewmsg("always shown");
-  popup.viewmsg("shown briefly");
-  timers.advance(7 * 50);
-  popup.hidemsg();
-  timers.advance(12345 * 50);
-  popup.viewmsg("shown again");
-  EXPECT_EQ(view.barLeft, watchedView.barLeft);
-  EXPECT_EQ(popup.sweep().rightwards, watched.sweep().rightwards);
-  for (int i = 0; i < 40; ++i) {
-    timers.advance(50);
-    ASSERT_EQ(view.barLeft, watchedView.barLeft) << "and it keeps moving the same way";
+  rig.pump.script([&] { rig.popup.mention("inner"); });
+  rig.pump.script([&] { EXPECT_TRUE(rig.shown()); });
+  rig.pump.script([&] { rig.popup.activateLink(); });
+  rig.popup.showmsg("outer");
+  EXPECT_TRUE(rig.pump.scriptEmpty());
+  EXPECT_TRUE(rig.popup.linkUnderlined());
+  rig.popup.pointerOverPanel();
+  rig.popup.pointerOverPanel();
+  rig.pump.script([&] { rig.pump.endProgram(); });
+  rig.popup.showmsg("the program ends");
+  EXPECT_FALSE(rig.shown());
+  for (const char* font : {"underline", "plain"}) {
+    EXPECT_NE(rig.log.find(font), std::string::npos);
+    EXPECT_EQ(rig.log.find(font), rig.log.rfind(font));
   }
 }
 
-// `timemsg` with a time arms Timer1 as a time-out that sets `closed`; it takes
-// the window away only while the timed text is still the one on show.
-TEST_F(FrmmsgTest, TimemsgTimeOut) {
-  struct Case {
-    const char* name;
+// A positive time arms a time-out that sets `closed` and stops itself; it
+// takes the window away only while the timed text is still the one on show.
+TEST(Frmmsg, TimemsgTimeOut) {
+  const struct {
     std::int32_t time;
-    std::function<void(frmmsg&)> after;  // what comes between timemsg and the time-out
+    std::function<void(frmmsg&)> after;
     bool closed;
     bool shown;
-    int hides;
+  } rows[] = {
+      {500, nullptr, true, false},
+      {0, nullptr, false, true},
+      {INT32_MIN, nullptr, false, true},
+      {500, [](frmmsg& p) { p.viewmsg("status took over"); }, true, true},
+      {500, [](frmmsg& p) { p.hidemsg(); }, true, false},
+      {500, [](frmmsg& p) { p.timemsg("untimed", -1); }, false, true},
   };
-  const Case cases[] = {
-      {"timed text alone", 500, nullptr, true, false, 1},
-      {"no time", 0, nullptr, false, true, 0},
-      {"negative time", -1, nullptr, false, true, 0},
-      {"lowest time", INT32_MIN, nullptr, false, true, 0},
-      {"another text took over", 500, [](frmmsg& p) { p.viewmsg("status"); }, true, true, 0},
-      {"hidden before its time", 500, [](frmmsg& p) { p.hidemsg(); }, true, false, 1},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    FakePopupView caseView;
-    FakeTimerService caseTimers;
-    TimerClock caseClock{caseTimers};
-    frmmsg caseTimed{caseView, caseTimers, pump, caseClock};
-    caseTimed.timemsg("timed", c.time);
-    EXPECT_EQ(caseView.link, "");
-    if (c.after) {
-      c.after(caseTimed);
-    }
-    caseTimers.advance(499);
-    EXPECT_FALSE(caseTimed.closed()) << "not before its time";
-    caseTimers.advance(100000);
-    EXPECT_EQ(caseTimed.closed(), c.closed);
-    EXPECT_EQ(caseView.shown, c.shown);
-    EXPECT_EQ(caseView.hides, c.hides);
-    EXPECT_EQ(caseTimers.activeTimers(), c.shown ? 1 : 0) << "Timer1 stops itself";
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.time);
+    Rig rig;
+    rig.popup.timemsg("timed", row.time);
+    if (row.after) row.after(rig.popup);
+    rig.timers.advance(499);
+    EXPECT_FALSE(rig.popup.closed()) << "not before its time";
+    rig.timers.advance(100000);
+    EXPECT_EQ(rig.popup.closed(), row.closed);
+    EXPECT_EQ(rig.shown(), row.shown);
+    EXPECT_EQ(rig.log.find("hide "), rig.log.rfind("hide ")) << "hidden at most once";
+    EXPECT_EQ(rig.timers.activeTimers(), row.shown ? 1 : 0) << "Timer1 stops itself";
   }
 }
 
-TEST_F(FrmmsgTest, PendingTimeOutDoesNotEndAWaitForAClick) {
-  popup.timemsg("timed", 100);
-  pump.onEveryTurn([this] { timers.advance(100); });
-  pump.script([] {});
-  pump.script([this] { EXPECT_TRUE(view.shown); });
-  click();
-  popup.mention("page");
-  EXPECT_TRUE(pump.scriptEmpty());
-}
-
-TEST_F(FrmmsgTest, LinkUnderlinedFromHoverUntilTheBarePanel) {
-  popup.pointerOverLink();
-  popup.pointerOverLink();
-  EXPECT_TRUE(view.underline);
-  EXPECT_EQ(view.underlineChanges, 2) << "the font changes once, not on every move";
-  popup.hidemsg();
-  popup.viewmsg("back");
-  EXPECT_TRUE(popup.linkUnderlined()) << "leaving the window keeps the underline";
-  popup.pointerOverPanel();
-  EXPECT_FALSE(view.underline);
-  EXPECT_FALSE(popup.linkUnderlined());
-}
-
-TEST_F(FrmmsgTest, WaitEndsEarlyWhenTheProgramEnds) {
-  pump.script([this] { pump.endProgram(); });
-  popup.mention("page");
-  EXPECT_FALSE(view.shown);
-}
-
-TEST(SharedPopup, CreatedByTheFirstOperationOnly) {
-  FakePopupView view;
-  FakeTimerService timers;
-  FakePump pump;
-  TimerClock clock{timers};
-  int creations = 0;
-  SharedPopup shared([&]() -> std::unique_ptr<MessagePopup> {
-    ++creations;
-    return std::make_unique<frmmsg>(view, timers, pump, clock);
-  });
-  EXPECT_FALSE(shared.created());
-  shared.hidemsg();
-  shared.viewmsg("a");
-  shared.timemsg("b", 0);
-  EXPECT_EQ(creations, 1);
-  EXPECT_EQ(view.oneLine, "b");
+// The bar after some 50 ms ticks, and 20 ms later when the part tick carried
+// over completes the next: caught up on showing after being hidden since it was
+// made, and after being hidden once it had moved.
+TEST(Frmmsg, BarSweepsAlikeHiddenOrShown) {
+  const struct {
+    std::uint64_t ticks;
+    int left;
+    int next;
+  } rows[] = {{1, 2400, 2250},
+              {17, 0, 150},
+              {33, 2400, 2250},
+              {12345, 1200, 1350},
+              {5ULL * 24 * 3600 * 1000 / 50, 2250, 2400}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.ticks);
+    Rig unseen, once;
+    unseen.popup.view();
+    once.popup.viewmsg("moves, then hides");
+    once.timers.advance(7 * 50 + 10);
+    once.popup.hidemsg();
+    for (Rig* rig : {&unseen, &once}) {
+      if (rig->timers.now() > row.ticks * 50) continue;
+      rig->timers.advance(row.ticks * 50 + 30 - rig->timers.now());
+      rig->popup.viewmsg("");
+      EXPECT_EQ(rig->bar(), row.left);
+      EXPECT_EQ(rig->timers.activeTimers(), 1);
+      rig->popup.hidemsg();
+      EXPECT_EQ(rig->timers.activeTimers(), 0);
+      rig->timers.advance(20);
+      rig->popup.viewmsg("");
+      EXPECT_EQ(rig->bar(), row.next);
+    }
+  }
 }
 
 }  // namespace

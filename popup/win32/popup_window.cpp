@@ -41,7 +41,7 @@ Font arialBlack() {
 
 }  // namespace
 
-PopupWindow::PopupWindow(PicturePtr logo)
+PopupWindow::PopupWindow(frmmsg& popup, PicturePtr logo)
     : frmmsg_(formOptions()),
       Frame1_(frmmsg_, {50, 50, 3135, 1575}, RGB(255, 255, 255)),
       lblProductName_(Frame1_, {60, 120, 2865, 360}, "Zendry's Vorlane",
@@ -55,22 +55,27 @@ PopupWindow::PopupWindow(PicturePtr logo)
       pic_(Frame1_, {2400, 1080, 735, 50}, RGB(67, 117, 154)),
       Label1_(Frame1_, {120, 1150, 2925, 450}, "", twoLineOptions()),
       Label4_(Frame1_, {120, 1200, 2925, 225}, "",
-              labelOptions(arial(9, true), Alignment::kLeft, true)) {
+              labelOptions(arial(9, true), Alignment::kLeft, true)),
+      linkAccessible_(popup) {
   // The bar lies over the rule.
   pic_.bringToFront();
+  Label2_.setOnClick([&popup] { popup.linkClicked(); });
+  Label2_.setOnMouseMove([&popup] { popup.pointerOverLink(); });
+  Frame1_.setOnMouseMove([&popup] { popup.pointerOverPanel(); });
+  frmmsg_.setOnKeyDown([&popup](UINT key) {
+    if (key == VK_RETURN || key == VK_SPACE) {
+      popup.activateLink();
+    }
+  });
+  Label2_.setAccessible(&linkAccessible_);
 }
+
+// The link's window outlives the provider by a moment: cut it off first.
+PopupWindow::~PopupWindow() { Label2_.setAccessible(nullptr); }
 
 void PopupWindow::setLinkText(const std::string& text) {
   Label2_.setText(text);
   Label2_.accessibleChanged();
-}
-
-void PopupWindow::setOnLinkKey(std::function<void()> onKey) {
-  frmmsg_.setOnKeyDown([onKey = std::move(onKey)](UINT key) {
-    if (key == VK_RETURN || key == VK_SPACE) {
-      onKey();
-    }
-  });
 }
 
 void PopupWindow::setLinkUnderline(bool underline) { Label2_.setUnderline(underline); }

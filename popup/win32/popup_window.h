@@ -1,18 +1,22 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "host/win32/forms.h"
+#include "popup/frmmsg.h"
+#include "popup/link_accessible.h"
 #include "popup/popup_view.h"
 
 namespace vorlane::win32 {
 
-// The pop-up's window: every control where the layout puts it, in twips. The
-// program hands it its logo.
+// The pop-up's window: every control where the layout puts it, in twips. It
+// reports the user's pointer, clicks and keys to its frmmsg, and lets a screen
+// reader hear and click the link. The program hands it its logo; without one
+// the system's application icon stands in.
 class PopupWindow final : public PopupView {
  public:
-  explicit PopupWindow(PicturePtr logo);
+  PopupWindow(frmmsg& popup, PicturePtr logo);
+  ~PopupWindow() override;
 
   void setLinkText(const std::string& text) override;
   void setLinkUnderline(bool underline) override;
@@ -23,22 +27,9 @@ class PopupWindow final : public PopupView {
   void takeForeground() override { frmmsg_.activate(); }
   void hide() override;
 
-  void setOnLinkClick(std::function<void()> onClick) { Label2_.setOnClick(std::move(onClick)); }
-  void setOnPointerOverLink(std::function<void()> onMove) {
-    Label2_.setOnMouseMove(std::move(onMove));
-  }
-  // Enter or Space while the pop-up has the keyboard.
-  void setOnLinkKey(std::function<void()> onKey);
-  void setOnPointerOverPanel(std::function<void()> onMove) {
-    Frame1_.setOnMouseMove(std::move(onMove));
-  }
-
   Form& form() { return frmmsg_; }
   Label& link() { return Label2_; }
   Label& twoLineArea() { return Label1_; }
-  Label& oneLineArea() { return Label4_; }
-  FilledBox& bar() { return pic_; }
-  IconBox& logo() { return imgLogo_; }
 
  private:
   Form frmmsg_;
@@ -51,6 +42,7 @@ class PopupWindow final : public PopupView {
   FilledBox pic_;
   Label Label1_;
   Label Label4_;
+  LinkAccessible linkAccessible_;
 };
 
 }  // namespace vorlane::win32

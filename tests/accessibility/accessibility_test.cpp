@@ -24,7 +24,8 @@
 #include "host/win32/tests/child_process.h"
 #include "host/win32/tests/wait_for.h"
 #include "host/win32/timer_service.h"
-#include "popup/win32/win32_popup.h"
+#include "popup/frmmsg.h"
+#include "popup/win32/popup_window.h"
 
 namespace vorlane::win32 {
 namespace {
@@ -111,7 +112,8 @@ class Accessibility : public ::testing::Test {
   XpButtonWindow apply{form, {0, 0, 1125, 345}, timers, pump, keystrokes, defaultButton()};
   XpButtonWindow check{form, {0, 450, 1125, 345}, timers, pump, keystrokes};
   progressbar::win32::ProgressBarWindow bar{form, {0, 900, 1500, 255}, messages};
-  Win32Popup popup{timers, pump, clock};
+  frmmsg popup{[](frmmsg& model) { return std::make_unique<PopupWindow>(model, nullptr); }, timers,
+               pump, clock};
 };
 
 TEST_F(Accessibility, EachControlTellsWhatItIsAndActsOnItsDefaultAction) {
@@ -159,9 +161,9 @@ TEST_F(Accessibility, EachControlTellsWhatItIsAndActsOnItsDefaultAction) {
        EVENT_OBJECT_VALUECHANGE,
        STATE_SYSTEM_READONLY},
       {"the pop-up's link",
-       popup.window().link().handle(),
+       static_cast<PopupWindow&>(popup.view()).link().handle(),
        {ROLE_SYSTEM_LINK, "Close", "", STATE_SYSTEM_LINKED, "", "Click"},
-       [&] { return popup.model().closed(); },
+       [&] { return popup.closed(); },
        [&] { popup.timemsg("timed", 0); },
        EVENT_OBJECT_NAMECHANGE,
        STATE_SYSTEM_UNAVAILABLE},

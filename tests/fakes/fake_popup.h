@@ -1,47 +1,33 @@
 #pragma once
 
-#include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "popup/message_popup.h"
+#include "popup/frmmsg.h"
+#include "tests/fakes/fake_pump.h"
+#include "tests/fakes/fake_timers.h"
 
 namespace vorlane::testing {
 
-// The pop-up of every native test and benchmark. It records each call in
-// order ("mention: msg", "showmsg: msg", "viewmsg: msg", "timemsg: msg",
-// "hidemsg") into a journal that the other fakes of a test may share, so that
-// one list shows the order of everything the code under test did. A waiting
-// call ("mention", "showmsg") runs `onWait`, where a test clicks, ends the
-// program or fails as the user's click would. `throwOnView` and `throwOnHide`
-// make the pop-up fail after recording, for callers that must survive that.
-class FakePopup final : public MessagePopup {
+// The pop-up of every native test and benchmark: a real frmmsg whose view
+// records each operation the code under test made ("mention: msg", "showmsg:
+// msg", "viewmsg: msg", "timemsg: msg", "hidemsg") into a journal the other
+// fakes of a test may share. A show after the link became "Next", "Close" or
+// empty is a mention, showmsg or timemsg, any other a viewmsg. A wait runs
+// `onWait`, where a test clicks, ends the program or fails as the user would;
+// if the wait is still on, the fake clicks. `throwOnView` and `throwOnHide`
+// make viewmsg and hidemsg fail after recording.
+class FakePopup final {
  public:
   FakePopup() : journal_(ownJournal_) {}
   explicit FakePopup(std::vector<std::string>& journal) : journal_(journal) {}
-  FakePopup(const FakePopup&) = delete;
-  FakePopup& operator=(const FakePopup&) = delete;
 
-  void mention(const std::string& msg) override { wait("mention: " + msg, msg); }
-  void showmsg(const std::string& msg) override { wait("showmsg: " + msg, msg); }
-  void viewmsg(const std::string& msg) override {
-    journal_.push_back("viewmsg: " + msg);
-    if (throwOnView) {
-      throw std::runtime_error("pop-up gone");
-    }
-  }
-  void timemsg(const std::string& msg, const std::int32_t&) override {
-    journal_.push_back("timemsg: " + msg);
-  }
-  void hidemsg() override {
-    journal_.push_back("hidemsg");
-    if (throwOnHide) {
-      throw std::runtime_error("pop-up gone");
-    }
-  }
-
+  operator frmmsg&() { return model_; }
   const std::vector<std::string>& journal() const { return journal_; }
 
   std::function<void(const std::string&)> onWait;
@@ -49,15 +35,52 @@ class FakePopup final : public MessagePopup {
   bool throwOnHide = false;
 
  private:
-  void wait(const std::string& entry, const std::string& msg) {
-    journal_.push_back(entry);
-    if (onWait) {
-      onWait(msg);
+  struct Recorder final : PopupView {
+    explicit Recorder(FakePopup& fake) : fake_(fake) {}
+    void setLinkText(const std::string& text) override {
+      // The link's starting text is the window's, not a caller's.
+      if (!std::exchange(starting_, false)) link_ = text;
     }
-  }
+    void setLinkUnderline(bool) override {}
+    void setTwoLineText(const std::string& text) override { text_ = text; }
+    void setOneLineText(const std::string& text) override { text_ = text; }
+    void setBarLeft(int) override {}
+    void showOnTop() override {
+      const std::optional<std::string> link = std::exchange(link_, std::nullopt);
+      const char* operation = !link              ? "viewmsg: "
+                              : *link == "Next"  ? "mention: "
+                              : *link == "Close" ? "showmsg: "
+                                                 : "timemsg: ";
+      record(operation + text_, !link && fake_.throwOnView);
+    }
+    void takeForeground() override {
+      fake_.pump_.script([this, msg = text_] {
+        if (fake_.onWait) fake_.onWait(msg);
+        if (!fake_.model_.closed()) fake_.model_.linkClicked();
+        endingWait_ = true;  // the hide that follows is the wait's, not a caller's
+      });
+    }
+    void hide() override {
+      if (!std::exchange(endingWait_, false)) record("hidemsg", fake_.throwOnHide);
+    }
+    void record(const std::string& entry, bool fail) {
+      fake_.journal_.push_back(entry);
+      if (fail) throw std::runtime_error("pop-up gone");
+    }
+
+    FakePopup& fake_;
+    bool starting_ = true;
+    std::optional<std::string> link_;
+    std::string text_;
+    bool endingWait_ = false;
+  };
 
   std::vector<std::string> ownJournal_;
   std::vector<std::string>& journal_;
+  FakeTimerService timers_;
+  FakePump pump_;
+  frmmsg model_{[this](frmmsg&) { return std::make_unique<Recorder>(*this); }, timers_, pump_,
+                timers_};
 };
 
 }  // namespace vorlane::testing

@@ -15,22 +15,31 @@ namespace vorlane::testing {
 // test instead of hanging.
 class FakePump final : public MessagePump, public ProgramLifetime {
  public:
-  struct NothingLeftToHappen : std::runtime_error {
-    NothingLeftToHappen() : std::runtime_error("wait with no scripted event left") {}
-  };
-
   void script(std::function<void()> event) { events_.push_back(std::move(event)); }
   // Runs on every turn of the loop, before the scripted event (for example a
   // clock that advances).
   void onEveryTurn(std::function<void()> hook) { everyTurn_ = std::move(hook); }
-
-  // The clock that decides when a due turn is served, in microseconds, read
-  // once per offer. Without one every offered due turn is served.
+  // The clock that decides when a due turn is served, in microseconds. Without
+  // one every offered due turn is served.
   void useClock(std::function<std::uint64_t()> microseconds) { clock_ = std::move(microseconds); }
 
-  void pumpOnce() override;
-  bool pumpIfDue() override;
-  void waitUntil(const std::function<bool()>& done) override;
+  void pumpOnce() override {
+    ++pumps_;
+    turn();
+  }
+  bool pumpIfDue() override {
+    ++dueOffers_;
+    if (clock_ && !schedule_.due(clock_())) return false;
+    ++dueTurns_;
+    turn();
+    return true;
+  }
+  void waitUntil(const std::function<bool()>& done) override {
+    while (!done() && !ended_) {
+      if (events_.empty()) throw std::logic_error("wait with no scripted event left");
+      turn();
+    }
+  }
   void endProgram() override { ended_ = true; }
   bool ending() const override { return ended_; }
 
@@ -38,13 +47,18 @@ class FakePump final : public MessagePump, public ProgramLifetime {
   int pumpCount() const { return pumps_; }
   int dueOffers() const { return dueOffers_; }
   int dueTurns() const { return dueTurns_; }
-  int waitDepth() const { return depth_; }
-  int maxWaitDepth() const { return maxDepth_; }
   bool scriptEmpty() const { return events_.empty(); }
 
  private:
-  void turn();
-  void served();
+  void turn() {
+    if (everyTurn_) everyTurn_();
+    if (!events_.empty()) {
+      auto event = std::move(events_.front());
+      events_.pop_front();
+      event();
+    }
+    if (clock_) schedule_.served(clock_());
+  }
 
   std::deque<std::function<void()>> events_;
   std::function<void()> everyTurn_;
@@ -53,8 +67,6 @@ class FakePump final : public MessagePump, public ProgramLifetime {
   int pumps_ = 0;
   int dueOffers_ = 0;
   int dueTurns_ = 0;
-  int depth_ = 0;
-  int maxDepth_ = 0;
   bool ended_ = false;
 };
 

@@ -23,7 +23,7 @@ const std::string kLogger = kFolder + "logger.exe";
 // The start controller's side of the tabulation, as journal entries.
 class FakeController final : public TabulationController {
  public:
-  FakeController(Journal& journal, ProgramLauncher& launcher, MessagePopup& popup,
+  FakeController(Journal& journal, ProgramLauncher& launcher, frmmsg& popup,
                  ProgramLifetime& lifetime)
       : journal_(journal), launcher_(launcher), popup_(popup), lifetime_(lifetime) {}
   void startlog() override { startLogger(kFolder, launcher_, popup_, lifetime_); }
@@ -36,7 +36,7 @@ class FakeController final : public TabulationController {
  private:
   Journal& journal_;
   ProgramLauncher& launcher_;
-  MessagePopup& popup_;
+  frmmsg& popup_;
   ProgramLifetime& lifetime_;
 };
 

@@ -20,7 +20,8 @@
 #include "host/win32/message_pump.h"
 #include "host/win32/tests/child_process.h"
 #include "host/win32/timer_service.h"
-#include "popup/win32/win32_popup.h"
+#include "popup/frmmsg.h"
+#include "popup/win32/popup_window.h"
 
 namespace vorlane::win32 {
 namespace {
@@ -74,11 +75,12 @@ class Form1WindowTest : public ::testing::Test {
   Win32MessagePump pump;
   Win32TimerService timers{1};
   Win32Clock clock;
-  Win32Popup popup{timers, pump, clock};
+  frmmsg popup{[](frmmsg& model) { return std::make_unique<PopupWindow>(model, nullptr); }, timers,
+               pump, clock};
   Win32MemoryStatusSource memory{std::string()};
   VirtualAllocBlockAllocator allocator;
   ProgramState state;
-  WatchingPump watching{pump, popup.window().twoLineArea()};
+  WatchingPump watching{pump, static_cast<PopupWindow&>(popup.view()).twoLineArea()};
   RamClearer clearer{state, memory, allocator, watching, pump, popup};
   Win32UserNumberFormat numberFormat;
   Form1 logic{memory, popup, clearer, numberFormat};
@@ -100,7 +102,7 @@ TEST_F(Form1WindowTest, Command2ClickedShowsProgressWhileTheBlocksAreHeld) {
   EXPECT_EQ(watching.texts.back(), "Clearing Ram... 10MB\r\n100% done.");
   EXPECT_GE(watching.peakCommit, before + 22 * kMiB);
   EXPECT_LT(commitCharge(), before + 2 * kMiB);
-  EXPECT_FALSE(popup.model().shown());
+  EXPECT_FALSE(popup.shown());
 }
 
 }  // namespace

@@ -1,133 +1,98 @@
+// The pop-up as the user sees it and works it: every control where the layout
+// puts it, and real input on a real window.
+#include "popup/win32/popup_window.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
-
-#include <string>
 
 #include "host/win32/clock.h"
 #include "host/win32/message_pump.h"
 #include "host/win32/tests/child_process.h"
+#include "host/win32/tests/layout_check.h"
 #include "host/win32/tests/wait_for.h"
 #include "host/win32/timer_service.h"
-#include "popup/win32/win32_popup.h"
 
 namespace vorlane::win32 {
 namespace {
 
-POINT placeInForm(HWND control, HWND form) {
+// Real input, as a user's hand gives it: the pointer moved into a window.
+void pointAt(HWND window, LONG x, LONG y) {
   RECT box = {};
-  ::GetWindowRect(control, &box);
-  POINT corner = {box.left, box.top};
-  ::ScreenToClient(form, &corner);
-  return corner;
+  ::GetWindowRect(window, &box);
+  ::mouse_event(MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE,
+                ::MulDiv(box.left + x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1),
+                ::MulDiv(box.top + y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1), 0, 0);
 }
 
-POINT centreOnScreen(HWND control) {
-  RECT box = {};
-  ::GetWindowRect(control, &box);
-  return POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
-}
-
-// Real mouse input, as a user's hand gives it.
-void sendMouse(POINT screen, DWORD buttons) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = ::MulDiv(screen.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = ::MulDiv(screen.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | buttons;
-  ::SendInput(1, &input, sizeof input);
-}
-
-void clickAt(POINT screen) {
-  sendMouse(screen, 0);
-  sendMouse(screen, MOUSEEVENTF_LEFTDOWN);
-  sendMouse(screen, MOUSEEVENTF_LEFTUP);
-}
-
-LOGFONTA fontOf(HWND window) {
+bool underlined(HWND label) {
   LOGFONTA font = {};
-  ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font,
+  ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(label, WM_GETFONT, 0, 0)), sizeof font,
                &font);
-  return font;
+  return font.lfUnderline;
 }
 
-class PopupWindowTest : public ::testing::Test {
- protected:
+TEST(PopupWindow, EveryControlWhereTheLayoutPutsItAndRealInput) {
   testing::DesktopLock desktop;
   Win32TimerService timers{1};
   Win32MessagePump pump;
   Win32Clock clock;
-  Win32Popup popup{timers, pump, clock};
-  PopupWindow& window = popup.window();
-};
-
-TEST_F(PopupWindowTest, ShowsOnTopAndHides) {
-  popup.viewmsg("Opening Log file...");
-  EXPECT_TRUE(window.form().visible());
-  EXPECT_TRUE(::GetWindowLongA(window.form().handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-  EXPECT_EQ(window.oneLineArea().text(), "Opening Log file...");
-  popup.viewmsg("Vorlane will start work the \r\nnext time you use this computer.");
-  EXPECT_EQ(window.oneLineArea().text(), "");
-  EXPECT_EQ(window.twoLineArea().text(),
-            "Vorlane will start work the \r\nnext time you use this computer.");
-  popup.hidemsg();
-  EXPECT_FALSE(window.form().visible());
-  EXPECT_EQ(window.twoLineArea().text(), "");
-}
-
-TEST_F(PopupWindowTest, RealClickOnTheLinkEndsNestedWaitsTogether) {
-  bool innerReturned = false;
-  bool guardFired = false;
-  std::string innerLink;
-  std::unique_ptr<Timer> nest;
-  std::unique_ptr<Timer> click;
-  nest = timers.createTimer(100, true, [&] {
-    nest->setEnabled(false);
-    popup.mention("inner page");
-    innerReturned = true;
-  });
-  click = timers.createTimer(400, true, [&] {
-    click->setEnabled(false);
-    innerLink = window.link().text();
-    EXPECT_EQ(window.oneLineArea().text(), "inner page");
-    clickAt(centreOnScreen(window.link().handle()));
-  });
-  auto guard = timers.createTimer(10000, true, [&] {
-    guardFired = true;
-    popup.model().linkClicked();
-  });
-  popup.mention("outer page");
-  EXPECT_FALSE(guardFired) << "the real click never arrived";
-  EXPECT_TRUE(innerReturned);
-  EXPECT_EQ(innerLink, "Next");
-  EXPECT_FALSE(window.form().visible());
-  EXPECT_EQ(window.link().text(), "Next");
-  EXPECT_EQ(window.oneLineArea().text(), "");
-}
-
-TEST_F(PopupWindowTest, RealPointerUnderlinesTheLinkUntilTheBarePanel) {
-  popup.viewmsg("status");
-  sendMouse(centreOnScreen(window.link().handle()), 0);
-  testing::waitFor(timers, pump, [&] { return popup.model().linkUnderlined(); });
-  EXPECT_TRUE(fontOf(window.link().handle()).lfUnderline);
-  RECT form = {};
-  ::GetWindowRect(window.form().handle(), &form);
-  sendMouse(POINT{form.left + 23, form.top + 53}, 0);  // bare panel, left of the logo
-  testing::waitFor(timers, pump, [&] { return !popup.model().linkUnderlined(); });
-  EXPECT_FALSE(fontOf(window.link().handle()).lfUnderline);
-  popup.hidemsg();
-}
-
-TEST_F(PopupWindowTest, BarSlidesOnTheGridWithRealTimers) {
-  popup.viewmsg("status");
+  frmmsg popup{[](frmmsg& model) { return std::make_unique<PopupWindow>(model, nullptr); }, timers,
+               pump, clock};
+  PopupWindow& window = static_cast<PopupWindow&>(popup.view());
+  popup.viewmsg("");
   HWND form = window.form().handle();
-  const int start = placeInForm(window.bar().handle(), form).x;
-  testing::waitFor(timers, pump,
-                   [&] { return placeInForm(window.bar().handle(), form).x <= start - 30; });
-  const Sweep sweep = popup.model().sweep();
-  EXPECT_FALSE(sweep.rightwards) << "the first tick turns it leftwards";
-  EXPECT_EQ(sweep.left % 150, 0);
-  EXPECT_EQ(placeInForm(window.bar().handle(), form).x,
-            Dpi::screen().toPixelsX(50) + Dpi::screen().toPixelsX(sweep.left));
+  testing::expectBorderlessAtScreenCentre(form, 3240, 1665);
+  EXPECT_TRUE(::GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) << "no taskbar button";
+  // The rule is wider than the panel; the bar starts at the right end of its
+  // travel, over the rule.
+  using testing::Fit;
+  using testing::FontRow;
+  testing::expectLayout(
+      form,
+      {
+          {"", {50, 50, 3135, 1575}, -1, {}, Fit::kBox, RGB(255, 255, 255)},
+          {"Zendry's Vorlane", {60, 120, 2865, 360}, 0, FontRow{"Arial", 15.75, true}, Fit::kLeft},
+          {"\xA9", {2880, 0, 255, 255}, 0, FontRow{"Arial Black", 9.75, false}},
+          {"", {1320, 480, 495, 465}, 0},
+          {"Close", {2400, 840, 615, 255}, 0, FontRow{"Arial", 8.25, false}},
+          {"", {0, 1080, 4575, 50}, 0, {}, Fit::kBox, RGB(0, 0, 0)},
+          {"", {2400, 1080, 735, 50}, 0, {}, Fit::kBox, RGB(67, 117, 154)},
+          {"", {120, 1150, 2925, 450}, 0, FontRow{"Arial", 8.25, true}, Fit::kLeft},
+          {"", {120, 1200, 2925, 225}, 0, FontRow{"Arial", 9, true}, Fit::kLeft},
+      });
+  // The pointer on the link underlines it until it crosses the bare panel. A
+  // page waits on top until a real click on its link, Enter or Space; then the
+  // window goes.
+  pointAt(window.link().handle(), 10, 8);
+  testing::waitFor(timers, pump, [&] { return underlined(window.link().handle()); });
+  for (const WORD key : {WORD{0}, WORD{VK_RETURN}, WORD{VK_SPACE}}) {
+    bool onTop = false;
+    std::unique_ptr<Timer> user;
+    user = timers.createTimer(300, true, [&] {
+      user->setEnabled(false);
+      onTop = window.form().visible() &&
+              (::GetWindowLongA(window.form().handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+      for (const DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+        if (key) {
+          ::keybd_event(static_cast<BYTE>(key), 0, flags, 0);
+        } else {
+          ::mouse_event(flags ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+        }
+      }
+    });
+    bool gaveUp = false;
+    auto guard = timers.createTimer(5000, true, [&] {
+      gaveUp = true;
+      popup.linkClicked();
+    });
+    popup.mention("page");
+    EXPECT_TRUE(onTop) << key;
+    EXPECT_FALSE(gaveUp) << key << ": the input never arrived";
+    EXPECT_FALSE(window.form().visible());
+  }
+  popup.viewmsg("");
+  pointAt(window.form().handle(), 23, 53);  // bare panel, left of the logo
+  testing::waitFor(timers, pump, [&] { return !underlined(window.link().handle()); });
   popup.hidemsg();
 }
 
