@@ -46,8 +46,7 @@ std::string textWithoutAccessMarks(const std::string& caption);
 // "Alt+P" for the access key 'p'; empty for none ('\0').
 std::string accessKeyShortcut(char key);
 // `value` in percent of `min`..`max`, rounded half to even and held to 0..100
-// (a value outside the range shows as an empty or a full bar): "45%". An empty
-// range (max <= min) reads full once value reaches max, empty before.
+// as the bar shows it: "45%". An empty range reads full once value reaches max.
 std::string percentText(double value, double min, double max);
 
 }  // namespace vorlane

@@ -2,9 +2,9 @@
 
 // Diagnostic switches for end-to-end runs, read from environment variables by
 // the Win32 host: VORLANE_TIME_SCALE=N makes every timer N times faster, and
-// VORLANE_MEMORY_FILE names a text file "totalBytes availBytes" that replaces
-// the machine's memory figures (a small regular file only). The parsing is here, portable, so its
-// handling of bad input is tested natively.
+// VORLANE_MEMORY_FILE names a small text file "totalBytes availBytes" that
+// replaces the machine's memory figures. Parsed here, so that the handling of
+// bad input is tested natively.
 
 #include <algorithm>
 #include <cerrno>
@@ -45,10 +45,9 @@ inline unsigned scaledInterval(unsigned milliseconds, unsigned scale) {
   return std::max(milliseconds / scale, kMinimumScaledInterval);
 }
 
-// The most a memory file may hold: two 20-digit figures and their blanks fit
-// many times over. Anything longer is not such a file (a log, a disk image
-// named by mistake) and is not read, so a diagnostic switch can never make the
-// program read megabytes at every memory reading.
+// Two 20-digit figures fit many times over; anything longer (a log named by
+// mistake) is not read, so the switch never makes the program read megabytes
+// at every memory reading.
 constexpr std::size_t kMemoryFileMaxBytes = 256;
 
 // "totalBytes availBytes" (blanks or line ends between and around them). Null
@@ -60,11 +59,14 @@ inline std::optional<MemoryStatus> parseMemoryFigures(const std::string& text) {
     return std::nullopt;
   }
   const char* cursor = text.c_str();
-  std::uint64_t figures[2] = {};
-  for (auto& figure : figures) {
+  const auto skipBlanks = [&cursor] {
     while (*cursor == ' ' || *cursor == '\t' || *cursor == '\r' || *cursor == '\n') {
       ++cursor;
     }
+  };
+  std::uint64_t figures[2] = {};
+  for (auto& figure : figures) {
+    skipBlanks();
     if (*cursor < '0' || *cursor > '9') {
       return std::nullopt;
     }
@@ -76,16 +78,11 @@ inline std::optional<MemoryStatus> parseMemoryFigures(const std::string& text) {
     }
     cursor = end;
   }
-  while (*cursor == ' ' || *cursor == '\t' || *cursor == '\r' || *cursor == '\n') {
-    ++cursor;
-  }
+  skipBlanks();
   if (*cursor != '\0' || figures[0] == 0 || figures[1] > figures[0]) {
     return std::nullopt;
   }
-  MemoryStatus status;
-  status.totalPhysBytes = figures[0];
-  status.availPhysBytes = figures[1];
-  return status;
+  return MemoryStatus{figures[0], figures[1]};
 }
 
 }  // namespace vorlane

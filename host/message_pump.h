@@ -11,11 +11,9 @@ class MessagePump {
   virtual ~MessagePump() = default;
   // Handles every message that is pending now (timers, input, painting), then returns.
   virtual void pumpOnce() = 0;
-  // The cheap turn for long work, offered as often as it likes (per sample,
-  // per piece of memory written): serves the loop exactly as `pumpOnce` does
-  // when it is due (see LoopSchedule), otherwise returns at once without
-  // asking the window system anything. True when it served the loop. A loop
-  // with no clock of its own serves it every time.
+  // The cheap turn long work offers as often as it likes: `pumpOnce` when it is
+  // due (LoopSchedule), else back at once without asking the window system
+  // anything. True when it served the loop; a loop without a clock always does.
   virtual bool pumpIfDue() {
     pumpOnce();
     return true;
@@ -25,15 +23,13 @@ class MessagePump {
   virtual void waitUntil(const std::function<bool()>& done) = 0;
 };
 
-// When long work is due to serve the message loop again. Every turn of the
-// loop costs a round trip to the window system (microseconds on Windows, some
-// 30 us under Wine), so serving it per item made a month of log take seconds;
-// serving it by the clock bounds both the cost (at most one turn per interval)
-// and the wait any timer, click or repaint sees (the interval plus one item).
+// When long work is due to serve the message loop again. A turn costs a round
+// trip to the window system (some 30 us under Wine), so serving it per item made
+// a month of log take seconds; by the clock, both the cost and the wait any
+// timer, click or repaint sees are bounded.
 class LoopSchedule {
  public:
-  // 2 ms: far below what a user or a 10 ms timer notices, far above the cost
-  // of one turn.
+  // Far below what a user or a 10 ms timer notices, far above a turn's cost.
   static constexpr std::uint64_t kDueMicroseconds = 2000;
 
   bool due(std::uint64_t nowMicroseconds) const {
@@ -45,8 +41,7 @@ class LoopSchedule {
   std::uint64_t lastServed_ = 0;
 };
 
-// Ends the program: every window goes and the message loop stops. Code that
-// calls it returns promptly afterwards.
+// Every window goes and the message loop stops; callers return promptly.
 class ProgramLifetime {
  public:
   virtual ~ProgramLifetime() = default;

@@ -9,10 +9,8 @@ namespace vorlane {
 // ("C:\") stays as it is, any other folder ("C:\Apps") gets one backslash.
 std::string progfolder(std::string_view folderText);
 
-// The platform's folder text of a program at `modulePath`: everything before
-// the last backslash, except that a drive root keeps its backslash ("C:\x.exe"
-// gives "C:\", "C:\Apps\x.exe" gives "C:\Apps"). A path without a backslash
-// has no folder text ("").
+// Everything before the last backslash of `modulePath` ("" without one), a
+// drive root keeping its backslash: "C:\x.exe" gives "C:\", "C:\Apps\x.exe" "C:\Apps".
 std::string folderText(std::string_view modulePath);
 
 }  // namespace vorlane

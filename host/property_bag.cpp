@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace vorlane {
 
@@ -21,6 +22,27 @@ std::optional<long long> parseInteger(const std::string& text) {
     return std::nullopt;
   }
   return value;
+}
+
+// A whole number of the type's range, else the fallback.
+template <typename Integer>
+Integer readInRange(const PropertyBag& bag, std::string_view key, Integer fallback) {
+  const auto text = bag.read(key);
+  const auto number = text ? parseInteger(*text) : std::nullopt;
+  if (!number || *number < static_cast<long long>(std::numeric_limits<Integer>::min()) ||
+      *number > static_cast<long long>(std::numeric_limits<Integer>::max())) {
+    return fallback;
+  }
+  return static_cast<Integer>(*number);
+}
+
+// A value equal to its default is left out of the bag.
+void writeUnlessDefault(PropertyBag& bag, std::string_view key, bool isDefault, std::string text) {
+  if (isDefault) {
+    bag.remove(key);
+  } else {
+    bag.write(key, std::move(text));
+  }
 }
 
 }  // namespace
@@ -64,27 +86,11 @@ bool PropertyBag::readBool(std::string_view key, bool fallback) const {
 }
 
 std::int32_t PropertyBag::readInt(std::string_view key, std::int32_t fallback) const {
-  const auto text = read(key);
-  if (!text) {
-    return fallback;
-  }
-  const auto number = parseInteger(*text);
-  if (!number || *number < INT32_MIN || *number > INT32_MAX) {
-    return fallback;
-  }
-  return static_cast<std::int32_t>(*number);
+  return readInRange(*this, key, fallback);
 }
 
 std::uint32_t PropertyBag::readUnsigned(std::string_view key, std::uint32_t fallback) const {
-  const auto text = read(key);
-  if (!text) {
-    return fallback;
-  }
-  const auto number = parseInteger(*text);
-  if (!number || *number < 0 || *number > static_cast<long long>(UINT32_MAX)) {
-    return fallback;
-  }
-  return static_cast<std::uint32_t>(*number);
+  return readInRange(*this, key, fallback);
 }
 
 double PropertyBag::readDouble(std::string_view key, double fallback) const {
@@ -103,46 +109,26 @@ std::string PropertyBag::readString(std::string_view key, std::string_view fallb
 }
 
 void PropertyBag::writeBool(std::string_view key, bool value, bool fallback) {
-  if (value == fallback) {
-    remove(key);
-  } else {
-    write(key, value ? "True" : "False");
-  }
+  writeUnlessDefault(*this, key, value == fallback, value ? "True" : "False");
 }
 
 void PropertyBag::writeInt(std::string_view key, std::int32_t value, std::int32_t fallback) {
-  if (value == fallback) {
-    remove(key);
-  } else {
-    write(key, std::to_string(value));
-  }
+  writeUnlessDefault(*this, key, value == fallback, std::to_string(value));
 }
 
 void PropertyBag::writeUnsigned(std::string_view key, std::uint32_t value, std::uint32_t fallback) {
-  if (value == fallback) {
-    remove(key);
-  } else {
-    write(key, std::to_string(value));
-  }
+  writeUnlessDefault(*this, key, value == fallback, std::to_string(value));
 }
 
 void PropertyBag::writeDouble(std::string_view key, double value, double fallback) {
-  if (value == fallback) {
-    remove(key);
-    return;
-  }
   char text[32];
   std::snprintf(text, sizeof text, "%.15g", value);
-  write(key, text);
+  writeUnlessDefault(*this, key, value == fallback, text);
 }
 
 void PropertyBag::writeString(std::string_view key, std::string_view value,
                               std::string_view fallback) {
-  if (value == fallback) {
-    remove(key);
-  } else {
-    write(key, std::string(value));
-  }
+  writeUnlessDefault(*this, key, value == fallback, std::string(value));
 }
 
 }  // namespace vorlane

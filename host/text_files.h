@@ -21,11 +21,8 @@ class TextReader {
 // Why a file could not be opened for reading.
 enum class OpenFailure {
   None,
-  // The file or a folder on its path is not there.
-  Missing,
-  // It is there but cannot be opened now: held without sharing by another
-  // program, access refused, or any other refusal.
-  Unavailable,
+  Missing,      // the file or a folder on its path is not there
+  Unavailable,  // there, but held without sharing, refused, or any other refusal
 };
 
 struct OpenedText {
@@ -39,8 +36,7 @@ class TextFiles {
   virtual ~TextFiles() = default;
   // Opens the file for reading while others may read and write it too.
   virtual OpenedText openForReading(const std::string& path) = 0;
-  // The whole content of a small file, or nothing when the file cannot be
-  // opened or read.
+  // The whole content of a small file; nothing when it cannot be opened or read.
   virtual std::optional<std::string> readAll(const std::string& path) = 0;
   // Creates the file empty, or cuts it to zero length.
   virtual bool truncate(const std::string& path) = 0;

@@ -2,62 +2,41 @@
 
 #include <oleacc.h>
 
+#include <iterator>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "host/win32/handles.h"
+#include "host/win32/wide_text.h"
 #include "host/win32/window.h"
 
 namespace vorlane::win32 {
 
 namespace {
 
-using LresultFromObjectFunction = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
-using AccessibleObjectFromWindowFunction = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
-using CoInitializeFunction = HRESULT(WINAPI*)(LPVOID);
-using SysAllocStringLenFunction = BSTR(WINAPI*)(const OLECHAR*, UINT);
-
-// oleacc.dll, loaded once and kept: an IAccessible handed out may be called
-// until the program ends. Loading it happens on the first WM_GETOBJECT, on the
-// user-interface thread, which then joins COM's single-threaded apartment
-// (ole32.dll and oleaut32.dll come with oleacc.dll): handing the object to
-// another process marshals it, and its calls then arrive through this thread's
-// message loop. The program loads none of these until a screen reader asks.
+// Loaded at the first WM_GETOBJECT (none of it before a screen reader asks) and
+// kept: an IAccessible handed out may be called until the program ends. The
+// user-interface thread joins COM's single-threaded apartment, so the calls of
+// another process arrive through its message loop.
 struct Oleacc {
-  UniqueModule module;
-  UniqueModule ole32;
-  UniqueModule oleaut32;
-  SysAllocStringLenFunction allocateString = nullptr;
-  LresultFromObjectFunction lresultFromObject = nullptr;
-  AccessibleObjectFromWindowFunction objectFromWindow = nullptr;
+  UniqueModule module{::LoadLibraryA("oleacc.dll")};
+  UniqueModule ole32{module ? ::LoadLibraryA("ole32.dll") : nullptr};
+  UniqueModule oleaut32{module ? ::LoadLibraryA("oleaut32.dll") : nullptr};
+  decltype(&::SysAllocStringLen) allocateString =
+      runTimeFunction<decltype(allocateString)>(oleaut32.get(), "SysAllocStringLen");
+  decltype(&::LresultFromObject) lresultFromObject =
+      runTimeFunction<decltype(lresultFromObject)>(module.get(), "LresultFromObject");
+  decltype(&::AccessibleObjectFromWindow) objectFromWindow =
+      runTimeFunction<decltype(objectFromWindow)>(module.get(), "AccessibleObjectFromWindow");
 };
-
-template <typename Function>
-Function lookUp(HMODULE module, const char* name) {
-  // The cast through a generic function pointer is how run-time lookups are typed.
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(module, name)));
-}
 
 const Oleacc& oleacc() {
   static const Oleacc loaded = [] {
     Oleacc library;
-    library.module.reset(::LoadLibraryA("oleacc.dll"));
-    if (library.module) {
-      library.lresultFromObject =
-          lookUp<LresultFromObjectFunction>(library.module.get(), "LresultFromObject");
-      library.objectFromWindow = lookUp<AccessibleObjectFromWindowFunction>(
-          library.module.get(), "AccessibleObjectFromWindow");
-      library.ole32.reset(::LoadLibraryA("ole32.dll"));
-      if (library.ole32) {
-        if (auto initialize = lookUp<CoInitializeFunction>(library.ole32.get(), "CoInitialize")) {
-          initialize(nullptr);
-        }
-      }
-      library.oleaut32.reset(::LoadLibraryA("oleaut32.dll"));
-      if (library.oleaut32) {
-        library.allocateString =
-            lookUp<SysAllocStringLenFunction>(library.oleaut32.get(), "SysAllocStringLen");
-      }
+    if (const auto initialize =
+            runTimeFunction<decltype(&::CoInitialize)>(library.ole32.get(), "CoInitialize")) {
+      initialize(nullptr);
     }
     return library;
   }();
@@ -78,60 +57,51 @@ UINT defaultActionMessage() {
 }
 
 LONG roleOf(AccessibleRole role) {
-  switch (role) {
-    case AccessibleRole::kCheckButton:
-      return ROLE_SYSTEM_CHECKBUTTON;
-    case AccessibleRole::kProgressBar:
-      return ROLE_SYSTEM_PROGRESSBAR;
-    case AccessibleRole::kLink:
-      return ROLE_SYSTEM_LINK;
-    case AccessibleRole::kPushButton:
-      break;
-  }
-  return ROLE_SYSTEM_PUSHBUTTON;
+  constexpr LONG kRoles[] = {ROLE_SYSTEM_PUSHBUTTON, ROLE_SYSTEM_CHECKBUTTON,
+                             ROLE_SYSTEM_PROGRESSBAR, ROLE_SYSTEM_LINK};
+  return kRoles[static_cast<int>(role)];
 }
 
+// Our state bits are numbered in this order (accessible.h).
 LONG statesOf(std::uint32_t states) {
-  using namespace accessible_state;
-  static constexpr struct {
-    std::uint32_t ours;
-    LONG system;
-  } kStates[] = {{kFocusable, STATE_SYSTEM_FOCUSABLE},     {kFocused, STATE_SYSTEM_FOCUSED},
-                 {kPressed, STATE_SYSTEM_PRESSED},         {kChecked, STATE_SYSTEM_CHECKED},
-                 {kUnavailable, STATE_SYSTEM_UNAVAILABLE}, {kDefault, STATE_SYSTEM_DEFAULT},
-                 {kLinked, STATE_SYSTEM_LINKED},           {kReadOnly, STATE_SYSTEM_READONLY}};
+  constexpr LONG kStates[] = {
+      STATE_SYSTEM_FOCUSABLE,   STATE_SYSTEM_FOCUSED, STATE_SYSTEM_PRESSED, STATE_SYSTEM_CHECKED,
+      STATE_SYSTEM_UNAVAILABLE, STATE_SYSTEM_DEFAULT, STATE_SYSTEM_LINKED,  STATE_SYSTEM_READONLY};
   LONG system = 0;
-  for (const auto& state : kStates) {
-    if (states & state.ours) {
-      system |= state.system;
-    }
+  for (std::size_t bit = 0; bit < std::size(kStates); ++bit) {
+    system |= (states >> bit) & 1u ? kStates[bit] : 0;
   }
   return system;
 }
 
 // The controls' texts are in the ANSI code page, as they are drawn.
 HRESULT toBstr(const std::string& text, BSTR* out) {
-  if (out == nullptr) {
-    return E_POINTER;
-  }
-  *out = nullptr;
   if (text.empty()) {
     return S_FALSE;
   }
-  const int length =
-      ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+  const std::wstring wide = widen(text, CP_ACP);
   const auto allocate = oleacc().allocateString;
   *out = allocate != nullptr ? allocate(wide.data(), static_cast<UINT>(wide.size())) : nullptr;
   return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
-void setEmpty(VARIANT* variant) { variant->vt = VT_EMPTY; }
+VARIANT variantOf(LONG value, VARTYPE type = VT_I4) {
+  VARIANT variant;
+  variant.vt = type;
+  variant.lVal = value;
+  return variant;
+}
 
-void setSelf(VARIANT* variant) {
-  variant->vt = VT_I4;
-  variant->lVal = CHILDID_SELF;
+const VARIANT kEmpty = variantOf(0, VT_EMPTY);
+
+// Every out-parameter is checked, then given its answer; `result` says which.
+template <typename Value>
+HRESULT answer(Value* out, Value value, HRESULT result = S_OK) {
+  if (out == nullptr) {
+    return E_POINTER;
+  }
+  *out = value;
+  return result;
 }
 
 // The IAccessible of one control's client area. It has no children: every
@@ -143,19 +113,17 @@ class AccessibleObject final : public IAccessible {
   AccessibleObject(const AccessibleObject&) = delete;
   AccessibleObject& operator=(const AccessibleObject&) = delete;
 
-  // IUnknown.
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
-    if (object == nullptr) {
-      return E_POINTER;
-    }
-    if (IsEqualIID(riid, __uuidof(IUnknown)) || IsEqualIID(riid, __uuidof(IDispatch)) ||
-        IsEqualIID(riid, __uuidof(IAccessible))) {
-      *object = static_cast<IAccessible*>(this);
+    const bool known = IsEqualIID(riid, __uuidof(IUnknown)) ||
+                       IsEqualIID(riid, __uuidof(IDispatch)) ||
+                       IsEqualIID(riid, __uuidof(IAccessible));
+    const HRESULT result =
+        answer(object, known ? static_cast<void*>(static_cast<IAccessible*>(this)) : nullptr,
+               known ? S_OK : E_NOINTERFACE);
+    if (result == S_OK) {
       AddRef();
-      return S_OK;
     }
-    *object = nullptr;
-    return E_NOINTERFACE;
+    return result;
   }
   ULONG STDMETHODCALLTYPE AddRef() override {
     return static_cast<ULONG>(::InterlockedIncrement(&references_));
@@ -163,21 +131,14 @@ class AccessibleObject final : public IAccessible {
   ULONG STDMETHODCALLTYPE Release() override {
     const LONG left = ::InterlockedDecrement(&references_);
     if (left == 0) {
-      // The object was made by make_unique and handed to COM; its last
-      // reference gives it back.
+      // Made by make_unique and handed to COM: its last reference gives it back.
       const std::unique_ptr<AccessibleObject> self(this);
     }
     return static_cast<ULONG>(left);
   }
 
   // IDispatch: screen readers call IAccessible directly.
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    if (count == nullptr) {
-      return E_POINTER;
-    }
-    *count = 0;
-    return S_OK;
-  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return answer(count, 0u); }
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
     return E_NOTIMPL;
@@ -187,34 +148,21 @@ class AccessibleObject final : public IAccessible {
     return E_NOTIMPL;
   }
 
-  // IAccessible.
   HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-    if (parent == nullptr) {
+    if (answer<IDispatch*>(parent, nullptr) != S_OK) {
       return E_POINTER;
     }
-    *parent = nullptr;
-    const Oleacc& library = oleacc();
-    if (library.objectFromWindow == nullptr ||
-        FAILED(library.objectFromWindow(window_, static_cast<DWORD>(OBJID_WINDOW),
-                                        __uuidof(IDispatch), reinterpret_cast<void**>(parent)))) {
+    const auto fromWindow = oleacc().objectFromWindow;
+    if (fromWindow == nullptr ||
+        FAILED(fromWindow(window_, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
+                          reinterpret_cast<void**>(parent)))) {
       *parent = nullptr;
-      return S_FALSE;
     }
     return *parent != nullptr ? S_OK : S_FALSE;
   }
-  HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
-    if (count == nullptr) {
-      return E_POINTER;
-    }
-    *count = 0;
-    return S_OK;
-  }
+  HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override { return answer(count, 0L); }
   HRESULT STDMETHODCALLTYPE get_accChild(VARIANT, IDispatch** child) override {
-    if (child == nullptr) {
-      return E_POINTER;
-    }
-    *child = nullptr;
-    return E_INVALIDARG;
+    return answer<IDispatch*>(child, nullptr, E_INVALIDARG);
   }
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
     return text(child, name, [](const AccessibleProvider& p) { return p.name(); });
@@ -226,125 +174,71 @@ class AccessibleObject final : public IAccessible {
     return text(child, description, [](const AccessibleProvider&) { return std::string(); });
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-    AccessibleProvider* provider = nullptr;
-    const HRESULT checked = self(child, role, provider);
-    if (checked != S_OK) {
-      return checked;
-    }
-    role->vt = VT_I4;
-    role->lVal = roleOf(provider->role());
-    return S_OK;
+    return number(child, role, [](const AccessibleProvider& p) { return roleOf(p.role()); });
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-    AccessibleProvider* provider = nullptr;
-    const HRESULT checked = self(child, state, provider);
-    if (checked != S_OK) {
-      return checked;
-    }
-    state->vt = VT_I4;
-    state->lVal = statesOf(provider->states());
-    if (!::IsWindowVisible(window_)) {
-      state->lVal |= STATE_SYSTEM_INVISIBLE;
-    }
-    return S_OK;
+    return number(child, state, [this](const AccessibleProvider& p) {
+      return statesOf(p.states()) | (::IsWindowVisible(window_) ? 0 : STATE_SYSTEM_INVISIBLE);
+    });
   }
   HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
     return text(child, help, [](const AccessibleProvider&) { return std::string(); });
   }
   HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) override {
-    if (file == nullptr || topic == nullptr) {
-      return E_POINTER;
-    }
-    *file = nullptr;
-    *topic = 0;
-    return S_FALSE;
+    return topic == nullptr ? E_POINTER : answer<BSTR>(file, nullptr, answer(topic, 0L, S_FALSE));
   }
   HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
     return text(child, shortcut, [](const AccessibleProvider& p) { return p.keyboardShortcut(); });
   }
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
-    if (focus == nullptr) {
-      return E_POINTER;
-    }
-    if (::GetFocus() == window_) {
-      setSelf(focus);
-      return S_OK;
-    }
-    setEmpty(focus);
-    return S_FALSE;
+    return ::GetFocus() == window_ ? answer(focus, variantOf(CHILDID_SELF))
+                                   : answer(focus, kEmpty, S_FALSE);
   }
   HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
-    if (selection == nullptr) {
-      return E_POINTER;
-    }
-    setEmpty(selection);
-    return S_FALSE;
+    return answer(selection, kEmpty, S_FALSE);
   }
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
     return text(child, action, [](const AccessibleProvider& p) { return p.defaultAction(); });
   }
   HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
-    VARIANT unused;
-    AccessibleProvider* provider = nullptr;
-    const HRESULT checked = self(child, &unused, provider);
-    if (checked != S_OK) {
-      return checked;
-    }
-    if ((flags & SELFLAG_TAKEFOCUS) && (provider->states() & accessible_state::kFocusable)) {
-      ::SetFocus(window_);
-      return S_OK;
-    }
-    return S_FALSE;
+    return withProvider(child, [&](const AccessibleProvider& p) {
+      if ((flags & SELFLAG_TAKEFOCUS) && (p.states() & accessible_state::kFocusable)) {
+        ::SetFocus(window_);
+        return S_OK;
+      }
+      return S_FALSE;
+    });
   }
   HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
                                         VARIANT child) override {
     if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) {
       return E_POINTER;
     }
-    VARIANT unused;
-    AccessibleProvider* provider = nullptr;
-    const HRESULT checked = self(child, &unused, provider);
-    if (checked != S_OK) {
-      return checked;
-    }
-    const RECT bounds = screenBounds();
-    *left = bounds.left;
-    *top = bounds.top;
-    *width = bounds.right - bounds.left;
-    *height = bounds.bottom - bounds.top;
-    return S_OK;
+    return withProvider(child, [&](const AccessibleProvider&) {
+      const RECT bounds = screenBounds();
+      *left = bounds.left;
+      *top = bounds.top;
+      *width = bounds.right - bounds.left;
+      *height = bounds.bottom - bounds.top;
+      return S_OK;
+    });
   }
   HRESULT STDMETHODCALLTYPE accNavigate(LONG, VARIANT, VARIANT* end) override {
-    if (end == nullptr) {
-      return E_POINTER;
-    }
-    setEmpty(end);
-    return S_FALSE;
+    return answer(end, kEmpty, S_FALSE);
   }
   HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
-    if (child == nullptr) {
-      return E_POINTER;
-    }
     const RECT bounds = screenBounds();
-    const POINT point{x, y};
-    if (provider() != nullptr && ::PtInRect(&bounds, point)) {
-      setSelf(child);
-      return S_OK;
-    }
-    setEmpty(child);
-    return S_FALSE;
+    return provider() != nullptr && ::PtInRect(&bounds, POINT{x, y})
+               ? answer(child, variantOf(CHILDID_SELF))
+               : answer(child, kEmpty, S_FALSE);
   }
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-    VARIANT unused;
-    AccessibleProvider* provider = nullptr;
-    const HRESULT checked = self(child, &unused, provider);
-    if (checked != S_OK) {
-      return checked;
-    }
-    if (provider->defaultAction().empty()) {
-      return DISP_E_MEMBERNOTFOUND;
-    }
-    return ::PostMessageA(window_, defaultActionMessage(), 0, 0) ? S_OK : E_FAIL;
+    return withProvider(child, [this](const AccessibleProvider& p) {
+      if (p.defaultAction().empty()) {
+        return DISP_E_MEMBERNOTFOUND;
+      }
+      return ::PostMessageA(window_, defaultActionMessage(), 0, 0) ? S_OK : E_FAIL;
+    });
   }
   HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
@@ -356,33 +250,33 @@ class AccessibleObject final : public IAccessible {
     return window != nullptr ? window->accessible() : nullptr;
   }
 
-  // Checks that a question is about the control itself (its only child id) and
-  // that the control still lives; S_OK with `provider` set, else the answer.
-  HRESULT self(const VARIANT& child, VARIANT* out, AccessibleProvider*& found) const {
-    if (out == nullptr) {
-      return E_POINTER;
-    }
-    setEmpty(out);
+  // Answers a question about the control itself (its only child id) while it lives.
+  template <typename Act>
+  HRESULT withProvider(const VARIANT& child, Act act) const {
     if (child.vt != VT_I4 || child.lVal != CHILDID_SELF) {
       return E_INVALIDARG;
     }
-    found = provider();
-    return found != nullptr ? S_OK : RPC_E_DISCONNECTED;
+    const AccessibleProvider* found = provider();
+    return found != nullptr ? act(*found) : RPC_E_DISCONNECTED;
+  }
+
+  template <typename Read>
+  HRESULT number(const VARIANT& child, VARIANT* out, Read read) const {
+    if (answer(out, kEmpty) != S_OK) {
+      return E_POINTER;
+    }
+    return withProvider(child, [&](const AccessibleProvider& p) {
+      *out = variantOf(read(p));
+      return S_OK;
+    });
   }
 
   template <typename Read>
   HRESULT text(const VARIANT& child, BSTR* out, Read read) const {
-    if (out == nullptr) {
+    if (answer<BSTR>(out, nullptr) != S_OK) {
       return E_POINTER;
     }
-    *out = nullptr;
-    VARIANT unused;
-    AccessibleProvider* found = nullptr;
-    const HRESULT checked = self(child, &unused, found);
-    if (checked != S_OK) {
-      return checked;
-    }
-    return toBstr(read(*found), out);
+    return withProvider(child, [&](const AccessibleProvider& p) { return toBstr(read(p), out); });
   }
 
   RECT screenBounds() const {
@@ -403,17 +297,13 @@ AccessibleSnapshot snapshotOf(const AccessibleProvider& provider) {
 }
 
 void announceChanges(HWND window, const AccessibleSnapshot& before, const AccessibleSnapshot& now) {
-  const auto announce = [window](DWORD event) {
-    ::NotifyWinEvent(event, window, OBJID_CLIENT, CHILDID_SELF);
-  };
-  if (now.name != before.name) {
-    announce(EVENT_OBJECT_NAMECHANGE);
-  }
-  if (now.states != before.states) {
-    announce(EVENT_OBJECT_STATECHANGE);
-  }
-  if (now.value != before.value) {
-    announce(EVENT_OBJECT_VALUECHANGE);
+  const std::pair<bool, DWORD> changes[] = {{now.name != before.name, EVENT_OBJECT_NAMECHANGE},
+                                            {now.states != before.states, EVENT_OBJECT_STATECHANGE},
+                                            {now.value != before.value, EVENT_OBJECT_VALUECHANGE}};
+  for (const auto& [changed, event] : changes) {
+    if (changed) {
+      ::NotifyWinEvent(event, window, OBJID_CLIENT, CHILDID_SELF);
+    }
   }
 }
 

@@ -6,16 +6,8 @@
 namespace vorlane::win32 {
 
 FilledBox::FilledBox(Container& container, const TwipsRect& bounds, COLORREF colour)
-    : Control(container, bounds), colour_(colour), brush_(::CreateSolidBrush(colour)) {
+    : Control(container, bounds), brush_(::CreateSolidBrush(colour)) {
   createControl("VorlaneBox", 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS);
-}
-
-FilledBox::~FilledBox() { destroyWindow(); }
-
-void FilledBox::setColour(COLORREF colour) {
-  colour_ = colour;
-  brush_.reset(::CreateSolidBrush(colour));
-  ::InvalidateRect(handle(), nullptr, FALSE);
 }
 
 void FilledBox::paint(GdiCanvas& canvas) {
@@ -45,8 +37,6 @@ IconBox::IconBox(Container& container, const TwipsRect& bounds, PicturePtr icon)
     : Control(container, bounds), icon_(std::move(icon)) {
   createControl("VorlaneIconBox", 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS);
 }
-
-IconBox::~IconBox() { destroyWindow(); }
 
 void IconBox::paint(GdiCanvas& canvas) {
   container().paintBackground(canvas);

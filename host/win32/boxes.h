@@ -12,22 +12,17 @@ namespace vorlane::win32 {
 class FilledBox : public Control {
  public:
   FilledBox(Container& container, const TwipsRect& bounds, COLORREF colour);
-  ~FilledBox() override;
-
-  void setColour(COLORREF colour);
-  COLORREF colour() const { return colour_; }
+  ~FilledBox() override { destroyWindow(); }
 
  protected:
   void paint(GdiCanvas& canvas) override;
 
  private:
-  COLORREF colour_;
   UniqueBrush brush_;
 };
 
-// A straight line between two points of its container, in twips; one pixel
-// thick. Horizontal and vertical lines are drawn exactly; a slanted one is drawn
-// as its horizontal or vertical extent, whichever is longer.
+// A one-pixel line between two points in twips; a slanted one is drawn as its
+// horizontal or vertical extent, whichever is longer.
 class Line : public FilledBox {
  public:
   Line(Container& container, double x1, double y1, double x2, double y2, COLORREF colour);
@@ -36,13 +31,12 @@ class Line : public FilledBox {
   RECT pixelBounds() const override;
 };
 
-// An icon picture (the logo) drawn stretched to its box, over the container's
-// colour. Without one (or with a bitmap), the system's application icon
-// stands in.
+// An icon picture (the logo) stretched to its box over the container's colour;
+// without one (or with a bitmap) the system's application icon stands in.
 class IconBox : public Control {
  public:
   IconBox(Container& container, const TwipsRect& bounds, PicturePtr icon);
-  ~IconBox() override;
+  ~IconBox() override { destroyWindow(); }
 
  protected:
   void paint(GdiCanvas& canvas) override;

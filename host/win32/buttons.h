@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "host/canvas/win32/gdi_canvas.h"
@@ -11,43 +10,43 @@
 
 namespace vorlane::win32 {
 
-// An option (radio) button. The option buttons of one container form one group:
-// selecting one clears the others, and the arrow keys move within the group.
-class OptionButton : public Control {
+// A system BUTTON control with its font and its click callback.
+class SystemButton : public Control {
  public:
-  OptionButton(Container& container, const TwipsRect& bounds, const std::string& caption,
-               const Font& font, bool selected);
-  ~OptionButton() override;
+  ~SystemButton() override { destroyWindow(); }
 
-  bool selected() const;
-  // Selecting clears the container's other option buttons.
-  void setSelected(bool selected);
-  std::string caption() const;
+  std::string caption() const { return windowText(handle()); }
   void setOnClick(std::function<void()> onClick) { onClick_ = std::move(onClick); }
-
   void command(WORD notification) override;
+
+ protected:
+  SystemButton(Container& container, const TwipsRect& bounds, const std::string& caption,
+               const Font& font, DWORD style);
 
  private:
   UniqueFont font_;
   std::function<void()> onClick_;
 };
 
+// An option (radio) button. The option buttons of one container form one group:
+// selecting one clears the others, and the arrow keys move within the group.
+class OptionButton : public SystemButton {
+ public:
+  OptionButton(Container& container, const TwipsRect& bounds, const std::string& caption,
+               const Font& font, bool selected);
+
+  bool selected() const { return ::SendMessageA(handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+  void setSelected(bool selected);
+};
+
 // A standard push button. "&" in the caption marks its access key.
-class PushButton : public Control {
+class PushButton : public SystemButton {
  public:
   PushButton(Container& container, const TwipsRect& bounds, const std::string& caption,
              const Font& font);
-  ~PushButton() override;
 
-  void setOnClick(std::function<void()> onClick) { onClick_ = std::move(onClick); }
   // As if the user clicked it.
-  void click();
-
-  void command(WORD notification) override;
-
- private:
-  UniqueFont font_;
-  std::function<void()> onClick_;
+  void click() { ::SendMessageA(handle(), BM_CLICK, 0, 0); }
 };
 
 }  // namespace vorlane::win32

@@ -21,11 +21,9 @@ Form::Form(const FormOptions& options) : Container(options.background) {
   // Integer halving truncates, as in every layout computation.
   const int left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int top = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  DWORD exStyle = WS_EX_CONTROLPARENT;
-  exStyle |= options.taskbarButton ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
-  if (options.topmost) {
-    exStyle |= WS_EX_TOPMOST;
-  }
+  const DWORD exStyle = WS_EX_CONTROLPARENT |
+                        (options.taskbarButton ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW) |
+                        (options.topmost ? WS_EX_TOPMOST : 0);
   if (options.sizable) {
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     RECT frame{0, 0, width, height};
@@ -54,27 +52,6 @@ void Form::destroyAll() {
       form->destroyWindow();
     }
   }
-}
-
-void Form::show() { ::ShowWindow(handle(), SW_SHOW); }
-
-void Form::hide() { ::ShowWindow(handle(), SW_HIDE); }
-
-bool Form::visible() const { return handle() != nullptr && ::IsWindowVisible(handle()); }
-
-void Form::activate() { ::SetForegroundWindow(handle()); }
-
-void Form::makeTopmost() {
-  ::SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-}
-
-void Form::setCaption(const std::string& caption) { ::SetWindowTextA(handle(), caption.c_str()); }
-
-std::string Form::caption() const {
-  std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(handle())) + 1, '\0');
-  text.resize(static_cast<std::size_t>(
-      ::GetWindowTextA(handle(), text.data(), static_cast<int>(text.size()))));
-  return text;
 }
 
 LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

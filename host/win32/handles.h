@@ -1,9 +1,8 @@
 #pragma once
 
-// Owners for every kind of Win32 handle the programs hold. Each owner knows the
-// one function that releases its handle, is move-only, and releases on every
-// path; a handle of the wrong kind does not convert, so a wrong release does not
-// compile.
+// Owners for every kind of Win32 handle the programs hold: move-only, each
+// knows the one function that releases its handle, and a handle of the wrong
+// kind does not convert, so a wrong release does not compile.
 
 #include <windows.h>
 
@@ -18,20 +17,16 @@ class UniqueHandle {
   explicit UniqueHandle(Handle handle) : handle_(handle) { Traits::acquired(handle_); }
   UniqueHandle(const UniqueHandle&) = delete;
   UniqueHandle& operator=(const UniqueHandle&) = delete;
-  UniqueHandle(UniqueHandle&& other) noexcept
-      : handle_(std::exchange(other.handle_, Traits::invalid())) {}
+  UniqueHandle(UniqueHandle&& other) noexcept : UniqueHandle(other.release()) {}
   UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-    if (this != &other) {
-      reset();
-      handle_ = std::exchange(other.handle_, Traits::invalid());
-    }
+    reset(other.release());
     return *this;
   }
   ~UniqueHandle() { reset(); }
 
   Handle get() const { return handle_; }
   explicit operator bool() const { return Traits::valid(handle_); }
-  // Gives the handle up without releasing it (someone else owns it now).
+  // Someone else owns the handle now.
   Handle release() {
     if (Traits::valid(handle_)) {
       Traits::released(handle_);
@@ -60,16 +55,14 @@ struct NullIsInvalid {
   static void close(Handle handle) { Close(handle); }
 };
 
-// GDI objects and memory DCs that their owners hold now. Tests compare it
-// before and after painting to prove that painting releases everything it
-// makes (Wine's GetGuiResources always answers 0). Always counted: a count
-// switched on late would drift as objects made before it are released.
+// GDI objects and memory DCs held now, for tests to prove that painting
+// releases everything it makes (Wine's GetGuiResources always answers 0).
+// Always counted: a count switched on late would drift.
 inline int& liveGdiObjects() {
   static int live = 0;
   return live;
 }
 
-// The owner policy of GDI objects: null is empty, and every object held counts.
 template <typename Handle, auto Close>
 struct CountedGdiTraits : NullIsInvalid<Handle, Close> {
   static void acquired(Handle handle) {
@@ -94,21 +87,15 @@ inline void destroyIcon(HICON icon) { ::DestroyIcon(icon); }
 inline void destroyWindow(HWND window) { ::DestroyWindow(window); }
 inline void freeLibrary(HMODULE module) { ::FreeLibrary(module); }
 
-// Kernel objects: mutexes, processes, threads (CloseHandle); files use
-// INVALID_HANDLE_VALUE as their empty value.
+// Files use INVALID_HANDLE_VALUE as their empty value.
 using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 using UniqueFile = UniqueHandle<HANDLE, FileHandleTraits>;
 using UniqueKey = UniqueHandle<HKEY, NullIsInvalid<HKEY, &closeKey>>;
 using UniqueIcon = UniqueHandle<HICON, NullIsInvalid<HICON, &destroyIcon>>;
 using UniqueWindow = UniqueHandle<HWND, NullIsInvalid<HWND, &destroyWindow>>;
-// A DLL from LoadLibrary (FreeLibrary).
 using UniqueModule = UniqueHandle<HMODULE, NullIsInvalid<HMODULE, &freeLibrary>>;
-// A DC from CreateCompatibleDC (DeleteDC).
 using UniqueMemoryDc = UniqueHandle<HDC, CountedGdiTraits<HDC, &deleteMemoryDc>>;
 
-// A GDI object of one kind (pen, brush, bitmap, font, region), deleted with
-// DeleteObject. A region handed to a window with SetWindowRgn belongs to the
-// window: release() it from its owner at that moment.
 template <typename Object>
 using UniqueGdiObject = UniqueHandle<Object, CountedGdiTraits<Object, &deleteGdiObject>>;
 using UniquePen = UniqueGdiObject<HPEN>;
@@ -123,8 +110,8 @@ UniqueGdiObject<Object> adoptGdi(Object object) {
   return UniqueGdiObject<Object>(object);
 }
 
-// Hands a region to a window with SetWindowRgn: from then on the window owns
-// it. If the window refuses it, the owner keeps (and later deletes) it.
+// From SetWindowRgn on the window owns the region; if it refuses it, the
+// owner keeps (and later deletes) it.
 inline bool giveRegionToWindow(HWND window, UniqueRegion& region, bool redraw) {
   if (!region || ::SetWindowRgn(window, region.get(), redraw ? TRUE : FALSE) == 0) {
     return false;
@@ -133,7 +120,6 @@ inline bool giveRegionToWindow(HWND window, UniqueRegion& region, bool redraw) {
   return true;
 }
 
-// BeginPaint and EndPaint for one WM_PAINT.
 class PaintDc {
  public:
   explicit PaintDc(HWND window) : window_(window) { dc_ = ::BeginPaint(window, &paint_); }
@@ -148,8 +134,7 @@ class PaintDc {
   HDC dc_ = nullptr;
 };
 
-// A window's DC from GetDC (client area) or GetWindowDC (the whole window,
-// frame included), given back with ReleaseDC for the same window.
+// GetDC or GetWindowDC (frame included), given back with ReleaseDC.
 class WindowDc {
  public:
   enum class Area { Client, WholeWindow };
@@ -170,7 +155,7 @@ class WindowDc {
   HDC dc_;
 };
 
-// Selects an object into a DC for one scope and puts the previous one back.
+// Puts the previously selected object back at the end of the scope.
 class SelectGuard {
  public:
   SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
@@ -186,5 +171,20 @@ class SelectGuard {
   HDC dc_;
   HGDIOBJ previous_;
 };
+
+// A function looked up at run time, null where the system lacks it, so that
+// the programs import nothing Windows XP lacks. The cast through a generic
+// function pointer is how such lookups are typed.
+template <typename Function>
+Function runTimeFunction(HMODULE module, const char* name) {
+  return module == nullptr ? nullptr
+                           : reinterpret_cast<Function>(
+                                 reinterpret_cast<void (*)()>(::GetProcAddress(module, name)));
+}
+
+template <typename Function>
+Function kernelFunction(const char* name) {
+  return runTimeFunction<Function>(::GetModuleHandleA("kernel32.dll"), name);
+}
 
 }  // namespace vorlane::win32

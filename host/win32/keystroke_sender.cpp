@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <vector>
-
 namespace vorlane::win32 {
 
 namespace {
@@ -19,17 +17,11 @@ INPUT key(WORD virtualKey, bool up) {
 }  // namespace
 
 void Win32KeystrokeSender::send(Keystroke keystroke) {
-  std::vector<INPUT> inputs;
+  INPUT inputs[] = {key(VK_SHIFT, false), key(VK_TAB, false), key(VK_TAB, true),
+                    key(VK_SHIFT, true)};
+  // Tab alone is the middle two.
   const bool shifted = keystroke == Keystroke::kShiftTab;
-  if (shifted) {
-    inputs.push_back(key(VK_SHIFT, false));
-  }
-  inputs.push_back(key(VK_TAB, false));
-  inputs.push_back(key(VK_TAB, true));
-  if (shifted) {
-    inputs.push_back(key(VK_SHIFT, true));
-  }
-  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  ::SendInput(shifted ? 4 : 2, shifted ? inputs : inputs + 1, sizeof(INPUT));
 }
 
 }  // namespace vorlane::win32

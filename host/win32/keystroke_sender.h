@@ -4,7 +4,7 @@
 
 namespace vorlane::win32 {
 
-// Types the keystroke into the active window with SendInput.
+// With SendInput.
 class Win32KeystrokeSender final : public KeystrokeSender {
  public:
   void send(Keystroke keystroke) override;

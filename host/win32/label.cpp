@@ -5,15 +5,8 @@ namespace vorlane::win32 {
 namespace {
 
 DWORD alignmentStyle(Alignment alignment) {
-  switch (alignment) {
-    case Alignment::kCenter:
-      return SS_CENTER;
-    case Alignment::kRight:
-      return SS_RIGHT;
-    case Alignment::kLeft:
-      break;
-  }
-  return SS_LEFTNOWORDWRAP;
+  constexpr DWORD kStyles[] = {SS_LEFTNOWORDWRAP, SS_CENTER, SS_RIGHT};
+  return kStyles[static_cast<int>(alignment)];
 }
 
 }  // namespace
@@ -21,33 +14,19 @@ DWORD alignmentStyle(Alignment alignment) {
 Label::Label(Container& container, const TwipsRect& bounds, const std::string& text,
              LabelOptions options)
     : Control(container, bounds), options_(std::move(options)), font_(createFont(options_.font)) {
-  const RECT box = pixelBounds();
   // SS_NOTIFY: the label takes the mouse itself, so moving onto a label is not
   // moving over the bare panel beneath it.
-  createSystem("STATIC", 0,
-               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_NOTIFY | SS_NOPREFIX |
-                   alignmentStyle(options_.alignment),
-               text.c_str(), box.left, box.top, box.right - box.left, box.bottom - box.top,
-               container.containerHandle());
-  if (font_) {
-    ::SendMessageA(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-  }
+  createSystemControl("STATIC",
+                      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_NOTIFY | SS_NOPREFIX |
+                          alignmentStyle(options_.alignment),
+                      text, font_.get());
   fitToText();
 }
-
-Label::~Label() { destroyWindow(); }
 
 void Label::setText(const std::string& text) {
   ::SetWindowTextA(handle(), text.c_str());
   fitToText();
   ::InvalidateRect(handle(), nullptr, TRUE);
-}
-
-std::string Label::text() const {
-  std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(handle())) + 1, '\0');
-  text.resize(static_cast<std::size_t>(
-      ::GetWindowTextA(handle(), text.data(), static_cast<int>(text.size()))));
-  return text;
 }
 
 void Label::setFont(const Font& font) {
@@ -70,11 +49,6 @@ void Label::setUnderline(bool underline) {
   Font font = options_.font;
   font.underline = underline;
   setFont(font);
-}
-
-void Label::setColour(COLORREF colour) {
-  options_.colour = colour;
-  ::InvalidateRect(handle(), nullptr, TRUE);
 }
 
 LRESULT Label::controlColour(HDC dc) {

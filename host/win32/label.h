@@ -19,15 +19,12 @@ struct LabelOptions {
   // Unset: the system's button-text colour.
   std::optional<COLORREF> colour;
   Alignment alignment = Alignment::kLeft;
-  // Sizes the label to its text at creation and on every change of text or
-  // font, keeping its box's left edge, centre or right edge as aligned.
+  // Sized to its text, keeping its box's left edge, centre or right edge as aligned.
   bool autoSize = false;
-  // With autoSize: the label grows from its top-left corner whatever its
-  // alignment, which then only lines its lines up against each other.
+  // With autoSize: grows from its top-left corner; the alignment only lines up its lines.
   bool sizeFromTopLeft = false;
 };
 
-// The options of a label as the layout tables give them.
 inline LabelOptions labelOptions(Font font, Alignment alignment = Alignment::kLeft,
                                  bool autoSize = false) {
   LabelOptions options;
@@ -37,23 +34,19 @@ inline LabelOptions labelOptions(Font font, Alignment alignment = Alignment::kLe
   return options;
 }
 
-// A text label: a real STATIC window that holds its text, so other programs
-// (screen readers, test drivers) read it with WM_GETTEXT. Its background is its
-// container's colour, so it looks transparent on the plain panels it sits on.
-// "&" is shown as it is.
+// A real STATIC window that holds its text, so other programs read it with
+// WM_GETTEXT. Its background is its container's colour, so it looks transparent
+// on the plain panels it sits on. "&" is shown as it is.
 class Label : public Control {
  public:
   Label(Container& container, const TwipsRect& bounds, const std::string& text,
         LabelOptions options);
-  ~Label() override;
+  ~Label() override { destroyWindow(); }
 
   void setText(const std::string& text);
-  std::string text() const;
+  std::string text() const { return windowText(handle()); }
   void setFont(const Font& font);
-  const Font& font() const { return options_.font; }
   void setUnderline(bool underline);
-  bool underline() const { return options_.font.underline; }
-  void setColour(COLORREF colour);
 
   void setOnMouseMove(std::function<void()> onMove) { mouse_.setOnMouseMove(std::move(onMove)); }
   void setOnClick(std::function<void()> onClick) { mouse_.setOnClick(std::move(onClick)); }

@@ -15,12 +15,10 @@ constexpr const char* kLogFileName = "log.dat";
 constexpr int kLocalAppData = 0x001c;  // CSIDL_LOCAL_APPDATA
 constexpr int kCreateFolder = 0x8000;  // CSIDL_FLAG_CREATE
 
-// Whether this process can write log.dat in `folder`. Only trying tells: an
-// access check misses read-only media and shares, and attributes say nothing
-// about the folder's access list. The tries change nothing there: an existing
-// log is opened as it is (never cut), and a missing one is not created (a
-// missing log means something to Vorlane), a probe file of this process is,
-// and it is deleted when closed.
+// Only trying tells: an access check misses read-only media and shares. The
+// tries change nothing: an existing log is opened as it is, a missing one is
+// not created (that means something to Vorlane), and the probe file deletes
+// itself when closed.
 bool canWriteIn(const std::string& folder) {
   const UniqueFile log(::CreateFileW(widen(folder + kLogFileName).c_str(), GENERIC_WRITE,
                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -50,12 +48,7 @@ std::string localAppData() {
   using GetFolderPath = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPWSTR);
   for (const wchar_t* dll : {L"shell32.dll", L"shfolder.dll"}) {
     const UniqueModule module(::LoadLibraryW(dll));
-    if (!module) {
-      continue;
-    }
-    // The cast through a generic function pointer is how run-time lookups are typed.
-    const auto getFolderPath = reinterpret_cast<GetFolderPath>(
-        reinterpret_cast<void (*)()>(::GetProcAddress(module.get(), "SHGetFolderPathW")));
+    const auto getFolderPath = runTimeFunction<GetFolderPath>(module.get(), "SHGetFolderPathW");
     wchar_t path[MAX_PATH] = {};
     if (getFolderPath != nullptr &&
         SUCCEEDED(getFolderPath(nullptr, kLocalAppData | kCreateFolder, nullptr, 0, path))) {

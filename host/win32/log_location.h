@@ -4,9 +4,7 @@
 
 namespace vorlane::win32 {
 
-// The one rule for where log.dat lives, used by both programs so that the
-// logger writes where Vorlane reads. Returns the folder, ending in a
-// backslash like a progfolder, as UTF-8:
+// Where log.dat lives, for both programs, as a UTF-8 progfolder:
 // - the programs' own folder when this process can write a file there
 //   (portable use: the folder of its own, a USB stick);
 // - otherwise "Vorlane" under the user's local application data, created on

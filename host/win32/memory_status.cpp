@@ -13,18 +13,6 @@ namespace vorlane::win32 {
 
 namespace {
 
-using GlobalMemoryStatusExFunction = BOOL(WINAPI*)(LPMEMORYSTATUSEX);
-
-GlobalMemoryStatusExFunction findGlobalMemoryStatusEx() {
-  HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
-  if (kernel == nullptr) {
-    return nullptr;
-  }
-  // The cast through a generic function pointer is how run-time lookups are typed.
-  return reinterpret_cast<GlobalMemoryStatusExFunction>(
-      reinterpret_cast<void (*)()>(::GetProcAddress(kernel, "GlobalMemoryStatusEx")));
-}
-
 // At most one byte past the bound, from a file on disk only: a pipe or a
 // device named by the switch could block the program or never end. Empty when
 // the file cannot be read.
@@ -53,7 +41,8 @@ Win32MemoryStatusSource::Win32MemoryStatusSource() {
 }
 
 MemoryStatus Win32MemoryStatusSource::readSystem() {
-  static const GlobalMemoryStatusExFunction statusEx = findGlobalMemoryStatusEx();
+  static const auto statusEx =
+      kernelFunction<BOOL(WINAPI*)(LPMEMORYSTATUSEX)>("GlobalMemoryStatusEx");
   MemoryStatus status;
   if (statusEx != nullptr) {
     MEMORYSTATUSEX figures = {};

@@ -6,11 +6,9 @@
 
 namespace vorlane::win32 {
 
-// The machine's physical memory as 64-bit byte counts: GlobalMemoryStatusEx,
-// looked up at run time, or GlobalMemoryStatus where it is missing. For
-// end-to-end runs, VORLANE_MEMORY_FILE (read when the source is made) names a
-// text file "totalBytes availBytes" that is read again at every read and
-// replaces the real figures; a file that is missing or malformed leaves them.
+// GlobalMemoryStatusEx where the system has it, else GlobalMemoryStatus. The
+// file VORLANE_MEMORY_FILE names (diagnostics.h) is read again at every read;
+// one that is missing or malformed leaves the real figures.
 class Win32MemoryStatusSource final : public MemoryStatusSource {
  public:
   Win32MemoryStatusSource();

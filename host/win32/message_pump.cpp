@@ -1,14 +1,14 @@
 #include "host/win32/message_pump.h"
 
+#include <utility>
+
 #include "host/win32/callback_failures.h"
 #include "host/win32/form.h"
 
 namespace vorlane::win32 {
 
 Win32MessagePump::Win32MessagePump() {
-  LARGE_INTEGER frequency;
-  // The performance counter exists on every Windows since XP; the frequency is
-  // fixed at boot.
+  LARGE_INTEGER frequency;  // fixed at boot
   ::QueryPerformanceFrequency(&frequency);
   counterFrequency_ = frequency.QuadPart > 0 ? frequency.QuadPart : 1;
 }
@@ -32,12 +32,9 @@ void Win32MessagePump::dispatch(MSG& message) {
   HWND root = message.hwnd != nullptr ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;
   const bool keyboard = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
   const bool onForm = dynamic_cast<Form*>(Window::fromHandle(root)) != nullptr;
-  if (message.message == WM_SYSCHAR && onForm && accessKeys_ &&
-      accessKeys_(root, static_cast<char>(message.wParam))) {
-    rethrowParkedFailure();
-    return;
-  }
-  if (!(keyboard && onForm && ::IsDialogMessageA(root, &message))) {
+  const bool accessKey = message.message == WM_SYSCHAR && onForm && accessKeys_ &&
+                         accessKeys_(root, static_cast<char>(message.wParam));
+  if (!accessKey && !(keyboard && onForm && ::IsDialogMessageA(root, &message))) {
     ::TranslateMessage(&message);
     ::DispatchMessageA(&message);
   }
@@ -69,9 +66,7 @@ void Win32MessagePump::waitUntil(const std::function<bool()>& done) {
   while (!ending_ && !done()) {
     const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
     if (got == 0 || got == -1) {
-      if (got == -1) {
-        message.wParam = 0;
-      }
+      message.wParam = got == 0 ? message.wParam : 0;
       quitSeen(message);
       return;
     }
@@ -81,12 +76,10 @@ void Win32MessagePump::waitUntil(const std::function<bool()>& done) {
 }
 
 void Win32MessagePump::endProgram() {
-  if (ending_) {
-    return;
+  if (!std::exchange(ending_, true)) {
+    Form::destroyAll();
+    ::PostQuitMessage(0);
   }
-  ending_ = true;
-  Form::destroyAll();
-  ::PostQuitMessage(0);
 }
 
 int Win32MessagePump::run() {

@@ -9,28 +9,27 @@
 
 namespace vorlane::win32 {
 
-// The user-interface thread's message loop. Keyboard input for a form goes
-// through IsDialogMessage first, so Tab, the arrow keys and access keys move
-// between its controls. A failure parked by a window or timer procedure is
-// thrown again from here, on the far side of DispatchMessage.
+// Keyboard input for a form goes through IsDialogMessage, so Tab, the arrow
+// keys and access keys move between its controls. A failure parked by a window
+// or timer procedure is thrown again here, past DispatchMessage.
 class Win32MessagePump final : public MessagePump, public ProgramLifetime {
  public:
   Win32MessagePump();
 
   void pumpOnce() override;
-  // Reads the performance counter (no window-system call) to decide.
+  // Decides by the performance counter, without a window-system call.
   bool pumpIfDue() override;
   // A WM_QUIT seen by a nested wait ends it and is posted again, so that every
   // enclosing wait and the top-level loop see it too.
   void waitUntil(const std::function<bool()>& done) override;
-  // Destroys every form's window and posts WM_QUIT (exit code 0).
+  // Destroys every form's window and posts WM_QUIT (0).
   void endProgram() override;
   bool ending() const override { return ending_; }
 
-  // The top-level loop of WinMain: runs until WM_QUIT, returns its exit code.
+  // WinMain's loop: runs until WM_QUIT, returns its exit code.
   int run();
-  // Alt+key on a form goes here first (self-drawn buttons take their access
-  // keys this way); true when the key was taken.
+  // Alt+key on a form goes here first (the self-drawn buttons' access keys);
+  // true when the key was taken.
   void setAccessKeyHandler(std::function<bool(HWND form, char key)> handler) {
     accessKeys_ = std::move(handler);
   }

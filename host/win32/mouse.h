@@ -21,10 +21,8 @@ class ClickTracker {
   explicit ClickTracker(DoubleClick doubleClick = DoubleClick::kIsAPress)
       : doubleClick_(doubleClick) {}
 
-  // WM_xBUTTONDOWN.
-  void press(HWND window, std::int16_t button);
-  // WM_LBUTTONDBLCLK: the second press of a double-click.
-  void pressAgain(HWND window);
+  void press(HWND window, std::int16_t button);  // WM_xBUTTONDOWN
+  void pressAgain(HWND window);                  // WM_LBUTTONDBLCLK
   // WM_xBUTTONUP at `at` (client pixels): true when it is a click.
   bool release(HWND window, std::int16_t button, POINT at);
   // WM_CAPTURECHANGED: another window took the mouse; no press stands.
@@ -37,12 +35,12 @@ class ClickTracker {
 };
 
 // The pointer and click callbacks of a window that wants only those (a panel, a
-// label as a link): it hands every message to handle().
+// label as a link).
 class MouseCallbacks {
  public:
   void setOnMouseMove(std::function<void()> onMove) { onMove_ = std::move(onMove); }
   void setOnClick(std::function<void()> onClick) { onClick_ = std::move(onClick); }
-  // Runs the callbacks a mouse message calls for; true when it has handled it.
+  // True when it has handled the message.
   bool handle(HWND window, UINT message, LPARAM lParam);
 
  private:
@@ -51,7 +49,6 @@ class MouseCallbacks {
   ClickTracker clicks_;
 };
 
-// The client point of a mouse message.
 POINT mousePoint(LPARAM lParam);
 
 }  // namespace vorlane::win32

@@ -8,8 +8,6 @@ Panel::Panel(Container& container, const TwipsRect& bounds, COLORREF background)
                 WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS);
 }
 
-Panel::~Panel() { destroyWindow(); }
-
 LRESULT Panel::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   if (handleContainerMessage(message, wParam, lParam, result)) {
@@ -39,12 +37,9 @@ Frame::Frame(Container& container, const TwipsRect& bounds, const std::string& c
   ::SetWindowLongA(handle(), GWL_STYLE, ::GetWindowLongA(handle(), GWL_STYLE) & ~WS_CLIPCHILDREN);
 }
 
-Frame::~Frame() { destroyWindow(); }
-
 LRESULT Frame::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  // A new child window goes below its siblings, and so below the group box,
-  // which would then cover (and clip away) the controls inside the frame: put
-  // the group box back at the bottom each time a control joins the frame.
+  // A new child goes below its siblings, so below the group box, which would
+  // then cover it: the group box goes back to the bottom.
   if (message == WM_PARENTNOTIFY && LOWORD(wParam) == WM_CREATE && groupBox_ != nullptr &&
       reinterpret_cast<HWND>(lParam) != groupBox_) {
     ::SetWindowPos(groupBox_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -57,12 +52,6 @@ LRESULT Frame::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return reinterpret_cast<LRESULT>(backgroundBrush());
   }
   return Panel::handleMessage(message, wParam, lParam);
-}
-
-std::string Frame::caption() const {
-  char text[256] = {};
-  ::GetWindowTextA(groupBox_, text, sizeof text);
-  return text;
 }
 
 }  // namespace vorlane::win32

@@ -14,7 +14,7 @@ namespace vorlane::win32 {
 class Panel : public Control, public Container {
  public:
   Panel(Container& container, const TwipsRect& bounds, COLORREF background);
-  ~Panel() override;
+  ~Panel() override { destroyWindow(); }
 
   HWND containerHandle() const override { return handle(); }
 
@@ -23,16 +23,15 @@ class Panel : public Control, public Container {
   void paint(GdiCanvas& canvas) override { paintBackground(canvas); }
 };
 
-// A framed group: a panel with the system's group frame and caption drawn over
-// its whole box. Its controls are the panel's children, so each frame's option
-// buttons form a group of their own.
+// A panel with the system's group frame and caption over its whole box; each
+// frame's option buttons form a group of their own.
 class Frame : public Panel {
  public:
   Frame(Container& container, const TwipsRect& bounds, const std::string& caption, const Font& font,
         COLORREF background);
-  ~Frame() override;
+  ~Frame() override { destroyWindow(); }
 
-  std::string caption() const;
+  std::string caption() const { return windowText(groupBox_); }
 
  protected:
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

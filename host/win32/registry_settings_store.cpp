@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "host/win32/handles.h"
 
 namespace vorlane::win32 {
@@ -32,13 +34,9 @@ std::optional<std::string> RegistrySettingsStore::read(std::string_view name) {
     if (result != ERROR_SUCCESS || type != REG_SZ) {
       return std::nullopt;
     }
-    data.resize(size);
-    // Stored strings normally carry their NUL; a value written without one
-    // (by another program) is taken as it is.
-    const auto end = data.find('\0');
-    if (end != std::string::npos) {
-      data.resize(end);
-    }
+    // Up to the NUL stored strings carry; one written without (by another
+    // program) is taken as it is.
+    data.resize(std::min<std::size_t>(size, data.find('\0')));
     return data;
   }
   return std::nullopt;

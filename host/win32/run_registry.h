@@ -7,9 +7,7 @@
 
 namespace vorlane::win32 {
 
-// The per-user Run key, HKEY_CURRENT_USER "Software\Microsoft\Windows\CurrentVersion\Run",
-// opened with RegOpenKeyExW for KEY_WRITE. Tests give
-// another key under HKEY_CURRENT_USER.
+// A key under HKEY_CURRENT_USER (the Run key but in tests), opened for KEY_WRITE.
 class Win32RunRegistry final : public RunRegistry {
  public:
   static constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";

@@ -56,16 +56,11 @@ std::optional<std::string> Win32TextFiles::readAll(const std::string& path) {
   }
   std::string content;
   char buffer[4096];
-  for (;;) {
-    const auto got = opened.reader->read(buffer, sizeof buffer);
-    if (!got) {
-      return std::nullopt;
-    }
-    if (*got == 0) {
-      return content;
-    }
+  std::optional<std::size_t> got;
+  while ((got = opened.reader->read(buffer, sizeof buffer)) && *got > 0) {
     content.append(buffer, *got);
   }
+  return got ? std::optional<std::string>(content) : std::nullopt;
 }
 
 bool Win32TextFiles::truncate(const std::string& path) {

@@ -8,8 +8,6 @@ namespace vorlane::win32 {
 // writing while open, so the other program can read or append in between.
 class Win32TextFiles final : public TextFiles {
  public:
-  // "File not found" and "path not found" are Missing; every other refusal
-  // (a sharing violation above all) is Unavailable.
   OpenedText openForReading(const std::string& path) override;
   std::optional<std::string> readAll(const std::string& path) override;
   bool truncate(const std::string& path) override;

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "host/creation_failure.h"
 #include "host/diagnostics.h"
@@ -36,8 +37,7 @@ class Win32TimerService::Sink final : public Window {
     // Held for the call: the callback may destroy its own timer.
     const std::shared_ptr<State> state = found->second;
     if (state->enabled && state->onTick) {
-      const auto onTick = state->onTick;
-      onTick();
+      state->onTick();
     }
     return 0;
   }
@@ -60,11 +60,9 @@ class Win32TimerService::Win32Timer final : public Timer {
   }
   unsigned interval() const override { return state_->interval; }
   void setEnabled(bool enabled) override {
-    if (enabled == state_->enabled) {
-      return;
+    if (std::exchange(state_->enabled, enabled) != enabled) {
+      arm();
     }
-    state_->enabled = enabled;
-    arm();
   }
   bool enabled() const override { return state_->enabled; }
 
@@ -100,11 +98,8 @@ Win32TimerService::~Win32TimerService() = default;
 
 std::unique_ptr<Timer> Win32TimerService::createTimer(unsigned intervalMilliseconds, bool enabled,
                                                       std::function<void()> onTick) {
-  auto state = std::make_shared<State>();
-  state->id = nextId_++;
-  state->interval = intervalMilliseconds;
-  state->enabled = enabled;
-  state->onTick = std::move(onTick);
+  auto state =
+      std::make_shared<State>(State{nextId_++, intervalMilliseconds, enabled, std::move(onTick)});
   sink_->timers[state->id] = state;
   try {
     return std::make_unique<Win32Timer>(*this, state);

@@ -21,7 +21,6 @@ class Win32TimerService final : public TimerService {
 
   std::unique_ptr<Timer> createTimer(unsigned intervalMilliseconds, bool enabled,
                                      std::function<void()> onTick) override;
-  unsigned timeScale() const { return scale_; }
 
  private:
   class Sink;

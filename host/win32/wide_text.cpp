@@ -1,24 +1,18 @@
 #include "host/win32/wide_text.h"
 
-#include <windows.h>
-
 namespace vorlane::win32 {
 
-std::wstring widen(std::string_view utf8) {
-  if (utf8.empty()) {
-    return {};
-  }
-  const auto length = static_cast<int>(utf8.size());
-  const int needed = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
+// Empty text converts to 0 characters, which the calls count as a failure:
+// the result is empty all the same.
+std::wstring widen(std::string_view text, UINT codePage) {
+  const auto length = static_cast<int>(text.size());
+  const int needed = ::MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(needed), L'\0');
-  ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, wide.data(), needed);
+  ::MultiByteToWideChar(codePage, 0, text.data(), length, wide.data(), needed);
   return wide;
 }
 
 std::string toUtf8(std::wstring_view wide) {
-  if (wide.empty()) {
-    return {};
-  }
   const auto length = static_cast<int>(wide.size());
   const int needed =
       ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);

@@ -10,15 +10,9 @@ namespace vorlane::win32 {
 
 namespace {
 
-// Marks a GWLP_USERDATA value as ours: other windows may keep their own data there.
-constexpr LONG_PTR kNoObject = 0;
-
+// Registered on first use; registering again fails harmlessly.
 void registerOwnClass(const char* className, WNDPROC procedure, UINT classStyle) {
   WNDCLASSEXA windowClass = {};
-  windowClass.cbSize = sizeof windowClass;
-  if (::GetClassInfoExA(::GetModuleHandleA(nullptr), className, &windowClass)) {
-    return;
-  }
   windowClass.cbSize = sizeof windowClass;
   windowClass.style = classStyle;
   windowClass.lpfnWndProc = procedure;
@@ -28,8 +22,7 @@ void registerOwnClass(const char* className, WNDPROC procedure, UINT classStyle)
   ::RegisterClassExA(&windowClass);
 }
 
-// Named by its text where it has one ("Zendry's Vorlane", "Form1"), by its
-// class otherwise ("VorlanePanel").
+// Named by its text where it has one, by its class otherwise ("VorlanePanel").
 [[noreturn]] void windowNotCreated(const char* className, const char* text) {
   const DWORD error = ::GetLastError();
   const std::string name = (text != nullptr && *text != '\0') ? text : className;
@@ -37,9 +30,20 @@ void registerOwnClass(const char* className, WNDPROC procedure, UINT classStyle)
                         std::to_string(error) + ").");
 }
 
+// The class's own handling: the system control's procedure, or the default one.
+LRESULT callClass(WNDPROC original, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return original != nullptr ? ::CallWindowProcA(original, window, message, wParam, lParam)
+                             : ::DefWindowProcA(window, message, wParam, lParam);
+}
+
 }  // namespace
 
-Window::~Window() { destroyWindow(); }
+std::string windowText(HWND window) {
+  std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(
+      ::GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
 
 Window* Window::fromHandle(HWND window) {
   if (window == nullptr) {
@@ -91,38 +95,26 @@ void Window::createSystem(const char* className, DWORD exStyle, DWORD style, con
       ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&subclassProcedure)));
 }
 
-LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  return callDefault(message, wParam, lParam);
-}
-
-void Window::paint(GdiCanvas& /*canvas*/) {}
-
 LRESULT Window::callDefault(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (original_ != nullptr) {
-    return ::CallWindowProcA(original_, handle(), message, wParam, lParam);
+  if (original_ != nullptr ||
+      (message != WM_ERASEBKGND && message != WM_PAINT && message != WM_PRINTCLIENT)) {
+    return callClass(original_, handle(), message, wParam, lParam);
   }
-  RECT client{};
-  switch (message) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PRINTCLIENT: {
-      ::GetClientRect(handle(), &client);
-      GdiCanvas canvas(reinterpret_cast<HDC>(wParam), client.right, client.bottom);
-      paint(canvas);
-      return 0;
-    }
-    case WM_PAINT: {
-      const PaintDc dc(handle());
-      if (dc.get() != nullptr) {
-        ::GetClientRect(handle(), &client);
-        GdiCanvas canvas(dc.get(), client.right, client.bottom);
-        paint(canvas);
-      }
-      return 0;
-    }
-    default:
-      return ::DefWindowProcA(handle(), message, wParam, lParam);
+  if (message == WM_ERASEBKGND) {
+    return 1;
   }
+  const auto paintOn = [this](HDC dc) {
+    RECT client{};
+    ::GetClientRect(handle(), &client);
+    GdiCanvas canvas(dc, client.right, client.bottom);
+    paint(canvas);
+  };
+  if (message == WM_PRINTCLIENT) {
+    paintOn(reinterpret_cast<HDC>(wParam));
+  } else if (const PaintDc dc(handle()); dc.get() != nullptr) {
+    paintOn(dc.get());
+  }
+  return 0;
 }
 
 LRESULT CALLBACK Window::ownProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -131,35 +123,28 @@ LRESULT CALLBACK Window::ownProcedure(HWND window, UINT message, WPARAM wParam, 
     ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     self->window_.reset(window);
   }
-  auto* self = reinterpret_cast<Window*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (self == nullptr) {
-    return ::DefWindowProcA(window, message, wParam, lParam);
-  }
-  return self->dispatch(window, message, wParam, lParam);
+  return subclassProcedure(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Window::subclassProcedure(HWND window, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
   auto* self = reinterpret_cast<Window*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (self == nullptr) {
-    return ::DefWindowProcA(window, message, wParam, lParam);
-  }
-  return self->dispatch(window, message, wParam, lParam);
+  return self != nullptr ? self->dispatch(window, message, wParam, lParam)
+                         : ::DefWindowProcA(window, message, wParam, lParam);
 }
 
 LRESULT Window::dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCDESTROY) {
-    // The window is going (with its parent, or through destroyWindow): cut the
-    // link so that nothing reaches this object, and give the class its due.
-    ::SetWindowLongPtrA(window, GWLP_USERDATA, kNoObject);
+    // Going (with its parent, or through destroyWindow): nothing may reach this
+    // object any more.
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     const WNDPROC original = original_;
     if (original != nullptr) {
       ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
     }
     original_ = nullptr;
     window_.release();
-    return original != nullptr ? ::CallWindowProcA(original, window, message, wParam, lParam)
-                               : ::DefWindowProcA(window, message, wParam, lParam);
+    return callClass(original, window, message, wParam, lParam);
   }
   try {
     LRESULT answer = 0;
@@ -170,8 +155,7 @@ LRESULT Window::dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     return handleMessage(message, wParam, lParam);
   } catch (...) {
     parkCallbackFailure();
-    return original_ != nullptr ? ::CallWindowProcA(original_, window, message, wParam, lParam)
-                                : ::DefWindowProcA(window, message, wParam, lParam);
+    return callClass(original_, window, message, wParam, lParam);
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "host/accessible.h"
 #include "host/canvas/win32/gdi_canvas.h"
 #include "host/win32/accessible_object.h"
@@ -9,40 +11,35 @@
 
 namespace vorlane::win32 {
 
-// The one window-procedure pattern of the toolkit. Windows of the toolkit's own
-// classes get their object through lpCreateParams at WM_NCCREATE; system
-// controls (STATIC, BUTTON, LISTBOX) are subclassed right after creation. Either
-// way the object lives in GWLP_USERDATA until WM_NCDESTROY, where the link is
-// cut and the object forgets its handle, so a window destroyed with its parent
-// is never destroyed twice. Exceptions from handlers are parked for the message
-// pump (callback_failures.h). Destroying a window never ends the program.
+// The one window-procedure pattern of the toolkit. Windows of its own classes
+// get their object through lpCreateParams at WM_NCCREATE; system controls are
+// subclassed right after creation. The object lives in GWLP_USERDATA until
+// WM_NCDESTROY, where the link is cut and the object forgets its handle, so a
+// window destroyed with its parent is never destroyed twice. Exceptions from
+// handlers are parked for the message pump (callback_failures.h).
 //
-// A window of an own class paints through its one paint function: the default
-// handling (callDefault) of WM_PAINT and WM_PRINTCLIENT calls paint() on a
-// canvas of the client area, and that of WM_ERASEBKGND leaves the background
-// to it.
+// A window of an own class paints every pixel in paint(): callDefault hands it
+// WM_PAINT and WM_PRINTCLIENT, and leaves WM_ERASEBKGND to it.
 class Window {
  public:
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
-  virtual ~Window();
+  virtual ~Window() { destroyWindow(); }
 
   HWND handle() const { return window_.get(); }
   // The toolkit object behind a window, or null for any other window.
   static Window* fromHandle(HWND window);
 
-  // What a screen reader hears of this window (accessible_object.h); null
-  // leaves the answer to the system. The provider must outlive the window.
+  // What a screen reader hears of this window; null leaves the answer to the
+  // system. The provider must outlive the window.
   void setAccessible(AccessibleProvider* provider);
   AccessibleProvider* accessible() const { return accessible_; }
-  // Announces to screen readers what changed in the provider since the last
-  // call (or since it was set): its name, its states, its value.
+  // Announces what changed in the provider since the last call.
   void accessibleChanged();
 
  protected:
   Window() = default;
 
-  // A window of one of the toolkit's own classes (registered on first use).
   // Both creators throw CreationFailure when the system refuses the window.
   void createOwn(const char* className, DWORD exStyle, DWORD style, const char* text, int x, int y,
                  int width, int height, HWND parent, UINT classStyle = 0, int controlId = 0);
@@ -53,11 +50,11 @@ class Window {
   // destructors, while the resources the window uses (fonts, brushes) live.
   void destroyWindow() { window_.reset(); }
 
-  // Every message of the window; the default hands it on to the class.
-  virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return callDefault(message, wParam, lParam);
+  }
   LRESULT callDefault(UINT message, WPARAM wParam, LPARAM lParam);
-  // Paints every pixel of the client area; by default nothing.
-  virtual void paint(GdiCanvas& canvas);
+  virtual void paint(GdiCanvas& /*canvas*/) {}
 
  private:
   static LRESULT CALLBACK ownProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -70,5 +67,7 @@ class Window {
   AccessibleProvider* accessible_ = nullptr;
   AccessibleSnapshot announced_;
 };
+
+std::string windowText(HWND window);
 
 }  // namespace vorlane::win32

@@ -1,31 +1,18 @@
 #include "host/win32/tests/child_process.h"
 
-#include <windows.h>
-
-#include <vector>
-
-#include "host/win32/handles.h"
 #include "host/win32/program_folder.h"
 
 namespace vorlane::win32::testing {
 
 DesktopLock::DesktopLock()
     : mutex_(::CreateMutexA(nullptr, FALSE, "Local\\vorlane-tests-desktop")) {
-  if (mutex_) {
-    ::WaitForSingleObject(mutex_.get(), 120000);
-  }
-}
-
-DesktopLock::~DesktopLock() {
-  if (mutex_) {
-    ::ReleaseMutex(mutex_.get());
-  }
+  ::WaitForSingleObject(mutex_.get(), 120000);
 }
 
 std::string environmentValue(const char* name) {
   char value[1024] = {};
   const DWORD length = ::GetEnvironmentVariableA(name, value, sizeof value);
-  return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
+  return length < sizeof value ? std::string(value, length) : std::string();
 }
 
 int runSelf(const std::string& filter, const Environment& environment,
@@ -34,9 +21,7 @@ int runSelf(const std::string& filter, const Environment& environment,
     ::SetEnvironmentVariableA(name.c_str(), value.c_str());
   }
   const std::string self = modulePath();
-  const std::string commandText = "\"" + self + "\" --gtest_filter=" + filter;
-  std::vector<char> commandLine(commandText.begin(), commandText.end());
-  commandLine.push_back('\0');
+  std::string commandLine = "\"" + self + "\" --gtest_filter=" + filter;
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
@@ -51,15 +36,10 @@ int runSelf(const std::string& filter, const Environment& environment,
   const UniqueKernelHandle processHandle(process.hProcess);
   const UniqueKernelHandle threadHandle(process.hThread);
   const DWORD deadline = ::GetTickCount() + timeoutMilliseconds;
-  for (;;) {
-    const DWORD now = ::GetTickCount();
-    if (static_cast<LONG>(deadline - now) <= 0) {
-      ::TerminateProcess(processHandle.get(), 1);
-      return -1;
-    }
+  for (LONG left; (left = static_cast<LONG>(deadline - ::GetTickCount())) > 0;) {
     HANDLE waitOn = processHandle.get();
-    const DWORD woke = ::MsgWaitForMultipleObjects(1, &waitOn, FALSE, deadline - now, QS_ALLINPUT);
-    if (woke == WAIT_OBJECT_0) {
+    if (::MsgWaitForMultipleObjects(1, &waitOn, FALSE, static_cast<DWORD>(left), QS_ALLINPUT) ==
+        WAIT_OBJECT_0) {
       DWORD exitCode = 0;
       ::GetExitCodeProcess(processHandle.get(), &exitCode);
       return static_cast<int>(exitCode);
@@ -70,6 +50,8 @@ int runSelf(const std::string& filter, const Environment& environment,
       ::DispatchMessageA(&message);
     }
   }
+  ::TerminateProcess(processHandle.get(), 1);
+  return -1;
 }
 
 }  // namespace vorlane::win32::testing

@@ -10,29 +10,24 @@ namespace vorlane::win32::testing {
 
 using Environment = std::vector<std::pair<std::string, std::string>>;
 
-// Runs this test exe again as a second process, running only the tests that
-// `filter` names, with `environment` added to its environment. This thread's
-// messages are served while it runs (the child may send messages to our
-// windows). The child's exit code, or -1 when it could not start or ran over
-// `timeoutMilliseconds`.
+// Runs this test exe again, only the tests `filter` names, with `environment`
+// added, serving this thread's messages meanwhile (the child may send to our
+// windows). Its exit code, or -1 when it did not start or ran over the timeout.
 int runSelf(const std::string& filter, const Environment& environment,
             unsigned timeoutMilliseconds = 30000);
 
-// Held by a test that shows topmost windows at the screen centre or sends real
-// mouse input, so that test processes run side by side (ctest -j) take turns
-// with the one desktop: a named mutex, waited for at construction.
+// Held by tests that show topmost windows or send real input, so that test
+// processes run side by side take turns with the one desktop.
 class DesktopLock {
  public:
   DesktopLock();
-  DesktopLock(const DesktopLock&) = delete;
-  DesktopLock& operator=(const DesktopLock&) = delete;
-  ~DesktopLock();
+  ~DesktopLock() { ::ReleaseMutex(mutex_.get()); }
 
  private:
   UniqueKernelHandle mutex_;
 };
 
-// The value of an environment variable, or "" when unset.
+// "" when unset.
 std::string environmentValue(const char* name);
 
 }  // namespace vorlane::win32::testing

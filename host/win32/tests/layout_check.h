@@ -10,14 +10,9 @@
 
 namespace vorlane::win32::testing {
 
-// How a control's rectangle follows from its box in the layout.
-enum class Fit {
-  kBox,     // exactly the box
-  kLine,    // a horizontal rule: the box's width, one pixel high
-  kLeft,    // sized to its text, keeping the box's top-left corner
-  kCentre,  // sized to its text, keeping the box's top edge and centre
-  kRight,   // sized to its text, keeping the box's top and right edges
-};
+// How a control's rectangle follows from its box: the box, a one-pixel rule
+// across it, or sized to its text keeping the box's left edge, centre or right edge.
+enum class Fit { kBox, kLine, kLeft, kCentre, kRight };
 
 struct FontRow {
   const char* face;
@@ -25,10 +20,9 @@ struct FontRow {
   bool bold;
 };
 
-// One control of a layout table: its text, its box in twips relative to its
-// container (the row numbered `in`, or the window itself when -1), its font
-// (unset: not checked), how it fits its box, and the colour it shows just
-// inside its top-left corner (unset: not checked).
+// One control of a layout table: its text, its box in twips in its container
+// (the row numbered `in`, or the window itself when -1), and, where set, its
+// font and the colour just inside its top-left corner.
 struct Placed {
   const char* text;
   TwipsRect box;
@@ -38,20 +32,15 @@ struct Placed {
   std::optional<COLORREF> fill = std::nullopt;
 };
 
-// Checks that the shown window `form` holds, at any depth, a window for every
-// row: found by its text and its rectangle at the screen's real DPI, with its
-// font and fill. How the toolkit nests its windows, and what it calls them,
-// does not matter; only where the user sees each control.
-// A window's text, as a screen reader or a test driver reads it.
 std::string textOf(HWND window);
-
 // A window's rectangle in the client coordinates of `container`.
 RECT placeIn(HWND window, HWND container);
 
+// Checks that the shown window `form` holds, at any depth, a window for every
+// row, found by its text and its rectangle at the screen's real DPI: only
+// where the user sees each control matters, not how the toolkit nests them.
 void expectLayout(HWND form, const std::vector<Placed>& rows);
-
-// A borderless window whose client area is `width` × `height` twips, at the
-// centre of the screen.
+// A borderless window of `width` × `height` twips at the centre of the screen.
 void expectBorderlessAtScreenCentre(HWND form, double width, double height);
 
 }  // namespace vorlane::win32::testing

@@ -9,9 +9,8 @@
 
 namespace vorlane::win32::testing {
 
-// Serves the real message loop until `done` holds. Gives up after five seconds
-// and fails the test, so a timer or message that never comes cannot hang the
-// run.
+// Serves the real message loop until `done` holds; fails the test after five
+// seconds, so that a timer or message that never comes cannot hang the run.
 inline void waitFor(TimerService& timers, MessagePump& pump, const std::function<bool()>& done) {
   bool gaveUp = false;
   auto guard = timers.createTimer(5000, true, [&] { gaveUp = true; });

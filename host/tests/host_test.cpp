@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "host/accessible.h"
+#include "host/diagnostics.h"
+#include "host/memory_status.h"
+#include "host/program_folder.h"
+#include "host/property_bag.h"
+#include "host/rounding.h"
+#include "host/twips.h"
+
+namespace vorlane {
+namespace {
+
+TEST(Accessible, NamesWithoutAccessMarksShortcutsAndPercentOfTheRange) {
+  const std::pair<const char*, const char*> names[] = {
+      {"Ap&ply", "Apply"}, {"Save && Exit", "Save & Exit"},
+      {"A&&B&c", "A&Bc"},  {"Close&", "Close&"},
+      {"&", "&"},          {"", ""},
+      {"&&&x", "&x"}};
+  for (const auto& [caption, name] : names) {
+    EXPECT_EQ(textWithoutAccessMarks(caption), name) << caption;
+  }
+  EXPECT_EQ(accessKeyShortcut('p'), "Alt+P");
+  EXPECT_EQ(accessKeyShortcut('7'), "Alt+7");
+  EXPECT_EQ(accessKeyShortcut('\0'), "");
+  // Rounded half to even and held to the bar.
+  const struct {
+    double value, min, max;
+    const char* text;
+  } percents[] = {{0, 0, 100, "0%"},   {45, 0, 100, "45%"}, {91, 0, 200, "46%"},
+                  {89, 0, 200, "44%"}, {15, 10, 20, "50%"}, {101, 0, 100, "100%"},
+                  {-5, 0, 100, "0%"},  {5, 5, 5, "100%"},   {4, 5, 5, "0%"},
+                  {0, 0, 0, "100%"},   {1, 0, 3, "33%"}};
+  for (const auto& c : percents) {
+    EXPECT_EQ(percentText(c.value, c.min, c.max), c.text) << c.value << " of " << c.max;
+  }
+}
+
+TEST(Diagnostics, TimeScaleAndMemoryFiguresFromText) {
+  const std::pair<const char*, unsigned> scales[] = {
+      {"60", 60}, {"1", 1},   {nullptr, 1},
+      {"", 1},    {"0", 1},   {"-5", 1},
+      {"abc", 1}, {"12x", 1}, {"99999999999999999999999", 1}};
+  for (const auto& [text, scale] : scales) {
+    EXPECT_EQ(parseTimeScale(text), scale) << (text ? text : "(unset)");
+  }
+  // Divided with a 10 ms floor; unscaled intervals are left to the system.
+  const unsigned intervals[][3] = {{60000, 60, 1000}, {50, 60, 10}, {3000, 1000, 10},
+                                   {50, 1, 50},       {5, 1, 5},    {0, 60, 0}};
+  for (const auto& c : intervals) {
+    EXPECT_EQ(scaledInterval(c[0], c[1]), c[2]) << c[0] << " / " << c[1];
+  }
+  const auto status = parseMemoryFigures("8589934592 1073741824\r\n");
+  ASSERT_TRUE(status);
+  EXPECT_EQ(status->totalPhysBytes, 8589934592ULL);
+  EXPECT_EQ(status->availPhysBytes, 1073741824ULL);
+  for (const std::string& text :
+       {std::string(), std::string("100"), std::string("100 abc"), std::string("abc 100"),
+        std::string("100 50 7"), std::string("-100 50"), std::string("0 0"), std::string("50 100"),
+        std::string("100 50x"), std::string("99999999999999999999999 5"),
+        "100 50" + std::string(kMemoryFileMaxBytes, ' ')}) {
+    EXPECT_FALSE(parseMemoryFigures(text)) << text;
+  }
+  EXPECT_TRUE(parseMemoryFigures("100 50" + std::string(kMemoryFileMaxBytes - 6, ' ')));
+}
+
+TEST(FreePercent, TheTrue64BitFiguresUnroundedAndNoTotalAsAllFree) {
+  const std::tuple<std::uint64_t, std::uint64_t, double> cases[] = {
+      {24ULL << 30, 6ULL << 30, 25.0}, {3, 1, 100.0 / 3.0}, {0, 0, 100.0}, {0, 5, 100.0}};
+  for (const auto& [total, avail, percent] : cases) {
+    EXPECT_DOUBLE_EQ(freePercent(MemoryStatus{total, avail}), percent) << total;
+  }
+}
+
+// A drive root keeps its one backslash, any other folder gets exactly one.
+TEST(ProgramFolder, FromExePathToFolderTextAndProgfolder) {
+  const std::string longFolder = "C:\\" + std::string(400, 'x');
+  const std::string cyrillic = "C:\\\xD0\x9F\xD0\xB0\xD0\xBC";
+  const struct {
+    std::string exePath, folderText, progfolder;
+  } cases[] = {
+      {"C:\\Vorlane.exe", "C:\\", "C:\\"},
+      {"C:\\Apps\\Vorlane.exe", "C:\\Apps", "C:\\Apps\\"},
+      {"D:\\a\\x.exe", "D:\\a", "D:\\a\\"},
+      {"\\\\server\\share\\Vorlane.exe", "\\\\server\\share", "\\\\server\\share\\"},
+      {cyrillic + "\\Vorlane.exe", cyrillic, cyrillic + "\\"},
+      {longFolder + "\\Vorlane.exe", longFolder, longFolder + "\\"},
+      {"Vorlane.exe", "", ""},
+      {"", "", ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(folderText(c.exePath), c.folderText) << c.exePath;
+    EXPECT_EQ(progfolder(c.folderText), c.progfolder) << c.exePath;
+  }
+  EXPECT_EQ(progfolder("C:"), "C:");
+}
+
+TEST(PropertyBag, DefaultsAreLeftOutAndEveryTypeRoundTrips) {
+  PropertyBag bag;
+  bag.writeInt("ButtonType", 5, 3);
+  EXPECT_EQ(bag.read("ButtonType"), "5");
+  bag.writeInt("ButtonType", 3, 3);
+  EXPECT_FALSE(bag.contains("ButtonType"));
+  EXPECT_TRUE(bag.readBool("Enabled", true));
+  EXPECT_EQ(bag.readInt("Min", -7), -7);
+  EXPECT_EQ(bag.readUnsigned("BackColor", 0x8000000Fu), 0x8000000Fu);
+  EXPECT_DOUBLE_EQ(bag.readDouble("Size", 8.25), 8.25);
+  EXPECT_EQ(bag.readString("Caption", "Ap&ply"), "Ap&ply");
+  bag.writeBool("Value", true, false);
+  bag.writeInt("Min", -40, 0);
+  bag.writeUnsigned("BackColor", 0xFFFF00u, 0);
+  bag.writeDouble("Size", 9.75, 8.25);
+  bag.writeString("Caption", "Stealth ", "");
+  EXPECT_TRUE(bag.readBool("Value", false));
+  EXPECT_EQ(bag.readInt("Min", 0), -40);
+  EXPECT_EQ(bag.readUnsigned("BackColor", 0), 0xFFFF00u);
+  EXPECT_DOUBLE_EQ(bag.readDouble("Size", 8.25), 9.75);
+  EXPECT_EQ(bag.readString("Caption", ""), "Stealth ");
+}
+
+TEST(PropertyBag, StoredTextReadsAsItsValueOrBadTextAsTheDefault) {
+  // Unset: the default.
+  const std::tuple<const char*, std::optional<bool>, std::optional<std::int32_t>> cases[] = {
+      {"False", false, std::nullopt},
+      {"false", false, std::nullopt},
+      {"true", true, std::nullopt},
+      {"0", false, 0},
+      {"-1", true, -1},
+      {"maybe", std::nullopt, std::nullopt},
+      {"12abc", std::nullopt, std::nullopt},
+      {"99999999999", true, std::nullopt},
+      {"", std::nullopt, std::nullopt}};
+  for (const auto& [stored, truth, integer] : cases) {
+    PropertyBag bag;
+    bag.write("Key", stored);
+    EXPECT_EQ(bag.readBool("Key", true), truth.value_or(true)) << stored;
+    EXPECT_EQ(bag.readBool("Key", false), truth.value_or(false)) << stored;
+    EXPECT_EQ(bag.readInt("Key", 7), integer.value_or(7)) << stored;
+  }
+  PropertyBag bag;
+  bag.write("Color", "-1");
+  bag.write("Size", "8.25pt");
+  EXPECT_EQ(bag.readUnsigned("Color", 3), 3u);
+  EXPECT_DOUBLE_EQ(bag.readDouble("Size", 4.0), 4.0);
+}
+
+TEST(Rounding, HalvesToEvenOutOfRangeClampedAndTwipsAndPointsToPixels) {
+  constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
+  const std::pair<double, std::int64_t> cases[] = {
+      {12.5, 12},
+      {13.5, 14},
+      {0.5, 0},
+      {-0.5, 0},
+      {-1.5, -2},
+      {-2.5, -2},
+      {2.4999999, 2},
+      {2.5000001, 3},
+      {-2.6, -3},
+      {std::nan(""), 0},
+      {1e300, kMax},
+      {-1e300, std::numeric_limits<std::int64_t>::min()},
+      {std::numeric_limits<double>::infinity(), kMax}};
+  for (const auto& [value, rounded] : cases) {
+    EXPECT_EQ(roundHalfEven(value), rounded) << value;
+  }
+  // The length read as twips, then as points.
+  const std::tuple<double, int, int, int> lengths[] = {
+      {3240, 96, 216, 4320}, {50, 96, 3, 67},   {7.5, 96, 0, 10},       {22.5, 96, 2, 30},
+      {8.25, 96, 1, 11},     {9.75, 96, 1, 13}, {1440, 120, 120, 2400}, {3240, 144, 324, 6480}};
+  for (const auto& [length, dpi, twips, points] : lengths) {
+    EXPECT_EQ(twipsToPixels(length, dpi), twips) << length << " at " << dpi;
+    EXPECT_EQ(pointsToPixels(length, dpi), points) << length << " at " << dpi;
+  }
+}
+
+}  // namespace
+}  // namespace vorlane
