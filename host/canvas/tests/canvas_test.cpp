@@ -70,9 +70,11 @@ TEST(PixelCanvas, DrawsEveryPrimitiveAsTheGoldenSheet) {
   canvas.stretchPicture(*bitmap, {4, 4, 12, 12}, Rect::sized(45, 42, 8, 8));
   canvas.stretchPicture(*bitmap, whole, Rect::sized(-4, 55, 8, 8));
   canvas.stretchPicture(*bitmap, whole, Rect::sized(54, 42, 0, 8));
+  canvas.stretchPicture(*bitmap, {3, 3, 4, 4}, Rect::sized(28, 45, 1, 1));
   PixelCanvas source(6, 6, rgb(0, 200, 200));
   source.setPixel(0, 0, 0);
   canvas.copyFrom(source, -2, -2, 8, 8, 56, 42);
+  canvas.copyFrom(source, 3, 2, 8, 8, 56, 51);
   canvas.writePixels(94, 54, canvas.readPixels(95, 0, 8, 8));
   canvas.setTextAsBoxes(true);
   canvas.drawText("A&b && c", {64, 44, 100, 60}, kTextCenter | kTextVCenter, rgb(128, 0, 0), {});
