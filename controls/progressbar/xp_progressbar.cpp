@@ -37,11 +37,8 @@ std::int32_t toInt32(double value) {
                                std::numeric_limits<std::int32_t>::max()));
 }
 
-int toPixels(double value) {
-  return static_cast<int>(std::clamp<std::int64_t>(roundHalfEven(value),
-                                                   std::numeric_limits<int>::min() / 2,
-                                                   std::numeric_limits<int>::max() / 2));
-}
+// Every position and size the bar draws with lies within the client area.
+int toPixels(double value) { return static_cast<int>(roundHalfEven(value)); }
 
 double readNumber(const PropertyBag& bag, std::string_view key, double fallback) {
   const double value = bag.readDouble(key, fallback);
@@ -164,20 +161,14 @@ void Xp_ProgressBar::resizeHandler() {
 
 void Xp_ProgressBar::ResetBar() {
   state_.blockX = kFirstBlockX;
-  std::optional<std::int16_t> ticks;
   if (state_.pendingReset) {
     state_.threshold = state_.pendingValue;
-    ticks = toInt16(state_.pendingValue);
     state_.pendingReset = false;
-  } else if (min_ != 0) {
-    state_.threshold = value_ - min_;
-    ticks = toInt16(value_ - min_);
-    state_.lastValue = value_ - min_;
   } else {
-    state_.threshold = value_;
-    ticks = toInt16(value_);
-    state_.lastValue = value_;
+    state_.threshold = value_ - min_;
+    state_.lastValue = state_.threshold;
   }
+  const std::optional<std::int16_t> ticks = toInt16(state_.threshold);
   state_.blockTicks = ticks.value_or(0);
   state_.outOfRange = !ticks.has_value();
   state_.width = clientWidth_;
@@ -240,10 +231,7 @@ void Xp_ProgressBar::DrawBlocks() {
 }
 
 void Xp_ProgressBar::FinishBar() {
-  const double rest = (state_.width - kFrame) - state_.blockX;
-  if (rest > 0) {
-    drawBlockPicture(pc_[2], state_.blockX, rest);
-  }
+  drawBlockPicture(pc_[2], state_.blockX, (state_.width - kFrame) - state_.blockX);
   state_.barFull = true;
 }
 
@@ -264,10 +252,7 @@ void Xp_ProgressBar::DrawStyledBlocks() {
     drawBlockPicture(pc_[0], p, segment);
   }
   if (p + 5 >= width) {
-    const auto rest = toInt16((width - kFrame) - p);
-    if (rest && *rest > 0) {
-      drawBlockPicture(blankPicture(), p, *rest);
-    }
+    drawBlockPicture(blankPicture(), p, (width - kFrame) - p);
     state_.sweepX = kRestartX;
     return;
   }
