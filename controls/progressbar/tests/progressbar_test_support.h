@@ -7,17 +7,13 @@
 
 namespace vorlane::progressbar::testing {
 
-// Answers every message box at once and remembers it.
+// Answers every message box at once and remembers it as "text|title".
 class RecordingMessageBox final : public ModalMessageBox {
  public:
-  struct Shown {
-    std::string text;
-    std::string title;
-  };
   void showStop(const std::string& text, const std::string& title) override {
-    shown.push_back({text, title});
+    shown.push_back(text + "|" + title);
   }
-  std::vector<Shown> shown;
+  std::vector<std::string> shown;
 };
 
 }  // namespace vorlane::progressbar::testing
