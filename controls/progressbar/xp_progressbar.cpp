@@ -48,30 +48,27 @@ double readNumber(const PropertyBag& bag, std::string_view key, double fallback)
 }  // namespace
 
 Xp_ProgressBar::Xp_ProgressBar(Canvas& surface, ModalMessageBox& messages, PropertyChanged changed)
-    : surface_(surface), messages_(messages), changed_(std::move(changed)) {}
+    : surface_(surface),
+      messages_(messages),
+      changed_(changed ? std::move(changed) : [](std::string_view) {}) {}
 
 std::int32_t Xp_ProgressBar::Min() const { return toInt32(min_); }
 std::int32_t Xp_ProgressBar::Max() const { return toInt32(max_); }
 
-void Xp_ProgressBar::changed(std::string_view property) const {
-  if (changed_) {
-    changed_(property);
+bool Xp_ProgressBar::refused(bool refuse, const char* message) const {
+  if (refuse) {
+    messages_.showStop(message, "Error");
   }
+  return refuse;
 }
 
-void Xp_ProgressBar::reject(const char* message) const { messages_.showStop(message, "Error"); }
-
 void Xp_ProgressBar::setValue(std::int32_t New_Value) {
-  if (New_Value > max_) {
-    reject("Value can NOT be higher than Maximum !");
-    return;
-  }
-  if (New_Value < min_) {
-    reject("Value can NOT be smaller than minimum !");
+  if (refused(New_Value > max_, "Value can NOT be higher than Maximum !") ||
+      refused(New_Value < min_, "Value can NOT be smaller than minimum !")) {
     return;
   }
   value_ = New_Value;
-  changed("Value");
+  changed_("Value");
   if (style_ == 0) {
     DrawBlocks();
   } else if (max_ == value_) {
@@ -82,35 +79,29 @@ void Xp_ProgressBar::setValue(std::int32_t New_Value) {
 }
 
 void Xp_ProgressBar::setMin(std::int32_t New_Mini) {
-  if (New_Mini > max_) {
-    reject("Minimum can NOT be biger than maximum !");
-    return;
-  }
-  if (New_Mini < 0) {
-    reject("Minimum can NOT be smaller then 0 !");
+  if (refused(New_Mini > max_, "Minimum can NOT be biger than maximum !") ||
+      refused(New_Mini < 0, "Minimum can NOT be smaller then 0 !")) {
     return;
   }
   min_ = New_Mini;
-  changed("Min");
+  changed_("Min");
 }
 
 void Xp_ProgressBar::setMax(std::int32_t New_Maxi) {
-  if (New_Maxi < min_) {
-    reject("Maximum can NOT be smaller than minimum !");
-    return;
+  if (!refused(New_Maxi < min_, "Maximum can NOT be smaller than minimum !")) {
+    max_ = New_Maxi;
+    changed_("Max");
   }
-  max_ = New_Maxi;
-  changed("Max");
 }
 
 void Xp_ProgressBar::setStyle(std::int32_t New_Style) {
   style_ = New_Style;
-  changed("Style");
+  changed_("Style");
 }
 
 void Xp_ProgressBar::setProgressLook(std::int32_t New_ProgressLook) {
   progressLook_ = New_ProgressLook;
-  changed("ProgressLook");
+  changed_("ProgressLook");
   ApplyLook();
 }
 
@@ -250,13 +241,11 @@ void Xp_ProgressBar::DrawStyledBlocks() {
   }
   if (p + 5 < width) {
     drawBlockPicture(pc_[0], p, segment);
-  }
-  if (p + 5 >= width) {
+    state_.sweepX = p + kGroupStep;
+  } else {
     drawBlockPicture(blankPicture(), p, (width - kFrame) - p);
     state_.sweepX = kRestartX;
-    return;
   }
-  state_.sweepX = p + kGroupStep;
 }
 
 void Xp_ProgressBar::ApplyLook() {

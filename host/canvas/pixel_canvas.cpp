@@ -192,11 +192,11 @@ std::unique_ptr<Canvas> PixelCanvas::createCompatible(std::int32_t width,
 }
 
 void PixelCanvas::drawPicture(const Picture& picture, std::int32_t x, std::int32_t y) {
+  // A bitmap is opaque everywhere.
   const Pixels24& source = picture.pixels();
-  const bool icon = picture.type() != PictureType::kBitmap;
   for (std::int32_t row = 0; row < source.height(); ++row) {
     for (std::int32_t column = 0; column < source.width(); ++column) {
-      if (!icon || picture.opaqueAt(column, row)) {
+      if (picture.opaqueAt(column, row)) {
         plot(x + column, y + row, source.at(column, row));
       }
     }
@@ -205,7 +205,8 @@ void PixelCanvas::drawPicture(const Picture& picture, std::int32_t x, std::int32
 
 void PixelCanvas::stretchPicture(const Picture& picture, const Rect& source,
                                  const Rect& destination) {
-  if (source.empty() || destination.empty()) {
+  // An empty destination has no rows or no columns to run through.
+  if (source.empty()) {
     return;
   }
   const Pixels24& art = picture.pixels();

@@ -29,28 +29,19 @@ namespace vorlane::testing {
       stbi_load(path.c_str(), &width, &height, &channels, 3), stbi_image_free);
   const bool sameSize = expected && width == drawn.width() && height == drawn.height();
   int changed = 0;
-  int first = 0;
   for (int i = 0; sameSize && i < width * height; ++i) {
     const unsigned char* pixel = expected.get() + 3 * i;
-    if (drawn.at(i % width, i / width) != rgb(pixel[0], pixel[1], pixel[2]) && changed++ == 0) {
-      first = i;
-    }
+    changed += drawn.at(i % width, i / width) != rgb(pixel[0], pixel[1], pixel[2]) ? 1 : 0;
   }
   if (sameSize && changed == 0) {
     return ::testing::AssertionSuccess();
   }
   std::filesystem::create_directories("golden-diff");
   writeImageFile("golden-diff/" + std::filesystem::path(picture).filename().string(), drawn);
-  auto failure = ::testing::AssertionFailure() << picture << ": ";
-  if (!expected) {
-    return failure << "no picture (VORLANE_UPDATE_GOLDEN=1 writes it)";
-  }
-  if (!sameSize) {
-    return failure << "drawn " << drawn.width() << "x" << drawn.height() << ", expected " << width
-                   << "x" << height << "; see golden-diff/";
-  }
-  return failure << changed << " pixels differ, the first at (" << first % width << ", "
-                 << first / width << "); see golden-diff/";
+  return ::testing::AssertionFailure()
+         << picture << (expected ? "" : " missing (VORLANE_UPDATE_GOLDEN=1 writes it)")
+         << ": drawn " << drawn.width() << "x" << drawn.height() << ", expected " << width << "x"
+         << height << ", " << changed << " pixels differ; the drawn picture is in golden-diff/";
 }
 
 }  // namespace vorlane::testing

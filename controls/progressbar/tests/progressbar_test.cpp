@@ -37,60 +37,45 @@ struct Rig {
   }
   PixelCanvas surface;
   testing::RecordingMessageBox messages;
-  std::vector<std::string> changes;
+  std::string changes;
   Xp_ProgressBar bar{surface, messages,
-                     [this](std::string_view name) { changes.emplace_back(name); }};
+                     [this](std::string_view name) { changes += std::string(name) + ";"; }};
 };
 
-std::vector<int> upTo(int last, std::vector<int> then = {}) {
-  std::vector<int> values;
-  for (int value = 1; value <= last; ++value) {
-    values.push_back(value);
-  }
-  values.insert(values.end(), then.begin(), then.end());
-  return values;
-}
-
-// Alternating values: every change moves the group of the other styles.
-std::vector<int> steps(int count) {
-  std::vector<int> values;
-  for (int i = 0; i < count; ++i) {
-    values.push_back(1 - i % 2);
-  }
-  return values;
-}
-
-// One bar of a skin's strip: `width` wide with `max` and `style`, fed `values`
-// in turn; before value number `switchAt` the skin changes to the one four on.
+// One bar of a skin's strip, `width` wide with `max` and `style`: fed the
+// Values 1 to `count` (alternating 1 and 0 in the moving-group style, each
+// change one step), then `then`; before Value `switchAt` the skin changes to
+// the one four further on.
 const struct Scenario {
   int width;
   int max;
   int style;
-  std::vector<int> values;
+  int count;
+  std::vector<int> then;
   int switchAt = -1;
 } kScenarios[] = {
-    {97, 100, 0, {}},                                            // frame only
-    {100, 100, 0, upTo(4)},                                      // nothing below 5
-    {100, 100, 0, upTo(5)},                                      // first block
-    {100, 100, 0, upTo(15)},                                     // second block
-    {100, 100, 0, upTo(94)},                                     // nine blocks
-    {100, 100, 0, upTo(95)},                                     // squeezed last block
-    {100, 100, 0, upTo(100)},                                    // full bar
-    {100, 100, 0, {5, 50, 51, 52, 53, 54, 55, 56, 57, 58}},      // a jump: one block
-    {100, 100, 0, {5, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59}},  // the ninth call: two
-    {100, 100, 0, upTo(50, {20})},                               // lower Value redraws
-    {100, 100, 0, upTo(50, {20, 30})},                           // below the reset: afresh
-    {100, 100, 0, upTo(50, {0})},                                // Value at Min empties
-    {100, 200, 0, upTo(109)},                                    // Max 200 spreads blocks
-    {100, 100, 0, upTo(25), 5},                                  // new skin, next blocks
-    {100, 100, 1, steps(1)},                                     // group: first step
-    {100, 100, 1, steps(2)},                                     // tail erased
-    {100, 100, 1, steps(18)},                                    // group at 89
-    {100, 100, 1, steps(19)},                                    // leaving at the right
-    {100, 100, 1, steps(20)},                                    // gone
-    {100, 100, 1, steps(21)},                                    // restarted at 2
-    {100, 100, 1, upTo(3, {100})},                               // Max clears the group
-    {103, 100, 1, steps(20)},                                    // erased up to the frame
+    {97, 100, 0, 0, {}},                                            // frame only
+    {100, 100, 0, 4, {}},                                           // nothing below 5
+    {100, 100, 0, 5, {}},                                           // first block
+    {100, 100, 0, 15, {}},                                          // second block
+    {100, 100, 0, 94, {}},                                          // nine blocks
+    {100, 100, 0, 95, {}},                                          // squeezed last block
+    {100, 100, 0, 100, {}},                                         // full bar
+    {100, 100, 0, 0, {5, 50, 51, 52, 53, 54, 55, 56, 57, 58}},      // a jump: one block
+    {100, 100, 0, 0, {5, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59}},  // the ninth call: two
+    {100, 100, 0, 50, {20}},                                        // lower Value redraws
+    {100, 100, 0, 50, {20, 30}},                                    // below the reset: afresh
+    {100, 100, 0, 50, {0}},                                         // Value at Min empties
+    {100, 200, 0, 109, {}},                                         // Max 200 spreads blocks
+    {100, 100, 0, 25, {}, 6},                                       // new skin, next blocks
+    {100, 100, 1, 1, {}},                                           // group: first step
+    {100, 100, 1, 2, {}},                                           // tail erased
+    {100, 100, 1, 18, {}},                                          // group at 89
+    {100, 100, 1, 19, {}},                                          // leaving at the right
+    {100, 100, 1, 20, {}},                                          // gone
+    {100, 100, 1, 21, {}},                                          // restarted at 2
+    {100, 100, 1, 3, {100}},                                        // Max clears the group
+    {103, 100, 1, 20, {}},                                          // erased up to the frame
 };
 
 TEST(ProgressBar, EverySkinInBothStylesMatchesItsGoldenStrip) {
@@ -104,11 +89,14 @@ TEST(ProgressBar, EverySkinInBothStylesMatchesItsGoldenStrip) {
       rig.bar.setStyle(scenario.style);
       rig.bar.setMax(scenario.max);
       rig.bar.Resize(scenario.width, 17);
-      for (std::size_t i = 0; i < scenario.values.size(); ++i) {
-        if (static_cast<int>(i) == scenario.switchAt) {
+      for (int i = 1; i <= scenario.count; ++i) {
+        if (i == scenario.switchAt) {
           rig.bar.setProgressLook((skin + 4) % kSkinCount);
         }
-        rig.bar.setValue(scenario.values[i]);
+        rig.bar.setValue(scenario.style == 0 ? i : i % 2);
+      }
+      for (const int value : scenario.then) {
+        rig.bar.setValue(value);
       }
       EXPECT_TRUE(rig.messages.shown.empty()) << row;
       strip.writePixels(0, row * 18, rig.surface.pixels());
@@ -119,100 +107,69 @@ TEST(ProgressBar, EverySkinInBothStylesMatchesItsGoldenStrip) {
   }
 }
 
-// A refused value shows its one message and changes, reports and draws nothing.
-TEST(ProgressBar, RefusedValuesShowTheirMessageAndChangeNothing) {
+// A refused value shows its one message and changes, reports and draws
+// nothing; an accepted one reports its property, and only Value draws.
+TEST(ProgressBar, SettersCheckTheirValues) {
   const struct {
     Stored loaded;
-    void (Xp_ProgressBar::*set)(std::int32_t);
+    std::string property;
     std::int32_t value;
-    const char* message;
+    const char* refusal;
   } cases[] = {
-      {{}, &Xp_ProgressBar::setValue, 101, "Value can NOT be higher than Maximum !"},
-      {{}, &Xp_ProgressBar::setValue, -1, "Value can NOT be smaller than minimum !"},
-      {{{"Min", "60"}, {"Max", "40"}},
-       &Xp_ProgressBar::setValue,
-       50,
-       "Value can NOT be higher than Maximum !"},
-      {{{"Min", "12.5"}}, &Xp_ProgressBar::setValue, 12, "Value can NOT be smaller than minimum !"},
-      {{}, &Xp_ProgressBar::setMin, 101, "Minimum can NOT be biger than maximum !"},
-      {{}, &Xp_ProgressBar::setMin, -1, "Minimum can NOT be smaller then 0 !"},
-      {{{"Max", "-5"}}, &Xp_ProgressBar::setMin, -1, "Minimum can NOT be biger than maximum !"},
-      {{{"Min", "30"}}, &Xp_ProgressBar::setMax, 29, "Maximum can NOT be smaller than minimum !"},
+      {{}, "Value", 101, "Value can NOT be higher than Maximum !"},
+      {{}, "Value", -1, "Value can NOT be smaller than minimum !"},
+      {{{"Min", "60"}, {"Max", "40"}}, "Value", 50, "Value can NOT be higher than Maximum !"},
+      {{{"Min", "12.5"}}, "Value", 12, "Value can NOT be smaller than minimum !"},
+      {{}, "Min", 101, "Minimum can NOT be biger than maximum !"},
+      {{}, "Min", -1, "Minimum can NOT be smaller then 0 !"},
+      {{{"Max", "-5"}}, "Min", -1, "Minimum can NOT be biger than maximum !"},
+      {{{"Min", "30"}}, "Max", 29, "Maximum can NOT be smaller than minimum !"},
+      {{}, "Value", 100, nullptr},
+      {{{"Min", "7"}}, "Value", 7, nullptr},
+      {{}, "Min", 100, nullptr},
+      {{}, "Min", 0, nullptr},
+      {{{"Min", "30"}, {"Value", "80"}}, "Max", 30, nullptr},
+      {{}, "Style", 2, nullptr},
+      {{}, "ProgressLook", 3, nullptr},
+      {{}, "ProgressLook", 8, nullptr},
   };
-  for (const auto& refused : cases) {
+  const std::string names[] = {"Min", "Max", "Value", "Style", "ProgressLook"};
+  void (Xp_ProgressBar::*const setters[])(std::int32_t) = {
+      &Xp_ProgressBar::setMin, &Xp_ProgressBar::setMax, &Xp_ProgressBar::setValue,
+      &Xp_ProgressBar::setStyle, &Xp_ProgressBar::setProgressLook};
+  for (const auto& row : cases) {
     Rig rig;
-    rig.load(refused.loaded);
+    rig.load(row.loaded);
     rig.bar.Resize(100, 17);
-    const auto before = rig.snapshot();
+    auto expected = rig.snapshot();
     const Pixels24 drawn = rig.surface.pixels();
     rig.changes.clear();
-    (rig.bar.*refused.set)(refused.value);
-    EXPECT_EQ(rig.messages.shown,
-              std::vector<std::string>{refused.message + std::string("|Error")});
-    EXPECT_TRUE(rig.changes.empty());
-    EXPECT_EQ(rig.snapshot(), before);
-    EXPECT_TRUE(rig.shows(drawn)) << refused.message;
+    const auto at = std::find(std::begin(names), std::end(names), row.property) - names;
+    (rig.bar.*setters[at])(row.value);
+    if (row.refusal == nullptr) {
+      expected[static_cast<std::size_t>(at)] = row.value;
+    }
+    const auto look = expected[4] < kSkinCount ? expected[4] : 0;
+    EXPECT_EQ(rig.snapshot(), expected) << row.property << " " << row.value;
+    EXPECT_EQ(rig.bar.activeSkin(), look) << "a look outside the eight skins keeps the skin";
+    EXPECT_EQ(rig.messages.shown, row.refusal ? row.refusal + std::string("|Error;") : "");
+    EXPECT_EQ(rig.changes, row.refusal ? "" : row.property + ";");
+    EXPECT_TRUE(rig.shows(drawn) || row.property == "Value");
   }
+  EXPECT_EQ(skinPicture(kSkinCount, 0), nullptr);
+  EXPECT_EQ(skinPicture(0, kPicturesPerSkin), nullptr);
 }
 
-TEST(ProgressBar, OnlyValueDrawsAndBoundaryValuesAreAccepted) {
-  Rig rig;
-  rig.bar.setProgressLook(0);
-  rig.bar.Resize(100, 17);
-  const Pixels24 empty = rig.surface.pixels();
-  rig.changes.clear();
-  rig.bar.setMin(10);
-  rig.bar.setMax(90);
-  rig.bar.setStyle(2);
-  rig.bar.setProgressLook(3);
-  rig.bar.setProgressLook(8);
-  EXPECT_TRUE(rig.shows(empty));
-  EXPECT_EQ(rig.bar.activeSkin(), 3) << "a look outside the eight skins keeps the skin";
-  EXPECT_EQ(rig.changes,
-            (std::vector<std::string>{"Min", "Max", "Style", "ProgressLook", "ProgressLook"}));
-  for (const int value : {90, 10, 80}) {
-    rig.bar.setValue(value);
-  }
-  rig.bar.setMin(0);
-  rig.bar.setMax(0);  // no lower bound of its own, and Value may stay outside
-  EXPECT_EQ(rig.bar.Value(), 80);
-  rig.bar.setMax(50);
-  rig.bar.setMin(50);
-  rig.bar.setMax(50);
-  rig.bar.setValue(50);
-  EXPECT_TRUE(rig.messages.shown.empty());
-  EXPECT_EQ(rig.snapshot(), (std::vector<std::int32_t>{50, 50, 50, 2, 8}));
-  EXPECT_EQ(skinPicture(8, 0), skinPicture(0, 3));
-  EXPECT_EQ(skinPicture(-1, 0), skinPicture(0, -1));
-}
-
-TEST(ProgressBar, ChangedPropertiesRoundTripAndDefaultsStayOut) {
-  Rig rig;
-  PropertyBag bag;
-  rig.bar.WriteProperties(bag);
-  EXPECT_TRUE(bag.values().empty());
-  rig.bar.setMax(200);
-  rig.bar.setValue(150);
-  rig.bar.setProgressLook(6);
-  rig.bar.WriteProperties(bag);
-  EXPECT_EQ(bag.values(),
-            (decltype(bag.values()){{"Max", "200"}, {"ProgressLook", "6"}, {"Value", "150"}}));
-  Rig loaded;
-  loaded.load(bag.values());
-  EXPECT_EQ(loaded.snapshot(), rig.snapshot());
-  EXPECT_EQ(loaded.bar.activeSkin(), 6);
-  EXPECT_EQ(loaded.changes, (std::vector<std::string>{"ProgressLook"}));
-  EXPECT_TRUE(loaded.shows(Rig().surface.pixels())) << "loading draws nothing";
-}
-
-// Stored values come back without checks; unreadable ones give the defaults,
-// fractions stay in the comparisons and are handed out rounded.
-TEST(ProgressBar, LoadingTakesValuesAsStored) {
+// Stored values come back without checks and without drawing; unreadable ones
+// give the defaults, which are not written back.
+TEST(ProgressBar, LoadingTakesValuesAsStoredAndWritingGivesThemBack) {
+  const std::vector<std::int32_t> defaults{0, 100, 0, 0, 0};
   const std::pair<Stored, std::vector<std::int32_t>> cases[] = {
-      {{}, {0, 100, 0, 0, 0}},
-      {{{"Min", "70"}, {"Max", "20"}, {"Value", "500"}, {"Style", "-3"}}, {70, 20, 500, -3, 0}},
+      {{}, defaults},
+      {{{"Min", "70"}, {"Max", "20"}, {"Value", "500"}, {"Style", "-3"}, {"ProgressLook", "6"}},
+       {70, 20, 500, -3, 6}},
       {{{"Min", "nan"}, {"Max", "lots"}, {"Value", "99999999999"}, {"ProgressLook", "x"}},
-       {0, 100, 0, 0, 0}},
+       defaults},
       {{{"Min", "12.5"}, {"Max", "100.5"}}, {12, 100, 0, 0, 0}},
       {{{"Min", "-1e12"}, {"Max", "1e12"}}, {-2147483647 - 1, 2147483647, 0, 0, 0}},
   };
@@ -220,7 +177,15 @@ TEST(ProgressBar, LoadingTakesValuesAsStored) {
     Rig rig;
     rig.load(stored);
     EXPECT_EQ(rig.snapshot(), loaded);
-    EXPECT_EQ(rig.bar.activeSkin(), 0);
+    EXPECT_EQ(rig.bar.activeSkin(), loaded[4]);
+    EXPECT_EQ(rig.changes, "ProgressLook;");
+    EXPECT_TRUE(rig.shows(Rig().surface.pixels()));
+    PropertyBag written;
+    rig.bar.WriteProperties(written);
+    EXPECT_EQ(written.values().empty(), loaded == defaults);
+    Rig copy;
+    copy.load(written.values());
+    EXPECT_EQ(copy.snapshot(), loaded);
   }
 }
 

@@ -1,19 +1,18 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "host/message_box.h"
 
 namespace vorlane::progressbar::testing {
 
-// Answers every message box at once and remembers it as "text|title".
+// Answers every message box at once and remembers it as "text|title;".
 class RecordingMessageBox final : public ModalMessageBox {
  public:
   void showStop(const std::string& text, const std::string& title) override {
-    shown.push_back(text + "|" + title);
+    shown += text + "|" + title + ";";
   }
-  std::vector<std::string> shown;
+  std::string shown;
 };
 
 }  // namespace vorlane::progressbar::testing
