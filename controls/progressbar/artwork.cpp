@@ -110,12 +110,10 @@ const PicturePtr& blankPicture() {
 
 const PicturePtr& skinPicture(int skin, int index) {
   static const auto skins = [] {
-    std::array<std::array<PicturePtr, kPicturesPerSkin>, kSkinCount> drawn;
-    for (int s = 0; s < kSkinCount; ++s) {
-      for (int i = 0; i < kPicturesPerSkin; ++i) {
-        drawn[static_cast<std::size_t>(s)][static_cast<std::size_t>(i)] =
-            Picture::bitmap(drawSkinPicture(s, i));
-      }
+    std::array<PicturePtr, kSkinCount * kPicturesPerSkin> drawn;
+    for (int n = 0; n < kSkinCount * kPicturesPerSkin; ++n) {
+      drawn[static_cast<std::size_t>(n)] =
+          Picture::bitmap(drawSkinPicture(n / kPicturesPerSkin, n % kPicturesPerSkin));
     }
     return drawn;
   }();
@@ -123,7 +121,7 @@ const PicturePtr& skinPicture(int skin, int index) {
   if (skin < 0 || skin >= kSkinCount || index < 0 || index >= kPicturesPerSkin) {
     return none;
   }
-  return skins[static_cast<std::size_t>(skin)][static_cast<std::size_t>(index)];
+  return skins[static_cast<std::size_t>(skin * kPicturesPerSkin + index)];
 }
 
 }  // namespace vorlane::progressbar

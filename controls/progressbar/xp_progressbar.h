@@ -12,27 +12,22 @@
 
 namespace vorlane::progressbar {
 
-// What the bar remembers between drawing calls, in pixels: the client width,
-// its height less the frame, the size of the skin's picture 0; where the next
-// block goes (style 0), drawn while blockX < blockTicks units; the Value below
-// which DrawBlocks waits, the Value of the last call and the lower one that
-// forced a reset; whether the squeezed last block stands; where the moving
-// group of the other styles is. Our own addition: `outOfRange` when the last
-// reset could not express its figures in the 16-bit block arithmetic, so no
-// block is drawn until a reset succeeds.
+// What the bar remembers between drawing calls. Positions and sizes are pixels.
 struct DrawingState {
-  double width = 0;
-  double innerHeight = 0;
-  double blockWidth = 0;
+  double width = 0;        // client width
+  double innerHeight = 0;  // client height minus 6
+  double blockWidth = 0;   // size of the active skin's picture 0
   double blockHeight = 0;
-  double blockX = 0;
-  std::int16_t blockTicks = 0;
-  double threshold = 0;
-  double lastValue = 0;
-  double pendingValue = 0;
-  bool pendingReset = false;
-  bool barFull = false;
-  double sweepX = 0;
+  double blockX = 0;            // left edge of the next block (style 0)
+  std::int16_t blockTicks = 0;  // blocks are drawn while blockX < blockTicks * unit
+  double threshold = 0;         // DrawBlocks does nothing while Value < Min + threshold
+  double lastValue = 0;         // Value at the previous call; a lower Value resets
+  double pendingValue = 0;      // the lower Value that forced a reset
+  bool pendingReset = false;    // the next ResetBar takes pendingValue
+  bool barFull = false;         // the last (squeezed) block stands
+  double sweepX = 0;            // left edge of the moving group (other styles)
+  // Our own addition: the last reset could not express its figures in the
+  // 16-bit block arithmetic, so no block is drawn until a reset succeeds.
   bool outOfRange = false;
 };
 
@@ -90,7 +85,6 @@ class Xp_ProgressBar {
   void DrawStyledBlocks();
   void ApplyLook();
 
-  // Shows `message` when `refuse` holds, and says whether it did.
   bool refused(bool refuse, const char* message) const;
   // Draws a picture of the active skin (or blank) from its whole area; draws
   // nothing while no skin is loaded or the rectangle is empty.

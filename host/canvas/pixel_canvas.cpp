@@ -41,19 +41,21 @@ std::int64_t stretchedOffset(std::int64_t offset, std::int64_t source, std::int6
   return source - 1 - nearestHalfDown((destination - 1 - offset) * source, destination);
 }
 
+// GDI orders the corners of a filled rectangle or of an ellipse's box first.
+Rect ordered(const Rect& rect) {
+  return {std::min(rect.left, rect.right), std::min(rect.top, rect.bottom),
+          std::max(rect.left, rect.right), std::max(rect.top, rect.bottom)};
+}
+
 }  // namespace
 
 PixelCanvas::PixelCanvas(std::int32_t width, std::int32_t height, Color background)
     : pixels_(width, height, background) {}
 
 void PixelCanvas::fillRect(const Rect& rect, Color color) {
-  // GDI orders the corners of a filled rectangle before filling it.
-  const std::int32_t left = std::max(std::min(rect.left, rect.right), 0);
-  const std::int32_t right = std::min(std::max(rect.left, rect.right), width());
-  const std::int32_t top = std::max(std::min(rect.top, rect.bottom), 0);
-  const std::int32_t bottom = std::min(std::max(rect.top, rect.bottom), height());
-  for (std::int32_t y = top; y < bottom; ++y) {
-    for (std::int32_t x = left; x < right; ++x) {
+  const Rect box = ordered(rect);
+  for (std::int32_t y = std::max(box.top, 0); y < std::min(box.bottom, height()); ++y) {
+    for (std::int32_t x = std::max(box.left, 0); x < std::min(box.right, width()); ++x) {
       pixels_.set(x, y, color);
     }
   }
@@ -89,18 +91,15 @@ void PixelCanvas::ellipse(const Rect& rect, Color pen, Color fill) {
   // centres are tested against the outer ellipse and the inner one. An inner
   // radius of zero (a pen as wide as half the ellipse) leaves no interior: the
   // division gives infinity or NaN, never a sum below 1.
-  const double left = std::min(rect.left, rect.right);
-  const double right = std::max(rect.left, rect.right);
-  const double top = std::min(rect.top, rect.bottom);
-  const double bottom = std::max(rect.top, rect.bottom);
-  const double cx = (left + right - 1) / 2.0;
-  const double cy = (top + bottom - 1) / 2.0;
-  const double rx = (right - left) / 2.0;
-  const double ry = (bottom - top) / 2.0;
+  const Rect box = ordered(rect);
+  const double cx = (box.left + box.right - 1) / 2.0;
+  const double cy = (box.top + box.bottom - 1) / 2.0;
+  const double rx = box.width() / 2.0;
+  const double ry = box.height() / 2.0;
   const double innerX = std::max(rx - 2.0, 0.0);
   const double innerY = std::max(ry - 2.0, 0.0);
-  for (auto y = static_cast<std::int32_t>(top); y < static_cast<std::int32_t>(bottom); ++y) {
-    for (auto x = static_cast<std::int32_t>(left); x < static_cast<std::int32_t>(right); ++x) {
+  for (std::int32_t y = box.top; y < box.bottom; ++y) {
+    for (std::int32_t x = box.left; x < box.right; ++x) {
       const double ox = (x - cx) / rx;
       const double oy = (y - cy) / ry;
       const double ix = (x - cx) / innerX;
