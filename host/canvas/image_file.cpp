@@ -65,8 +65,8 @@ bool writeImageFile(const std::string& path, const Pixels24& pixels) {
       rows.push_back(static_cast<std::uint8_t>(blueOf(color)));
     }
   }
-  return stbi_write_png(path.c_str(), pixels.width(), pixels.height(), 3, rows.data(),
-                        pixels.width() * 3) != 0;
+  // A row stride of 0: the rows are packed.
+  return stbi_write_png(path.c_str(), pixels.width(), pixels.height(), 3, rows.data(), 0) != 0;
 #else
   return false;
 #endif
