@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "controls/progressbar/artwork.h"
-#include "controls/progressbar/tests/progressbar_test_support.h"
 #include "controls/progressbar/xp_progressbar.h"
 #include "host/canvas/pixel_canvas.h"
 #include "tests/golden/golden.h"
@@ -17,6 +16,14 @@ namespace vorlane::progressbar {
 namespace {
 
 using Stored = std::map<std::string, std::string, std::less<>>;
+
+// Answers every message box at once and remembers it as "text|title;".
+struct RecordingMessageBox final : ModalMessageBox {
+  void showStop(const std::string& text, const std::string& title) override {
+    shown += text + "|" + title + ";";
+  }
+  std::string shown;
+};
 
 // A bar on its own surface that records its messages and reported changes.
 struct Rig {
@@ -36,7 +43,7 @@ struct Rig {
     return std::equal(drawn.data(), drawn.data() + drawn.size(), expected.data());
   }
   PixelCanvas surface;
-  testing::RecordingMessageBox messages;
+  RecordingMessageBox messages;
   std::string changes;
   Xp_ProgressBar bar{surface, messages,
                      [this](std::string_view name) { changes += std::string(name) + ";"; }};
@@ -102,8 +109,8 @@ TEST(ProgressBar, EverySkinInBothStylesMatchesItsGoldenStrip) {
       strip.writePixels(0, row * 18, rig.surface.pixels());
     }
     const std::string name(kSkinNames[static_cast<std::size_t>(skin)]);
-    EXPECT_TRUE(::vorlane::testing::matchesGolden(
-        strip.pixels(), "controls/progressbar/tests/golden/" + name + ".png"));
+    EXPECT_TRUE(testing::matchesGolden(strip.pixels(),
+                                       "controls/progressbar/tests/golden/" + name + ".png"));
   }
 }
 

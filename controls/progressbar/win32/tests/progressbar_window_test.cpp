@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "controls/progressbar/artwork.h"
-#include "controls/progressbar/tests/progressbar_test_support.h"
 #include "host/canvas/pixel_canvas.h"
 #include "host/win32/form.h"
 
@@ -21,6 +20,10 @@ using vorlane::win32::liveGdiObjects;
 
 double twipsX(int pixels) { return pixels * 1440.0 / Dpi::screen().x; }
 double twipsY(int pixels) { return pixels * 1440.0 / Dpi::screen().y; }
+
+struct SilentMessageBox final : ModalMessageBox {
+  void showStop(const std::string&, const std::string&) override {}
+};
 
 bool same(const Pixels24& a, const Pixels24& b) {
   return a.size() == b.size() && std::equal(a.data(), a.data() + a.size(), b.data());
@@ -54,7 +57,7 @@ struct BarPair {
            same(canvas.readPixels(0, 0, surface.width(), surface.height()), surface.pixels());
   }
 
-  testing::RecordingMessageBox messages;
+  SilentMessageBox messages;
   ProgressBarWindow window;
   PixelCanvas surface;
   Xp_ProgressBar portable{surface, messages};
