@@ -60,7 +60,9 @@ TEST(PixelCanvas, DrawsEveryPrimitiveAsTheGoldenSheet) {
   }
   const PicturePtr bitmap = Picture::bitmap(numbered);
   canvas.drawPicture(*bitmap, 0, 42);
-  canvas.drawPicture(*Picture::icon(numbered, opaque), 95, 42);
+  const PicturePtr icon = Picture::icon(numbered, opaque);
+  canvas.drawPicture(*icon, 95, 42);
+  EXPECT_FALSE(icon->opaqueAt(8, 1)) << "outside the picture";
   const Rect whole{0, 0, 8, 8};
   canvas.stretchPicture(*bitmap, whole, Rect::sized(10, 42, 11, 11));
   canvas.stretchPicture(*bitmap, whole, Rect::sized(23, 42, 4, 3));
