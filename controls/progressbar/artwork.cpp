@@ -29,31 +29,19 @@ Color shade(Color colour, double amount) {
 // ring is white like the well: the interior is stretched from a middle that
 // reaches into the bottom border's inner row.
 Pixels24 drawFrame() {
-  const Color outline = rgb(0x68, 0x68, 0x68);
-  const Color ring = rgb(0xD6, 0xD3, 0xCE);
-  const Color cornerBlend = rgb(0xAA, 0xA8, 0xA0);
-
+  // By depth from the edge: the outline, then the ring. The rounded corners:
+  // the corner pixel takes the form's colour and the ring's corner a blend.
+  const Color edges[] = {rgb(0x68, 0x68, 0x68), rgb(0xD6, 0xD3, 0xCE)};
+  const Color corners[] = {kBackColour, rgb(0xAA, 0xA8, 0xA0)};
   Pixels24 image(kFrameWidth, kFrameHeight, kWhite);
-  const int right = kFrameWidth - 1;
-  const int bottom = kFrameHeight - 1;
-  for (int y = 0; y <= bottom; ++y) {
-    for (int x = 0; x <= right; ++x) {
-      const int depth = std::min(std::min(x, right - x), std::min(y, bottom - y));
-      if (depth == 0) {
-        image.set(x, y, outline);
-      } else if (depth == 1) {
-        image.set(x, y, ring);
+  for (int y = 0; y < kFrameHeight; ++y) {
+    for (int x = 0; x < kFrameWidth; ++x) {
+      const int fromSide = std::min(x, kFrameWidth - 1 - x);
+      const int fromTop = std::min(y, kFrameHeight - 1 - y);
+      const int depth = std::min(fromSide, fromTop);
+      if (depth < 2) {
+        image.set(x, y, fromSide == fromTop ? corners[depth] : edges[depth]);
       }
-    }
-  }
-  // Round the outline: the corner pixel takes the form's colour and its two
-  // neighbours on the ring a blend, so the corner reads as a curve.
-  for (const int x : {0, right}) {
-    for (const int y : {0, bottom}) {
-      const int inX = x == 0 ? 1 : right - 1;
-      const int inY = y == 0 ? 1 : bottom - 1;
-      image.set(x, y, kBackColour);
-      image.set(inX, inY, cornerBlend);
     }
   }
   return image;
@@ -122,12 +110,10 @@ const PicturePtr& blankPicture() {
 
 const PicturePtr& skinPicture(int skin, int index) {
   static const auto skins = [] {
-    std::array<std::array<PicturePtr, kPicturesPerSkin>, kSkinCount> drawn;
-    for (int s = 0; s < kSkinCount; ++s) {
-      for (int i = 0; i < kPicturesPerSkin; ++i) {
-        drawn[static_cast<std::size_t>(s)][static_cast<std::size_t>(i)] =
-            Picture::bitmap(drawSkinPicture(s, i));
-      }
+    std::array<PicturePtr, kSkinCount * kPicturesPerSkin> drawn;
+    for (int n = 0; n < kSkinCount * kPicturesPerSkin; ++n) {
+      drawn[static_cast<std::size_t>(n)] =
+          Picture::bitmap(drawSkinPicture(n / kPicturesPerSkin, n % kPicturesPerSkin));
     }
     return drawn;
   }();
@@ -135,7 +121,7 @@ const PicturePtr& skinPicture(int skin, int index) {
   if (skin < 0 || skin >= kSkinCount || index < 0 || index >= kPicturesPerSkin) {
     return none;
   }
-  return skins[static_cast<std::size_t>(skin)][static_cast<std::size_t>(index)];
+  return skins[static_cast<std::size_t>(skin * kPicturesPerSkin + index)];
 }
 
 }  // namespace vorlane::progressbar

@@ -37,11 +37,8 @@ std::int32_t toInt32(double value) {
                                std::numeric_limits<std::int32_t>::max()));
 }
 
-int toPixels(double value) {
-  return static_cast<int>(std::clamp<std::int64_t>(roundHalfEven(value),
-                                                   std::numeric_limits<int>::min() / 2,
-                                                   std::numeric_limits<int>::max() / 2));
-}
+// Every position and size the bar draws with lies within the client area.
+int toPixels(double value) { return static_cast<int>(roundHalfEven(value)); }
 
 double readNumber(const PropertyBag& bag, std::string_view key, double fallback) {
   const double value = bag.readDouble(key, fallback);
@@ -51,30 +48,27 @@ double readNumber(const PropertyBag& bag, std::string_view key, double fallback)
 }  // namespace
 
 Xp_ProgressBar::Xp_ProgressBar(Canvas& surface, ModalMessageBox& messages, PropertyChanged changed)
-    : surface_(surface), messages_(messages), changed_(std::move(changed)) {}
+    : surface_(surface),
+      messages_(messages),
+      changed_(changed ? std::move(changed) : [](std::string_view) {}) {}
 
 std::int32_t Xp_ProgressBar::Min() const { return toInt32(min_); }
 std::int32_t Xp_ProgressBar::Max() const { return toInt32(max_); }
 
-void Xp_ProgressBar::changed(std::string_view property) const {
-  if (changed_) {
-    changed_(property);
+bool Xp_ProgressBar::refused(bool refuse, const char* message) const {
+  if (refuse) {
+    messages_.showStop(message, "Error");
   }
+  return refuse;
 }
 
-void Xp_ProgressBar::reject(const char* message) const { messages_.showStop(message, "Error"); }
-
 void Xp_ProgressBar::setValue(std::int32_t New_Value) {
-  if (New_Value > max_) {
-    reject("Value can NOT be higher than Maximum !");
-    return;
-  }
-  if (New_Value < min_) {
-    reject("Value can NOT be smaller than minimum !");
+  if (refused(New_Value > max_, "Value can NOT be higher than Maximum !") ||
+      refused(New_Value < min_, "Value can NOT be smaller than minimum !")) {
     return;
   }
   value_ = New_Value;
-  changed("Value");
+  changed_("Value");
   if (style_ == 0) {
     DrawBlocks();
   } else if (max_ == value_) {
@@ -85,35 +79,29 @@ void Xp_ProgressBar::setValue(std::int32_t New_Value) {
 }
 
 void Xp_ProgressBar::setMin(std::int32_t New_Mini) {
-  if (New_Mini > max_) {
-    reject("Minimum can NOT be biger than maximum !");
-    return;
-  }
-  if (New_Mini < 0) {
-    reject("Minimum can NOT be smaller then 0 !");
+  if (refused(New_Mini > max_, "Minimum can NOT be biger than maximum !") ||
+      refused(New_Mini < 0, "Minimum can NOT be smaller then 0 !")) {
     return;
   }
   min_ = New_Mini;
-  changed("Min");
+  changed_("Min");
 }
 
 void Xp_ProgressBar::setMax(std::int32_t New_Maxi) {
-  if (New_Maxi < min_) {
-    reject("Maximum can NOT be smaller than minimum !");
-    return;
+  if (!refused(New_Maxi < min_, "Maximum can NOT be smaller than minimum !")) {
+    max_ = New_Maxi;
+    changed_("Max");
   }
-  max_ = New_Maxi;
-  changed("Max");
 }
 
 void Xp_ProgressBar::setStyle(std::int32_t New_Style) {
   style_ = New_Style;
-  changed("Style");
+  changed_("Style");
 }
 
 void Xp_ProgressBar::setProgressLook(std::int32_t New_ProgressLook) {
   progressLook_ = New_ProgressLook;
-  changed("ProgressLook");
+  changed_("ProgressLook");
   ApplyLook();
 }
 
@@ -164,20 +152,14 @@ void Xp_ProgressBar::resizeHandler() {
 
 void Xp_ProgressBar::ResetBar() {
   state_.blockX = kFirstBlockX;
-  std::optional<std::int16_t> ticks;
   if (state_.pendingReset) {
     state_.threshold = state_.pendingValue;
-    ticks = toInt16(state_.pendingValue);
     state_.pendingReset = false;
-  } else if (min_ != 0) {
-    state_.threshold = value_ - min_;
-    ticks = toInt16(value_ - min_);
-    state_.lastValue = value_ - min_;
   } else {
-    state_.threshold = value_;
-    ticks = toInt16(value_);
-    state_.lastValue = value_;
+    state_.threshold = value_ - min_;
+    state_.lastValue = state_.threshold;
   }
+  const std::optional<std::int16_t> ticks = toInt16(state_.threshold);
   state_.blockTicks = ticks.value_or(0);
   state_.outOfRange = !ticks.has_value();
   state_.width = clientWidth_;
@@ -240,10 +222,7 @@ void Xp_ProgressBar::DrawBlocks() {
 }
 
 void Xp_ProgressBar::FinishBar() {
-  const double rest = (state_.width - kFrame) - state_.blockX;
-  if (rest > 0) {
-    drawBlockPicture(pc_[2], state_.blockX, rest);
-  }
+  drawBlockPicture(pc_[2], state_.blockX, (state_.width - kFrame) - state_.blockX);
   state_.barFull = true;
 }
 
@@ -262,16 +241,11 @@ void Xp_ProgressBar::DrawStyledBlocks() {
   }
   if (p + 5 < width) {
     drawBlockPicture(pc_[0], p, segment);
-  }
-  if (p + 5 >= width) {
-    const auto rest = toInt16((width - kFrame) - p);
-    if (rest && *rest > 0) {
-      drawBlockPicture(blankPicture(), p, *rest);
-    }
+    state_.sweepX = p + kGroupStep;
+  } else {
+    drawBlockPicture(blankPicture(), p, (width - kFrame) - p);
     state_.sweepX = kRestartX;
-    return;
   }
-  state_.sweepX = p + kGroupStep;
 }
 
 void Xp_ProgressBar::ApplyLook() {

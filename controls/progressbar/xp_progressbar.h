@@ -85,8 +85,7 @@ class Xp_ProgressBar {
   void DrawStyledBlocks();
   void ApplyLook();
 
-  void changed(std::string_view property) const;
-  void reject(const char* message) const;
+  bool refused(bool refuse, const char* message) const;
   // Draws a picture of the active skin (or blank) from its whole area; draws
   // nothing while no skin is loaded or the rectangle is empty.
   void drawBlockPicture(const PicturePtr& picture, double x, double width);

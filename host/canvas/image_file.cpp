@@ -17,36 +17,26 @@ struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-void putLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) {
-    out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-  }
-}
-
 bool endsWith(const std::string& text, const std::string& tail) {
   return text.size() >= tail.size() &&
          text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 bool writeBmp(const std::string& path, const Pixels24& pixels) {
-  std::vector<std::uint8_t> header;
+  // The file header, then a BITMAPINFOHEADER: one plane of 24 bits,
+  // uncompressed, 96 dots per inch.
   const auto imageBytes = static_cast<std::uint32_t>(pixels.size());
-  header.push_back('B');
-  header.push_back('M');
-  putLittleEndian(header, 54 + imageBytes, 4);
-  putLittleEndian(header, 0, 4);
-  putLittleEndian(header, 54, 4);
-  putLittleEndian(header, 40, 4);
-  putLittleEndian(header, static_cast<std::uint32_t>(pixels.width()), 4);
-  putLittleEndian(header, static_cast<std::uint32_t>(pixels.height()), 4);
-  putLittleEndian(header, 1, 2);
-  putLittleEndian(header, 24, 2);
-  putLittleEndian(header, 0, 4);
-  putLittleEndian(header, imageBytes, 4);
-  putLittleEndian(header, 3780, 4);
-  putLittleEndian(header, 3780, 4);
-  putLittleEndian(header, 0, 4);
-  putLittleEndian(header, 0, 4);
+  const auto width = static_cast<std::uint32_t>(pixels.width());
+  const auto height = static_cast<std::uint32_t>(pixels.height());
+  const std::uint32_t planesAndBits = 1 | (24 << 16);
+  const std::uint32_t fields[] = {54 + imageBytes, 0,    54,   40, width, height, planesAndBits, 0,
+                                  imageBytes,      3780, 3780, 0,  0};
+  std::vector<std::uint8_t> header{'B', 'M'};
+  for (const std::uint32_t field : fields) {
+    for (int shift = 0; shift < 32; shift += 8) {
+      header.push_back(static_cast<std::uint8_t>(field >> shift));
+    }
+  }
   const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
   if (!file) {
     return false;
@@ -75,8 +65,8 @@ bool writeImageFile(const std::string& path, const Pixels24& pixels) {
       rows.push_back(static_cast<std::uint8_t>(blueOf(color)));
     }
   }
-  return stbi_write_png(path.c_str(), pixels.width(), pixels.height(), 3, rows.data(),
-                        pixels.width() * 3) != 0;
+  // A row stride of 0: the rows are packed.
+  return stbi_write_png(path.c_str(), pixels.width(), pixels.height(), 3, rows.data(), 0) != 0;
 #else
   return false;
 #endif

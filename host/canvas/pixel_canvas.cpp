@@ -10,22 +10,15 @@ namespace vorlane {
 
 namespace {
 
-std::int64_t floorDiv(std::int64_t numerator, std::int64_t denominator) {
-  const std::int64_t quotient = numerator / denominator;
-  return (numerator % denominator != 0 && (numerator < 0) != (denominator < 0)) ? quotient - 1
-                                                                                : quotient;
-}
-
-// Integer division rounding towards positive infinity.
+// Integer division rounding towards positive infinity (denominator > 0).
 std::int64_t divideUp(std::int64_t numerator, std::int64_t denominator) {
-  return numerator >= 0 ? (numerator + denominator - 1) / denominator
-                        : -((-numerator) / denominator);
+  return numerator / denominator + (numerator % denominator > 0 ? 1 : 0);
 }
 
-// The source pixel a shrinking copy keeps for destination pixel `offset`,
-// counted from the side the copy starts at.
-std::int64_t keptPixel(std::int64_t offset, std::int64_t source, std::int64_t destination) {
-  return divideUp(2 * offset * source - destination, 2 * destination);
+// The quotient to the nearest whole number, a half rounding down: between two
+// equally near pixels GDI takes the smaller coordinate.
+std::int64_t nearestHalfDown(std::int64_t numerator, std::int64_t denominator) {
+  return divideUp(2 * numerator - denominator, 2 * denominator);
 }
 
 // Which source pixel destination pixel `offset` of a stretched copy shows, as
@@ -36,19 +29,22 @@ std::int64_t keptPixel(std::int64_t offset, std::int64_t source, std::int64_t de
 // before the last.
 std::int64_t stretchedOffset(std::int64_t offset, std::int64_t source, std::int64_t destination,
                              bool columns) {
-  if (destination > source) {
+  if (destination >= source) {
     return ((2 * offset + 1) * source - 1) / (2 * destination);
   }
-  if (destination == source) {
-    return offset;
-  }
   if (!columns) {
-    return keptPixel(offset, source, destination);
+    return nearestHalfDown(offset * source, destination);
   }
   if (destination == 1) {
     return source - 2;
   }
-  return source - 1 - keptPixel(destination - 1 - offset, source, destination);
+  return source - 1 - nearestHalfDown((destination - 1 - offset) * source, destination);
+}
+
+// GDI orders the corners of a filled rectangle or of an ellipse's box first.
+Rect ordered(const Rect& rect) {
+  return {std::min(rect.left, rect.right), std::min(rect.top, rect.bottom),
+          std::max(rect.left, rect.right), std::max(rect.top, rect.bottom)};
 }
 
 }  // namespace
@@ -57,13 +53,9 @@ PixelCanvas::PixelCanvas(std::int32_t width, std::int32_t height, Color backgrou
     : pixels_(width, height, background) {}
 
 void PixelCanvas::fillRect(const Rect& rect, Color color) {
-  // GDI orders the corners of a filled rectangle before filling it.
-  const std::int32_t left = std::max(std::min(rect.left, rect.right), 0);
-  const std::int32_t right = std::min(std::max(rect.left, rect.right), width());
-  const std::int32_t top = std::max(std::min(rect.top, rect.bottom), 0);
-  const std::int32_t bottom = std::min(std::max(rect.top, rect.bottom), height());
-  for (std::int32_t y = top; y < bottom; ++y) {
-    for (std::int32_t x = left; x < right; ++x) {
+  const Rect box = ordered(rect);
+  for (std::int32_t y = std::max(box.top, 0); y < std::min(box.bottom, height()); ++y) {
+    for (std::int32_t x = std::max(box.left, 0); x < std::min(box.right, width()); ++x) {
       pixels_.set(x, y, color);
     }
   }
@@ -82,61 +74,39 @@ void PixelCanvas::frameRect(const Rect& rect, Color color) {
 
 void PixelCanvas::line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
                        Color color) {
-  // Bresenham along the major axis, one pixel per step, end point left out. A
-  // minor coordinate exactly half-way between two pixels rounds toward the
-  // smaller coordinate, as GDI's lines do.
-  const std::int64_t dx = x2 - x1;
-  const std::int64_t dy = y2 - y1;
-  const std::int64_t major = std::max(std::llabs(dx), std::llabs(dy));
-  const bool xMajor = std::llabs(dx) >= std::llabs(dy);
-  for (std::int64_t i = 0; i < major; ++i) {
-    const std::int64_t minorDelta = xMajor ? dy : dx;
-    // i * minorDelta / major to the nearest pixel, half-way ties downward.
-    const std::int64_t twice = 2 * i * minorDelta + major;
-    const std::int64_t denominator = 2 * major;
-    std::int64_t minor = floorDiv(twice, denominator);
-    if (twice % denominator == 0) {
-      minor -= 1;
-    }
-    const std::int64_t step = (xMajor ? dx : dy) < 0 ? -i : i;
-    const auto px = static_cast<std::int32_t>(xMajor ? x1 + step : x1 + minor);
-    const auto py = static_cast<std::int32_t>(xMajor ? y1 + minor : y1 + step);
-    plot(px, py, color);
+  // One pixel per step along the longer axis, the end point left out.
+  const std::int64_t dx = std::int64_t{x2} - x1;
+  const std::int64_t dy = std::int64_t{y2} - y1;
+  const std::int64_t steps = std::max(std::abs(dx), std::abs(dy));
+  for (std::int64_t i = 0; i < steps; ++i) {
+    plot(static_cast<std::int32_t>(x1 + nearestHalfDown(i * dx, steps)),
+         static_cast<std::int32_t>(y1 + nearestHalfDown(i * dy, steps)), color);
   }
 }
 
 void PixelCanvas::setPixel(std::int32_t x, std::int32_t y, Color color) { plot(x, y, color); }
 
 void PixelCanvas::ellipse(const Rect& rect, Color pen, Color fill) {
-  // The pen (two pixels wide) runs along the inside of the bounding rectangle;
-  // pixel centres are tested against the outer and inner ellipses.
-  const double left = std::min(rect.left, rect.right);
-  const double right = std::max(rect.left, rect.right);
-  const double top = std::min(rect.top, rect.bottom);
-  const double bottom = std::max(rect.top, rect.bottom);
-  const double cx = (left + right - 1) / 2.0;
-  const double cy = (top + bottom - 1) / 2.0;
-  const double rx = (right - left) / 2.0;
-  const double ry = (bottom - top) / 2.0;
-  if (rx <= 0 || ry <= 0) {
-    return;
-  }
-  const double innerX = rx - 2.0;
-  const double innerY = ry - 2.0;
-  for (auto y = static_cast<std::int32_t>(top); y < static_cast<std::int32_t>(bottom); ++y) {
-    for (auto x = static_cast<std::int32_t>(left); x < static_cast<std::int32_t>(right); ++x) {
+  // The two-pixel pen runs along the inside of the bounding rectangle: pixel
+  // centres are tested against the outer ellipse and the inner one. An inner
+  // radius of zero (a pen as wide as half the ellipse) leaves no interior: the
+  // division gives infinity or NaN, never a sum below 1.
+  const Rect box = ordered(rect);
+  const double cx = (box.left + box.right - 1) / 2.0;
+  const double cy = (box.top + box.bottom - 1) / 2.0;
+  const double rx = box.width() / 2.0;
+  const double ry = box.height() / 2.0;
+  const double innerX = std::max(rx - 2.0, 0.0);
+  const double innerY = std::max(ry - 2.0, 0.0);
+  for (std::int32_t y = box.top; y < box.bottom; ++y) {
+    for (std::int32_t x = box.left; x < box.right; ++x) {
       const double ox = (x - cx) / rx;
       const double oy = (y - cy) / ry;
-      if (ox * ox + oy * oy > 1.0) {
-        continue;
+      const double ix = (x - cx) / innerX;
+      const double iy = (y - cy) / innerY;
+      if (ox * ox + oy * oy <= 1.0) {
+        plot(x, y, ix * ix + iy * iy < 1.0 ? fill : pen);
       }
-      bool insidePen = innerX > 0 && innerY > 0;
-      if (insidePen) {
-        const double ix = (x - cx) / innerX;
-        const double iy = (y - cy) / innerY;
-        insidePen = ix * ix + iy * iy < 1.0;
-      }
-      plot(x, y, insidePen ? fill : pen);
     }
   }
 }
@@ -144,13 +114,9 @@ void PixelCanvas::ellipse(const Rect& rect, Color pen, Color fill) {
 void PixelCanvas::drawText(std::string_view text, const Rect& rect, unsigned flags, Color color,
                            const Font& font) {
   textCalls_.push_back({std::string(text), rect, flags, color, font});
-  if (textAsBoxes_) {
-    drawTextBoxes(text, rect, flags, color, font);
+  if (!textAsBoxes_) {
+    return;
   }
-}
-
-void PixelCanvas::drawTextBoxes(std::string_view text, const Rect& rect, unsigned flags,
-                                Color color, const Font& font) {
   // Laid out as FixedTextMeasurer measures it: one box per character cell.
   const std::string shown = (flags & kTextNoPrefix) ? std::string(text) : withoutPrefixes(text);
   const Rect extent = FixedTextMeasurer().measure(text, {0, 0, rect.width(), rect.height()},
@@ -174,26 +140,14 @@ void PixelCanvas::drawTextBoxes(std::string_view text, const Rect& rect, unsigne
 }
 
 void PixelCanvas::focusRect(const Rect& rect, Color) {
-  // A dotted outline that inverts every other pixel of the rectangle's border,
-  // in a checkerboard fixed to the surface.
-  if (rect.empty()) {
-    return;
-  }
-  auto invert = [this](std::int32_t x, std::int32_t y) {
-    if (inside(x, y) && (x + y) % 2 == 0) {
-      pixels_.set(x, y, pixels_.at(x, y) ^ 0xFFFFFFu);
-    }
-  };
-  for (std::int32_t x = rect.left; x < rect.right; ++x) {
-    invert(x, rect.top);
-    if (rect.bottom - 1 != rect.top) {
-      invert(x, rect.bottom - 1);
-    }
-  }
-  for (std::int32_t y = rect.top + 1; y < rect.bottom - 1; ++y) {
-    invert(rect.left, y);
-    if (rect.right - 1 != rect.left) {
-      invert(rect.right - 1, y);
+  // Every other pixel of the border inverted, in a checkerboard fixed to the surface.
+  for (std::int32_t y = std::max(rect.top, 0); y < std::min(rect.bottom, height()); ++y) {
+    for (std::int32_t x = std::max(rect.left, 0); x < std::min(rect.right, width()); ++x) {
+      const bool border =
+          x == rect.left || y == rect.top || x == rect.right - 1 || y == rect.bottom - 1;
+      if (border && (x + y) % 2 == 0) {
+        pixels_.set(x, y, pixels_.at(x, y) ^ 0xFFFFFFu);
+      }
     }
   }
 }
@@ -222,20 +176,13 @@ void PixelCanvas::writePixels(std::int32_t x, std::int32_t y, const Pixels24& pi
 void PixelCanvas::copyFrom(const Canvas& source, std::int32_t sourceX, std::int32_t sourceY,
                            std::int32_t width, std::int32_t height, std::int32_t x,
                            std::int32_t y) {
-  if (width <= 0 || height <= 0) {
-    return;
-  }
-  const Pixels24 block = source.readPixels(sourceX, sourceY, width, height);
   // Only pixels that exist in the source are copied.
-  for (std::int32_t row = 0; row < height; ++row) {
-    for (std::int32_t column = 0; column < width; ++column) {
-      const std::int32_t fromX = sourceX + column;
-      const std::int32_t fromY = sourceY + row;
-      if (fromX >= 0 && fromY >= 0 && fromX < source.width() && fromY < source.height()) {
-        plot(x + column, y + row, block.at(column, row));
-      }
-    }
-  }
+  const std::int32_t left = std::max(sourceX, 0);
+  const std::int32_t top = std::max(sourceY, 0);
+  const std::int32_t right = std::min(sourceX + width, source.width());
+  const std::int32_t bottom = std::min(sourceY + height, source.height());
+  writePixels(x + left - sourceX, y + top - sourceY,
+              source.readPixels(left, top, right - left, bottom - top));
 }
 
 std::unique_ptr<Canvas> PixelCanvas::createCompatible(std::int32_t width,
@@ -244,11 +191,11 @@ std::unique_ptr<Canvas> PixelCanvas::createCompatible(std::int32_t width,
 }
 
 void PixelCanvas::drawPicture(const Picture& picture, std::int32_t x, std::int32_t y) {
+  // A bitmap is opaque everywhere.
   const Pixels24& source = picture.pixels();
-  const bool icon = picture.type() != PictureType::kBitmap;
   for (std::int32_t row = 0; row < source.height(); ++row) {
     for (std::int32_t column = 0; column < source.width(); ++column) {
-      if (!icon || picture.opaqueAt(column, row)) {
+      if (picture.opaqueAt(column, row)) {
         plot(x + column, y + row, source.at(column, row));
       }
     }
@@ -257,7 +204,8 @@ void PixelCanvas::drawPicture(const Picture& picture, std::int32_t x, std::int32
 
 void PixelCanvas::stretchPicture(const Picture& picture, const Rect& source,
                                  const Rect& destination) {
-  if (source.empty() || destination.empty()) {
+  // An empty destination has no rows or no columns to run through.
+  if (source.empty()) {
     return;
   }
   const Pixels24& art = picture.pixels();

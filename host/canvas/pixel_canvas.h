@@ -61,9 +61,6 @@ class PixelCanvas final : public Canvas {
     }
   }
 
-  void drawTextBoxes(std::string_view text, const Rect& rect, unsigned flags, Color color,
-                     const Font& font);
-
   Pixels24 pixels_;
   std::vector<TextCall> textCalls_;
   bool textAsBoxes_ = false;

@@ -5,13 +5,12 @@
 namespace vorlane {
 
 Pixels24::Pixels24(std::int32_t width, std::int32_t height, Color fill)
-    : width_(std::max(width, 0)), height_(std::max(height, 0)) {
-  bytes_.assign(static_cast<std::size_t>(stride(width_)) * static_cast<std::size_t>(height_), 0);
-  if (fill != 0) {
-    for (std::int32_t y = 0; y < height_; ++y) {
-      for (std::int32_t x = 0; x < width_; ++x) {
-        set(x, y, fill);
-      }
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      bytes_(static_cast<std::size_t>(stride(width_)) * static_cast<std::size_t>(height_), 0) {
+  for (std::int32_t y = 0; fill != 0 && y < height_; ++y) {
+    for (std::int32_t x = 0; x < width_; ++x) {
+      set(x, y, fill);
     }
   }
 }

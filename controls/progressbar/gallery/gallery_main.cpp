@@ -9,12 +9,13 @@
 
 #include "controls/progressbar/artwork.h"
 #include "controls/progressbar/gallery/render_bar.h"
+#include "controls/progressbar/xp_progressbar.h"
 #include "host/canvas/image_file.h"
-#include "host/canvas/pixels24.h"
 
 namespace {
 
 using vorlane::Pixels24;
+namespace pb = vorlane::progressbar;
 
 constexpr int kBarWidth = 150;
 constexpr int kBarHeight = 17;
@@ -31,6 +32,28 @@ void paste(Pixels24& sheet, const Pixels24& image, int left, int top, int zoom) 
       }
     }
   }
+}
+
+class PrintingMessageBox final : public vorlane::ModalMessageBox {
+ public:
+  void showStop(const std::string& text, const std::string& title) override {
+    std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+  }
+};
+
+// A bar of the skin and style after its Value has been set to 1, 2, ... up to
+// `lastValue`, the way a running task drives it.
+Pixels24 renderBar(int skin, int style, int lastValue) {
+  const auto surface = pb::gallery::barSurface(kBarWidth, kBarHeight);
+  PrintingMessageBox messages;
+  pb::Xp_ProgressBar bar(*surface, messages);
+  bar.setProgressLook(skin);
+  bar.setStyle(style);
+  bar.Resize(kBarWidth, kBarHeight);
+  for (int value = 1; value <= lastValue; ++value) {
+    bar.setValue(value);
+  }
+  return surface->readPixels(0, 0, kBarWidth, kBarHeight);
 }
 
 bool save(const std::string& folder, const std::string& name, const Pixels24& image) {
@@ -50,12 +73,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string folder = argv[1];
-  namespace pb = vorlane::progressbar;
 
   // One row per skin: its three pictures enlarged, three style-0 bars at 30,
-  // 65 and 100, and two moving-group bars.
-  constexpr int kStyle0Values[] = {30, 65, 100};
-  constexpr int kStyledSteps[] = {6, 20};
+  // 65 and 100, and the moving group after 6 and 20 steps.
+  constexpr int kBars[][2] = {{0, 30}, {0, 65}, {0, 100}, {1, 6}, {1, 20}};
   const int pictureColumn = kMargin + pb::kPicturesPerSkin * (pb::kBlockPictureWidth * kZoom + 4);
   const int rowHeight = pb::kBlockPictureHeight * kZoom + kMargin;
   const int sheetWidth = pictureColumn + 5 * (kBarWidth + kMargin);
@@ -75,14 +96,8 @@ int main(int argc, char** argv) {
     }
     int left = pictureColumn;
     const int barTop = top + (pb::kBlockPictureHeight * kZoom - kBarHeight) / 2;
-    for (const int value : kStyle0Values) {
-      paste(sheet, vorlane::progressbar::gallery::renderBar(kBarWidth, kBarHeight, skin, 0, value),
-            left, barTop, 1);
-      left += kBarWidth + kMargin;
-    }
-    for (const int steps : kStyledSteps) {
-      paste(sheet, vorlane::progressbar::gallery::renderBar(kBarWidth, kBarHeight, skin, 1, steps),
-            left, barTop, 1);
+    for (const auto& [style, lastValue] : kBars) {
+      paste(sheet, renderBar(skin, style, lastValue), left, barTop, 1);
       left += kBarWidth + kMargin;
     }
     ok = save(folder, "skin_" + std::string(pb::kSkinNames[static_cast<std::size_t>(skin)]),

@@ -3,10 +3,8 @@
 
 namespace vorlane::progressbar::gallery {
 
-Pixels24 renderBar(int width, int height, int skin, int style, int lastValue) {
-  PixelCanvas surface(width, height);
-  driveBar(surface, width, height, skin, style, lastValue);
-  return surface.pixels();
+std::unique_ptr<Canvas> barSurface(int width, int height) {
+  return std::make_unique<PixelCanvas>(width, height);
 }
 
 }  // namespace vorlane::progressbar::gallery

@@ -3,12 +3,9 @@
 
 namespace vorlane::progressbar::gallery {
 
-// The Windows gallery draws with GDI itself, on the kind of surface the window uses.
-Pixels24 renderBar(int width, int height, int skin, int style, int lastValue) {
-  const win32::WindowDc screen(nullptr);
-  win32::GdiMemoryCanvas surface(screen.get(), width, height);
-  driveBar(surface, width, height, skin, style, lastValue);
-  return surface.readPixels(0, 0, width, height);
+std::unique_ptr<Canvas> barSurface(int width, int height) {
+  return std::make_unique<vorlane::win32::GdiMemoryCanvas>(vorlane::win32::WindowDc(nullptr).get(),
+                                                           width, height);
 }
 
 }  // namespace vorlane::progressbar::gallery

@@ -132,19 +132,12 @@ std::unique_ptr<Canvas> GdiCanvas::createCompatible(std::int32_t width, std::int
 }
 
 void GdiCanvas::drawPicture(const Picture& picture, std::int32_t x, std::int32_t y) {
-  const GdiPicture& native = gdiPicture(picture);
+  const Pixels24& pixels = picture.pixels();
   if (picture.type() == PictureType::kBitmap) {
-    const UniqueMemoryDc memory = UniqueMemoryDc(::CreateCompatibleDC(dc_));
-    if (!memory || native.bitmap() == nullptr) {
-      return;
-    }
-    const SelectGuard select(memory.get(), native.bitmap());
-    ::BitBlt(dc_, x, y, picture.pixels().width(), picture.pixels().height(), memory.get(), 0, 0,
-             SRCCOPY);
-    return;
-  }
-  if (native.icon() != nullptr) {
-    ::DrawIconEx(dc_, x, y, native.icon(), 0, 0, 0, nullptr, DI_NORMAL);
+    const Rect whole{0, 0, pixels.width(), pixels.height()};
+    stretchPicture(picture, whole, whole.offset(x, y));
+  } else if (const HICON icon = gdiPicture(picture).icon()) {
+    ::DrawIconEx(dc_, x, y, icon, 0, 0, 0, nullptr, DI_NORMAL);
   }
 }
 

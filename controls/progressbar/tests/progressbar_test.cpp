@@ -1,0 +1,247 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "controls/progressbar/artwork.h"
+#include "controls/progressbar/xp_progressbar.h"
+#include "host/canvas/pixel_canvas.h"
+#include "tests/golden/golden.h"
+
+// The golden strips pin what the bar draws; the other cases cover the checks,
+// persistence and the figures beyond the 16-bit block arithmetic.
+namespace vorlane::progressbar {
+namespace {
+
+using Stored = std::map<std::string, std::string, std::less<>>;
+
+// Answers every message box at once and remembers it as "text|title;".
+struct RecordingMessageBox final : ModalMessageBox {
+  void showStop(const std::string& text, const std::string& title) override {
+    shown += text + "|" + title + ";";
+  }
+  std::string shown;
+};
+
+// A bar on its own surface that records its messages and reported changes.
+struct Rig {
+  explicit Rig(int width = 100) : surface(width, 17) {}
+  void load(const Stored& stored) {
+    PropertyBag bag;
+    for (const auto& [key, value] : stored) {
+      bag.write(key, value);
+    }
+    bar.ReadProperties(bag);
+  }
+  std::vector<std::int32_t> snapshot() const {
+    return {bar.Min(), bar.Max(), bar.Value(), bar.Style(), bar.ProgressLook()};
+  }
+  bool shows(const Pixels24& expected) const {
+    const Pixels24& drawn = surface.pixels();
+    return std::equal(drawn.data(), drawn.data() + drawn.size(), expected.data());
+  }
+  PixelCanvas surface;
+  RecordingMessageBox messages;
+  std::string changes;
+  Xp_ProgressBar bar{surface, messages,
+                     [this](std::string_view name) { changes += std::string(name) + ";"; }};
+};
+
+// One bar of a skin's strip, `width` wide with `max` and `style`: fed the
+// Values 1 to `count` (alternating 1 and 0 in the moving-group style, each
+// change one step), then `then`; before Value `switchAt` the skin changes to
+// the one four further on.
+const struct Scenario {
+  int width;
+  int max;
+  int style;
+  int count;
+  std::vector<int> then;
+  int switchAt = -1;
+} kScenarios[] = {
+    {97, 100, 0, 0, {}},                                            // frame only
+    {100, 100, 0, 4, {}},                                           // nothing below 5
+    {100, 100, 0, 5, {}},                                           // first block
+    {100, 100, 0, 15, {}},                                          // second block
+    {100, 100, 0, 94, {}},                                          // nine blocks
+    {100, 100, 0, 95, {}},                                          // squeezed last block
+    {100, 100, 0, 100, {}},                                         // full bar
+    {100, 100, 0, 0, {5, 50, 51, 52, 53, 54, 55, 56, 57, 58}},      // a jump: one block
+    {100, 100, 0, 0, {5, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59}},  // the ninth call: two
+    {100, 100, 0, 50, {20}},                                        // lower Value redraws
+    {100, 100, 0, 50, {20, 30}},                                    // below the reset: afresh
+    {100, 100, 0, 50, {0}},                                         // Value at Min empties
+    {100, 200, 0, 109, {}},                                         // Max 200 spreads blocks
+    {100, 100, 0, 25, {}, 6},                                       // new skin, next blocks
+    {100, 100, 1, 1, {}},                                           // group: first step
+    {100, 100, 1, 2, {}},                                           // tail erased
+    {100, 100, 1, 18, {}},                                          // group at 89
+    {100, 100, 1, 19, {}},                                          // leaving at the right
+    {100, 100, 1, 20, {}},                                          // gone
+    {100, 100, 1, 21, {}},                                          // restarted at 2
+    {100, 100, 1, 3, {100}},                                        // Max clears the group
+    {103, 100, 1, 20, {}},                                          // erased up to the frame
+};
+
+TEST(ProgressBar, EverySkinInBothStylesMatchesItsGoldenStrip) {
+  const int rows = static_cast<int>(std::size(kScenarios));
+  for (int skin = 0; skin < kSkinCount; ++skin) {
+    PixelCanvas strip(103, rows * 18, rgb(255, 0, 255));
+    for (int row = 0; row < rows; ++row) {
+      const Scenario& scenario = kScenarios[row];
+      Rig rig(scenario.width);
+      rig.bar.setProgressLook(skin);
+      rig.bar.setStyle(scenario.style);
+      rig.bar.setMax(scenario.max);
+      rig.bar.Resize(scenario.width, 17);
+      for (int i = 1; i <= scenario.count; ++i) {
+        if (i == scenario.switchAt) {
+          rig.bar.setProgressLook((skin + 4) % kSkinCount);
+        }
+        rig.bar.setValue(scenario.style == 0 ? i : i % 2);
+      }
+      for (const int value : scenario.then) {
+        rig.bar.setValue(value);
+      }
+      EXPECT_TRUE(rig.messages.shown.empty()) << row;
+      strip.writePixels(0, row * 18, rig.surface.pixels());
+    }
+    const std::string name(kSkinNames[static_cast<std::size_t>(skin)]);
+    EXPECT_TRUE(testing::matchesGolden(strip.pixels(),
+                                       "controls/progressbar/tests/golden/" + name + ".png"));
+  }
+}
+
+// A refused value shows its one message and changes, reports and draws
+// nothing; an accepted one reports its property, and only Value draws.
+TEST(ProgressBar, SettersCheckTheirValues) {
+  const struct {
+    Stored loaded;
+    std::string property;
+    std::int32_t value;
+    const char* refusal;
+  } cases[] = {
+      {{}, "Value", 101, "Value can NOT be higher than Maximum !"},
+      {{}, "Value", -1, "Value can NOT be smaller than minimum !"},
+      {{{"Min", "60"}, {"Max", "40"}}, "Value", 50, "Value can NOT be higher than Maximum !"},
+      {{{"Min", "12.5"}}, "Value", 12, "Value can NOT be smaller than minimum !"},
+      {{}, "Min", 101, "Minimum can NOT be biger than maximum !"},
+      {{}, "Min", -1, "Minimum can NOT be smaller then 0 !"},
+      {{{"Max", "-5"}}, "Min", -1, "Minimum can NOT be biger than maximum !"},
+      {{{"Min", "30"}}, "Max", 29, "Maximum can NOT be smaller than minimum !"},
+      {{}, "Value", 100, nullptr},
+      {{{"Min", "7"}}, "Value", 7, nullptr},
+      {{}, "Min", 100, nullptr},
+      {{}, "Min", 0, nullptr},
+      {{{"Min", "30"}, {"Value", "80"}}, "Max", 30, nullptr},
+      {{}, "Style", 2, nullptr},
+      {{}, "ProgressLook", 3, nullptr},
+      {{}, "ProgressLook", 8, nullptr},
+  };
+  const std::string names[] = {"Min", "Max", "Value", "Style", "ProgressLook"};
+  void (Xp_ProgressBar::*const setters[])(std::int32_t) = {
+      &Xp_ProgressBar::setMin, &Xp_ProgressBar::setMax, &Xp_ProgressBar::setValue,
+      &Xp_ProgressBar::setStyle, &Xp_ProgressBar::setProgressLook};
+  for (const auto& row : cases) {
+    Rig rig;
+    rig.load(row.loaded);
+    rig.bar.Resize(100, 17);
+    auto expected = rig.snapshot();
+    const Pixels24 drawn = rig.surface.pixels();
+    rig.changes.clear();
+    const auto at = std::find(std::begin(names), std::end(names), row.property) - names;
+    (rig.bar.*setters[at])(row.value);
+    if (row.refusal == nullptr) {
+      expected[static_cast<std::size_t>(at)] = row.value;
+    }
+    const auto look = expected[4] < kSkinCount ? expected[4] : 0;
+    EXPECT_EQ(rig.snapshot(), expected) << row.property << " " << row.value;
+    EXPECT_EQ(rig.bar.activeSkin(), look) << "a look outside the eight skins keeps the skin";
+    EXPECT_EQ(rig.messages.shown, row.refusal ? row.refusal + std::string("|Error;") : "");
+    EXPECT_EQ(rig.changes, row.refusal ? "" : row.property + ";");
+    EXPECT_TRUE(rig.shows(drawn) || row.property == "Value");
+  }
+  EXPECT_EQ(skinPicture(kSkinCount, 0), nullptr);
+  EXPECT_EQ(skinPicture(0, kPicturesPerSkin), nullptr);
+}
+
+// Stored values come back without checks and without drawing; unreadable ones
+// give the defaults, which are not written back.
+TEST(ProgressBar, LoadingTakesValuesAsStoredAndWritingGivesThemBack) {
+  const std::vector<std::int32_t> defaults{0, 100, 0, 0, 0};
+  const std::pair<Stored, std::vector<std::int32_t>> cases[] = {
+      {{}, defaults},
+      {{{"Min", "70"}, {"Max", "20"}, {"Value", "500"}, {"Style", "-3"}, {"ProgressLook", "6"}},
+       {70, 20, 500, -3, 6}},
+      {{{"Min", "nan"}, {"Max", "lots"}, {"Value", "99999999999"}, {"ProgressLook", "x"}},
+       defaults},
+      {{{"Min", "12.5"}, {"Max", "100.5"}}, {12, 100, 0, 0, 0}},
+      {{{"Min", "-1e12"}, {"Max", "1e12"}}, {-2147483647 - 1, 2147483647, 0, 0, 0}},
+  };
+  for (const auto& [stored, loaded] : cases) {
+    Rig rig;
+    rig.load(stored);
+    EXPECT_EQ(rig.snapshot(), loaded);
+    EXPECT_EQ(rig.bar.activeSkin(), loaded[4]);
+    EXPECT_EQ(rig.changes, "ProgressLook;");
+    EXPECT_TRUE(rig.shows(Rig().surface.pixels()));
+    PropertyBag written;
+    rig.bar.WriteProperties(written);
+    EXPECT_EQ(written.values().empty(), loaded == defaults);
+    Rig copy;
+    copy.load(written.values());
+    EXPECT_EQ(copy.snapshot(), loaded);
+  }
+}
+
+TEST(ProgressBar, FiguresBeyondTheBlockArithmeticOrNoSkinDrawNoBlocks) {
+  Rig frameOnly;
+  frameOnly.bar.Resize(100, 17);
+  Rig rig;
+  rig.bar.Resize(100, 17);
+  for (int value = 1; value <= 100; ++value) {
+    rig.bar.setValue(value);
+  }
+  EXPECT_TRUE(rig.shows(frameOnly.surface.pixels())) << "no skin loaded";
+  rig.bar.setProgressLook(0);
+  rig.bar.setMax(50);
+  rig.bar.setMin(50);
+  rig.bar.setValue(50);
+  rig.bar.setMin(0);
+  rig.bar.setMax(0);
+  rig.bar.setValue(0);
+  EXPECT_TRUE(rig.shows(frameOnly.surface.pixels())) << "Max equal to Min";
+  rig.bar.setMax(40000);
+  for (const int value : {100, 20000, 39999, 40000}) {
+    rig.bar.setValue(value);
+    EXPECT_TRUE(rig.shows(frameOnly.surface.pixels())) << value;
+  }
+  // A lower Value resets from the Value itself, which does not fit 16 bits;
+  // the bar is then empty and the next call resets from Value - Min.
+  rig.bar.setMin(39900);
+  rig.bar.setValue(39950);
+  EXPECT_FALSE(rig.shows(frameOnly.surface.pixels()));
+  rig.bar.setValue(39920);
+  EXPECT_TRUE(rig.shows(frameOnly.surface.pixels()));
+  EXPECT_TRUE(rig.bar.drawingState().outOfRange);
+  rig.bar.setValue(39921);
+  EXPECT_EQ(rig.bar.drawingState().blockX, 24);
+  EXPECT_TRUE(rig.messages.shown.empty());
+}
+
+TEST(ProgressBar, TinyOrUnsizedBarsDrawSafely) {
+  for (const int size : {0, 4, 12, -3}) {
+    Rig rig(std::max(size, 0));
+    rig.bar.setProgressLook(0);
+    rig.bar.Resize(size, size + 2);
+    for (int value = 1; value <= 100; value += 7) {
+      rig.bar.setValue(value);
+    }
+    EXPECT_EQ(rig.bar.drawingState().blockX, 4) << size;
+  }
+}
+
+}  // namespace
+}  // namespace vorlane::progressbar

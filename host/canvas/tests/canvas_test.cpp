@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "host/canvas/font.h"
+#include "host/canvas/image_file.h"
+#include "host/canvas/pixel_canvas.h"
+#include "host/canvas/text.h"
+#include "tests/golden/golden.h"
+
+namespace vorlane {
+namespace {
+
+Color shadeOf(int n) { return rgb(n * 37 % 256, 255 - n * 23 % 256, n * 61 % 256); }
+
+// Every primitive on one sheet: rectangles ordered and clipped, lines into all
+// octants with half-way ties, pixels, ellipses with the 2-pixel pen from 1 to
+// 9 pixels and inverted, focus rectangles, pictures drawn and stretched both
+// ways, copies partly outside their source, and text as boxes.
+TEST(PixelCanvas, DrawsEveryPrimitiveAsTheGoldenSheet) {
+  PixelCanvas canvas(100, 90, rgb(0xC0, 0xC0, 0xC0));
+  canvas.fillRect({6, 4, 2, 1}, rgb(255, 0, 0));
+  canvas.fillRect({-3, 84, 5, 100}, rgb(0, 0, 255));
+  canvas.frameRect({8, 1, 16, 7}, 0);
+  canvas.frameRect({17, 1, 18, 7}, 0);
+  canvas.frameRect({20, 7, 24, 1}, 0);
+  int n = 0;
+  for (const int across : {0, 5, 6, 12}) {
+    for (const int sx : {1, -1}) {
+      for (const int sy : {1, -1}) {
+        canvas.line(42, 14, 42 + 12 * sx, 14 + across * sy, shadeOf(++n));
+        canvas.line(42, 14, 42 + across * sx, 14 + 12 * sy, shadeOf(++n));
+      }
+    }
+  }
+  canvas.line(60, 4, 60, 4, 0);
+  canvas.line(-5, 89, 104, 85, rgb(0, 128, 0));
+  canvas.setPixel(99, 0, 0);
+  canvas.setPixel(-1, 1, 0);
+  int x = 0;
+  for (int size = 1; size <= 9; ++size, x += size + 1) {
+    canvas.ellipse(Rect::sized(x, 28, size, size + size % 3), rgb(0, 0, 128), rgb(255, 255, 0));
+  }
+  canvas.ellipse({80, 40, 58, 29}, 0, rgb(255, 255, 255));
+  canvas.fillRect({60, 2, 80, 14}, rgb(255, 255, 255));
+  canvas.focusRect({61, 3, 79, 13}, 0);
+  canvas.focusRect({62, 5, 70, 6}, 0);
+  canvas.focusRect({72, 5, 73, 12}, 0);
+  canvas.focusRect({66, 8, 66, 12}, 0);
+  Pixels24 numbered(8, 8);
+  std::vector<bool> opaque;
+  for (int y = 0; y < 8; ++y) {
+    for (int column = 0; column < 8; ++column) {
+      numbered.set(column, y, shadeOf(y * 8 + column));
+      opaque.push_back((column + y) % 3 != 0);
+    }
+  }
+  const PicturePtr bitmap = Picture::bitmap(numbered);
+  canvas.drawPicture(*bitmap, 0, 42);
+  const PicturePtr icon = Picture::icon(numbered, opaque);
+  canvas.drawPicture(*icon, 95, 42);
+  EXPECT_FALSE(icon->opaqueAt(8, 1)) << "outside the picture";
+  const Rect whole{0, 0, 8, 8};
+  canvas.stretchPicture(*bitmap, whole, Rect::sized(10, 42, 11, 11));
+  canvas.stretchPicture(*bitmap, whole, Rect::sized(23, 42, 4, 3));
+  canvas.stretchPicture(*bitmap, whole, Rect::sized(28, 42, 1, 1));
+  canvas.stretchPicture(*bitmap, whole, Rect::sized(30, 42, 3, 16));
+  canvas.stretchPicture(*bitmap, {2, 0, 5, 8}, Rect::sized(34, 42, 10, 7));
+  canvas.stretchPicture(*bitmap, {4, 4, 12, 12}, Rect::sized(45, 42, 8, 8));
+  canvas.stretchPicture(*bitmap, whole, Rect::sized(-4, 55, 8, 8));
+  canvas.stretchPicture(*bitmap, whole, Rect::sized(54, 42, 0, 8));
+  canvas.stretchPicture(*bitmap, {3, 3, 4, 4}, Rect::sized(28, 45, 1, 1));
+  PixelCanvas source(6, 6, rgb(0, 200, 200));
+  source.setPixel(0, 0, 0);
+  canvas.copyFrom(source, -2, -2, 8, 8, 56, 42);
+  canvas.copyFrom(source, 3, 2, 8, 8, 56, 51);
+  canvas.writePixels(94, 54, canvas.readPixels(95, 0, 8, 8));
+  canvas.setTextAsBoxes(true);
+  canvas.drawText("A&b && c", {62, 42, 100, 62}, kTextCenter | kTextVCenter, rgb(128, 0, 0), {});
+  Font bold;
+  bold.bold = true;
+  canvas.drawText("ab cd e", {6, 62, 26, 90}, kTextWordBreak, rgb(0, 0, 128), bold);
+  canvas.drawText("a&b", {30, 62, 60, 74}, kTextNoPrefix, 0, {});
+  EXPECT_EQ(canvas.textCalls().at(1).font, bold);
+  EXPECT_TRUE(testing::matchesGolden(canvas.pixels(), "host/canvas/tests/golden/primitives.png"));
+}
+
+TEST(Font, TextRoundTripAndBadTextFallsBack) {
+  const Font font{"Verdana", 8.25, true, false, true};
+  EXPECT_EQ(fontFromText(fontToText(font), Font{}), font);
+  for (const char* bad : {"Verdana|8.25|1|0", "|8|0|0|0", "Arial|-3|0|0|0", "Arial|8|yes|0|0"}) {
+    EXPECT_EQ(fontFromText(bad, font), font) << bad;
+  }
+}
+
+TEST(ImageFile, WritesABmpOfBottomUpRowsAndFailsOnAMissingFolder) {
+  const std::string path = ::testing::TempDir() + "vorlane_canvas_test.bmp";
+  Pixels24 pixels(5, 3, 0x00FF00);
+  pixels.set(0, 0, rgb(1, 2, 3));
+  ASSERT_TRUE(writeImageFile(path, pixels));
+  std::ifstream file(path, std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+  const unsigned char header[] = {'B',  'M',  102, 0, 0, 0, 0,  0, 0, 0, 54,   0,    0, 0,
+                                  40,   0,    0,   0, 5, 0, 0,  0, 3, 0, 0,    0,    1, 0,
+                                  24,   0,    0,   0, 0, 0, 48, 0, 0, 0, 0xC4, 0x0E, 0, 0,
+                                  0xC4, 0x0E, 0,   0, 0, 0, 0,  0, 0, 0, 0,    0};
+  EXPECT_EQ(bytes.substr(0, 54), std::string(std::begin(header), std::end(header)));
+  EXPECT_EQ(bytes.size(), 54u + 16 * 3);  // rows padded to 16 bytes
+  EXPECT_EQ(bytes.substr(86, 4), std::string("\x03\x02\x01\x00", 4)) << "top row last, blue first";
+  std::remove(path.c_str());
+  EXPECT_FALSE(writeImageFile("/no/such/folder/x.bmp", pixels));
+  const std::string png = ::testing::TempDir() + "vorlane_canvas_test.png";
+  EXPECT_EQ(writeImageFile(png, pixels), pngAvailable());
+  std::remove(png.c_str());
+}
+
+}  // namespace
+}  // namespace vorlane
