@@ -7,17 +7,13 @@
 namespace vorlane {
 
 LoggerCore::LoggerCore(std::string logPath, MemoryStatusSource& memory, TextFiles& files,
-                       TimerService& timers, unsigned tickMilliseconds)
-    : memory_(memory),
-      files_(files),
-      timers_(timers),
-      tickMilliseconds_(tickMilliseconds),
-      logPath_(std::move(logPath)) {}
+                       TimerService& timers)
+    : memory_(memory), files_(files), timers_(timers), logPath_(std::move(logPath)) {}
 
 bool LoggerCore::start() {
   const bool emptied = files_.truncate(logPath_);
   if (!Timer1_) {
-    Timer1_ = timers_.createTimer(tickMilliseconds_, true, [this] { tick(); });
+    Timer1_ = timers_.createTimer(kTickMilliseconds, true, [this] { tick(); });
   }
   return emptied;
 }

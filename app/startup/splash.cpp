@@ -33,8 +33,7 @@ bool Splash::load(bool anotherCopyRunning) {
 void Splash::onDelay() {
   view_.hide();
   delaytimer_->setEnabled(false);
-  // The hidden splash is never shown again: its animation would only wake
-  // the program for nothing.
+  // The hidden splash never shows again: its animation would wake us for nothing.
   Timer2_->setEnabled(false);
   controller_.start();
 }
