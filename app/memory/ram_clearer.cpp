@@ -73,9 +73,6 @@ bool RamClearer::turnEnds() noexcept {
 // goes back through virtual calls: the compiler cannot prove the stores dead.
 bool RamClearer::writeEveryByte(MemoryBlock& block) noexcept {
   unsigned char* const bytes = block.data();
-  if (bytes == nullptr) {
-    return true;
-  }
   const std::size_t size = block.size();
   for (std::size_t at = 0; at < size; at += kPieceBytes) {
     std::memset(bytes + at, kFillByte, std::min(kPieceBytes, size - at));

@@ -264,7 +264,6 @@ TEST(Form1Test, Command1ShowsTheTotalInTheUsersFormatAndCommand2ClearsTen) {
   EXPECT_EQ(log, Log{"showmsg: 24576,2109393105"});
   form.Command2_Click();
   EXPECT_EQ(clearer.requests, std::vector<std::int32_t>{10});
-  EXPECT_EQ(generalNumberText(1.0 / 3.0, "."), "0.333333333333333");
   EXPECT_EQ(generalNumberText(1e15, "."), "1E+15");
   EXPECT_EQ(generalNumberText(1.5e-7, ","), "1,5E-07");
 }
