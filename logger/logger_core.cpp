@@ -18,12 +18,11 @@ bool LoggerCore::start() {
   return emptied;
 }
 
-bool LoggerCore::tick() {
+void LoggerCore::tick() {
   const std::string line = formatSample(freePercent(memory_.read()));
-  if (line.empty()) {
-    return false;
+  if (!line.empty()) {
+    files_.append(logPath_, line + "\r\n");
   }
-  return files_.append(logPath_, line + "\r\n");
 }
 
 }  // namespace vorlane

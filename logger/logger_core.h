@@ -26,8 +26,8 @@ class LoggerCore {
   bool start();
 
   // One tick of Timer1: appends the memory status as one line. A sample that
-  // cannot be written is skipped (false); what the log holds is never cut.
-  bool tick();
+  // cannot be written is skipped; what the log holds is never cut.
+  void tick();
 
  private:
   MemoryStatusSource& memory_;
