@@ -17,7 +17,6 @@
 #include "host/win32/tests/child_process.h"
 #include "host/win32/tests/timer_gaps.h"
 #include "host/win32/timer_service.h"
-#include "popup/frmmsg.h"
 #include "popup/win32/popup_window.h"
 
 namespace vorlane::win32 {
