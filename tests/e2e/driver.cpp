@@ -29,15 +29,6 @@ BOOL CALLBACK collectVisible(HWND window, LPARAM found) {
   return TRUE;
 }
 
-HWND findText(DWORD pid, const std::string& wanted) {
-  for (const auto& [child, text] : visibleTexts(pid)) {
-    if (text == wanted) {
-      return child;
-    }
-  }
-  return nullptr;
-}
-
 void clearLeftovers() {
   ::SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
   ::SHDeleteValueA(HKEY_CURRENT_USER, kRunKey, kRunValue);
@@ -161,25 +152,39 @@ std::vector<std::pair<HWND, std::string>> visibleTexts(DWORD pid) {
   return texts;
 }
 
-HWND waitForText(DWORD pid, const std::string& text, DWORD timeoutMs) {
+HWND waitForText(DWORD pid, const std::string& wanted, DWORD timeoutMs) {
   HWND found = nullptr;
-  eventually([&] { return (found = findText(pid, text)) != nullptr; }, timeoutMs);
+  eventually(
+      [&] {
+        for (const auto& [child, text] : visibleTexts(pid)) {
+          found = found == nullptr && text == wanted ? child : found;
+        }
+        return found != nullptr;
+      },
+      timeoutMs);
   return found;
 }
 
 bool textGone(DWORD pid, const std::string& text, DWORD timeoutMs) {
-  return eventually([&] { return findText(pid, text) == nullptr; }, timeoutMs);
+  return eventually([&] { return waitForText(pid, text, 0) == nullptr; }, timeoutMs);
 }
 
 void click(HWND window) {
   RECT rect;
   ::GetWindowRect(window, &rect);
-  ::SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  const int width = ::GetSystemMetrics(SM_CXSCREEN);
+  const int height = ::GetSystemMetrics(SM_CYSCREEN);
+  const DWORD actions[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+  INPUT inputs[3] = {};
+  for (int i = 0; i < 3; ++i) {
+    inputs[i].type = INPUT_MOUSE;
+    inputs[i].mi.dx = ((rect.left + rect.right) / 2 * 65535 + width / 2) / (width - 1);
+    inputs[i].mi.dy = ((rect.top + rect.bottom) / 2 * 65535 + height / 2) / (height - 1);
+    inputs[i].mi.dwFlags = actions[i] | MOUSEEVENTF_ABSOLUTE;
+  }
+  ::SendInput(1, &inputs[0], sizeof(INPUT));
   ::Sleep(50);
-  INPUT inputs[2] = {{INPUT_MOUSE}, {INPUT_MOUSE}};
-  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  ::SendInput(2, inputs, sizeof(INPUT));
+  ::SendInput(2, &inputs[1], sizeof(INPUT));
 }
 
 void pressKey(WORD virtualKey, bool alt) {
@@ -321,11 +326,6 @@ Process Stage::start(const std::string& exeName, unsigned timeScale,
 }
 
 std::size_t Stage::loggersRunning() const { return processesIn(folder, "logger.exe").size(); }
-
-bool Stage::laterStart(const std::string& mode, const std::string& log) const {
-  return setUserValue(kSettingsKey, "firstuse", "True") &&
-         setUserValue(kSettingsKey, "mode", mode) && writeFileText(path("log.dat"), log);
-}
 
 void checkLaterStartClears(const Stage& stage, const Process& vorlane, const std::string& mode,
                            int megabytes, const std::string& sample, const std::string& logPath,

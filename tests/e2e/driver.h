@@ -1,9 +1,9 @@
 #pragma once
 
-// What the end-to-end scenarios and the x86 smoke driver do to the real
+// The end-to-end scenarios' and the x86 smoke driver's hands on the real
 // programs: start them from a fresh folder, find their windows by the texts
-// screen readers read, give them real input, and read the files and the
-// registry they leave. Paths are UTF-8, so a folder of any name serves.
+// screen readers read, give them real input, read the files and registry they
+// leave. Paths are UTF-8, so a folder of any name serves.
 
 #include <windows.h>
 
@@ -36,7 +36,7 @@ struct Process {
   DWORD id = 0;
 };
 
-// Polls `condition` while serving this thread's messages, up to `timeoutMs`.
+// Polls `condition`, serving this thread's messages, up to `timeoutMs`.
 bool eventually(const std::function<bool()>& condition, DWORD timeoutMs);
 std::optional<std::string> readFileText(const std::string& path);
 bool writeFileText(const std::string& path, const std::string& text);
@@ -89,7 +89,10 @@ struct Stage {
                 const std::string& memoryFigures = "") const;
   std::size_t loggersRunning() const;
   // The settings of a later start in `mode`, with `log` as log.dat.
-  bool laterStart(const std::string& mode, const std::string& log) const;
+  bool laterStart(const std::string& mode, const std::string& log) const {
+    return setUserValue(kSettingsKey, "firstuse", "True") &&
+           setUserValue(kSettingsKey, "mode", mode) && writeFileText(path("log.dat"), log);
+  }
 
   std::string folder;
 };
