@@ -172,19 +172,12 @@ bool textGone(DWORD pid, const std::string& text, DWORD timeoutMs) {
 void click(HWND window) {
   RECT rect;
   ::GetWindowRect(window, &rect);
-  const int width = ::GetSystemMetrics(SM_CXSCREEN);
-  const int height = ::GetSystemMetrics(SM_CYSCREEN);
-  const DWORD actions[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
-  INPUT inputs[3] = {};
-  for (int i = 0; i < 3; ++i) {
-    inputs[i].type = INPUT_MOUSE;
-    inputs[i].mi.dx = ((rect.left + rect.right) / 2 * 65535 + width / 2) / (width - 1);
-    inputs[i].mi.dy = ((rect.top + rect.bottom) / 2 * 65535 + height / 2) / (height - 1);
-    inputs[i].mi.dwFlags = actions[i] | MOUSEEVENTF_ABSOLUTE;
-  }
-  ::SendInput(1, &inputs[0], sizeof(INPUT));
+  ::SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
   ::Sleep(50);
-  ::SendInput(2, &inputs[1], sizeof(INPUT));
+  INPUT inputs[2] = {{INPUT_MOUSE}, {INPUT_MOUSE}};
+  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  ::SendInput(2, inputs, sizeof(INPUT));
 }
 
 void pressKey(WORD virtualKey, bool alt) {

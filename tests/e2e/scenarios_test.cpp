@@ -1,8 +1,5 @@
-// The real programs, driven as a person would, each scenario on a fresh stage
-// with the desktop to itself: the first use by mouse and by keyboard, the
-// logger alone, and the later starts, two of them where Windows users keep
-// programs (a folder they cannot write, a folder named outside any one ANSI
-// code page).
+// The real programs driven as a person would, each scenario on a fresh stage
+// with the desktop to itself.
 
 #include <gtest/gtest.h>
 
