@@ -11,30 +11,26 @@
 namespace vorlane::testing {
 namespace {
 
-TEST(ShadeColor, AddsAmountAndClampsTowardTheChange) {
-  const struct {
-    Color color;
-    int amount;
-    bool proportionalBlue, softBevel;
-    Color expected;
-  } cases[] = {
-      {0xC0C0C0, 48, true, false, 0xF0F0F0},   {0xC0C0C0, 48, false, true, 0xD8D8D8},
-      {0xD8E9EC, 48, true, true, 0xF3FFFF},    {0xD8E9EC, 48, false, true, 0xF0FFFF},
-      {0xD8E9EC, -104, true, false, 0x638184}, {0x808080, -5, false, true, 0x7E7E7E},
-      {0x102030, 600, false, false, 0xFFFFFF}, {0x102030, -600, false, false, 0x000000},
+// Shades add the amount and clamp toward the change; a soft bevel halves it.
+TEST(ColorMath, ShadesTintsAndSystemReferences) {
+  const std::pair<Color, Color> cases[] = {
+      {ShadeColor(0xC0C0C0, 48, true, false), 0xF0F0F0},
+      {ShadeColor(0xC0C0C0, 48, false, true), 0xD8D8D8},
+      {ShadeColor(0xD8E9EC, 48, true, true), 0xF3FFFF},
+      {ShadeColor(0xD8E9EC, 48, false, true), 0xF0FFFF},
+      {ShadeColor(0xD8E9EC, -104, true, false), 0x638184},
+      {ShadeColor(0x808080, -5, false, true), 0x7E7E7E},
+      {ShadeColor(0x102030, 600, false, false), 0xFFFFFF},
+      {ShadeColor(0x102030, -600, false, false), 0x000000},
+      {TintColor(0x6A240A, 176), 0xD0BBB3},
+      {translateColor(0x123456, luna), 0x123456},
+      {translateColor(0x8000000F, luna), 0xD8E9EC},
+      {translateColor(0x80FF0000, luna), 0},
+      {translateColor(0x02123456, luna), 0},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ShadeColor(c.color, c.amount, c.proportionalBlue, c.softBevel), c.expected)
-        << std::hex << c.color << " by " << std::dec << c.amount;
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(cases[i].first, cases[i].second) << "case " << i;
   }
-  EXPECT_EQ(TintColor(0x6A240A, 176), 0xD0BBB3u);
-}
-
-TEST(TranslateColor, ResolvesSystemReferencesOnly) {
-  EXPECT_EQ(translateColor(0x123456, luna), 0x123456u);
-  EXPECT_EQ(translateColor(0x8000000F, luna), 0xD8E9ECu);
-  EXPECT_EQ(translateColor(0x80FF0000, luna), 0u);
-  EXPECT_EQ(translateColor(0x02123456, luna), 0u);
 }
 
 TEST(BlitPicture, EachModeOnAFewPixels) {

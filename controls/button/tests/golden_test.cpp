@@ -1,9 +1,6 @@
-// Every look of the push button drawn on the in-memory canvas and compared
-// pixel for pixel with the committed sheets in golden/.
+// Every look of the push button on the in-memory canvas against the sheets in golden/.
 
 #include "tests/golden/golden.h"
-
-#include <gtest/gtest.h>
 
 #include "controls/button/gallery/sheets.h"
 

@@ -9,8 +9,6 @@
 namespace vorlane::testing {
 namespace {
 
-using Strings = std::vector<std::string>;
-
 // Every event the button raises goes into the site's log, in order.
 class InputTest : public ButtonTest {
  protected:
@@ -18,25 +16,19 @@ class InputTest : public ButtonTest {
     ButtonTest::SetUp();
     zeroKey = -1;
     auto& e = button->events();
-    const auto mouse = [this](const char* name) {
-      return [this, name](std::int16_t& b, std::int16_t&, float&, float&) {
-        site->log.push_back(name + std::to_string(b));
-      };
+    const auto note = [this](const char* name) {
+      return
+          [this, name](std::int16_t& value, auto&...) { site->note(name + std::to_string(value)); };
     };
-    e.Click = [this] { site->log.push_back("Click"); };
-    e.MouseDown = mouse("Down");
-    e.MouseUp = mouse("Up");
-    e.MouseMove = mouse("Move");
-    e.KeyDown = [this](std::int16_t& k, std::int16_t&) {
-      site->log.push_back("KeyDown" + std::to_string(k));
+    e.MouseDown = note("Down"), e.MouseUp = note("Up"), e.MouseMove = note("Move");
+    e.KeyUp = note("KeyUp"), e.KeyPress = note("Press");
+    e.KeyDown = [this, keyDown = note("KeyDown")](std::int16_t& k, std::int16_t& shift) {
+      keyDown(k, shift);
       k = k == zeroKey ? 0 : k;
     };
-    e.KeyUp = [this](std::int16_t& k, std::int16_t&) {
-      site->log.push_back("KeyUp" + std::to_string(k));
-    };
-    e.KeyPress = [this](std::int16_t& k) { site->log.push_back("Press" + std::to_string(k)); };
-    e.MouseOver = [this] { site->log.push_back("Over"); };
-    e.MOUSEOUT = [this] { site->log.push_back("Out"); };
+    e.Click = [this] { site->note("Click"); };
+    e.MouseOver = [this] { site->note("Over"); };
+    e.MOUSEOUT = [this] { site->note("Out"); };
   }
 
   // Plays `script`, a step a word, each a letter and a number; gives the log,
@@ -66,10 +58,7 @@ class InputTest : public ButtonTest {
     for (std::string word; words >> word;) {
       steps.at(word[0])(static_cast<std::int16_t>(std::atoi(word.c_str() + 1)));
     }
-    std::string result;
-    for (const std::string& entry : site->log) {
-      result += entry + " ";
-    }
+    std::string result = site->log + (site->log.empty() ? "" : " ");
     using namespace accessible_state;
     const std::pair<std::uint32_t, const char*> states[] = {
         {kPressed, " pressed"}, {kChecked, " checked"},      {kFocused, " focus"},
