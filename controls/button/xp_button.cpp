@@ -188,7 +188,7 @@ void VelkXPButton::recompute(unsigned then) {
   if (then & kRepaintNormal) {
     repaint(ButtonState::kNormal, true);
   }
-  if (then & kRepaintAsDrawn) {
+  if (then & kAsDrawn) {
     repaint(paintedState_, true);
   }
 }
@@ -206,7 +206,7 @@ void VelkXPButton::setCaption(const std::string& value) {
   props_.caption = value;
   site_.setWindowText(value);
   updateAccessKey();
-  recompute(kRelayout | kRepaintNormal);
+  recompute(kLayout);
   site_.propertyChanged("Caption");
 }
 
@@ -224,10 +224,10 @@ std::int16_t VelkXPButton::FontSize() const {
 void VelkXPButton::setFontSize(std::int16_t value) {
   // A font takes the size of the nearest whole pixel height at the screen's
   // resolution (8 points at 96 dots per inch become 8.25).
-  const std::int32_t dpi = site_.dotsPerInch() > 0 ? site_.dotsPerInch() : 96;
+  const std::int32_t dpi = site_.dotsPerInch();
   const std::int64_t pixels = roundHalfEven(static_cast<double>(value) * dpi / 72.0);
   props_.font.size = static_cast<double>(pixels) * 72.0 / dpi;
-  recompute(kRelayout | kRepaintNormal);
+  recompute(kLayout);
 }
 
 void VelkXPButton::setMousePointer(std::int32_t value) {
@@ -244,11 +244,7 @@ void VelkXPButton::setMousePointer(std::int32_t value) {
 void VelkXPButton::setPicturePosition(vorlane::PicturePosition value) {
   props_.picturePosition = value;
   site_.propertyChanged("PicturePosition");
-  recompute(kRelayout | kRepaintAsDrawn);
-}
-
-void VelkXPButton::setImageList(std::function<PicturePtr(std::int16_t)> imageList) {
-  imageList_ = std::move(imageList);
+  recompute(kRelayout | kAsDrawn);
 }
 
 void VelkXPButton::setImageIndex(std::int16_t value) {

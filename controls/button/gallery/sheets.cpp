@@ -4,7 +4,6 @@
 #include <string>
 
 #include "controls/button/button_site.h"
-#include "controls/button/gallery/looks.h"
 #include "controls/button/xp_button.h"
 #include "host/canvas/pixel_canvas.h"
 #include "tests/fakes/fake_timers.h"

@@ -68,7 +68,12 @@ XpButtonWindow* XpButtonWindow::fromHandle(HWND window) {
   return dynamic_cast<XpButtonWindow*>(Window::fromHandle(window));
 }
 
-void XpButtonWindow::mouseButton(std::int16_t mouseButton, bool down, LPARAM lParam) {
+void XpButtonWindow::mouseButton(UINT message, LPARAM lParam) {
+  const bool down =
+      message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+  const std::int16_t mouseButton = message == WM_LBUTTONDOWN || message == WM_LBUTTONUP   ? 1
+                                   : message == WM_RBUTTONDOWN || message == WM_RBUTTONUP ? 2
+                                                                                          : 4;
   const POINT at = mousePoint(lParam);
   const auto x = static_cast<float>(at.x);
   const auto y = static_cast<float>(at.y);
@@ -103,22 +108,12 @@ LRESULT XpButtonWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
       }
       break;
     case WM_LBUTTONDOWN:
-      mouseButton(1, true, lParam);
-      return 0;
     case WM_RBUTTONDOWN:
-      mouseButton(2, true, lParam);
-      return 0;
     case WM_MBUTTONDOWN:
-      mouseButton(4, true, lParam);
-      return 0;
     case WM_LBUTTONUP:
-      mouseButton(1, false, lParam);
-      return 0;
     case WM_RBUTTONUP:
-      mouseButton(2, false, lParam);
-      return 0;
     case WM_MBUTTONUP:
-      mouseButton(4, false, lParam);
+      mouseButton(message, lParam);
       return 0;
     case WM_LBUTTONDBLCLK:
       clicks_.pressAgain(handle());
@@ -226,9 +221,7 @@ void XpButtonWindow::setDefault(bool isDefault) {
 
 Rect XpButtonWindow::clientRect() const {
   RECT client{};
-  if (handle() != nullptr) {
-    ::GetClientRect(handle(), &client);
-  }
+  ::GetClientRect(handle(), &client);
   return {client.left, client.top, client.right, client.bottom};
 }
 
@@ -240,11 +233,7 @@ void XpButtonWindow::redrawNow() {
   accessibleChanged();
 }
 
-void XpButtonWindow::refreshSurface() {
-  if (handle() != nullptr) {
-    ::UpdateWindow(handle());
-  }
-}
+void XpButtonWindow::refreshSurface() { ::UpdateWindow(handle()); }
 
 void XpButtonWindow::setWindowRegion(const RegionShape& shape) {
   if (handle() == nullptr) {
@@ -265,15 +254,11 @@ void XpButtonWindow::setWindowRegion(const RegionShape& shape) {
 }
 
 void XpButtonWindow::setSurfaceEnabled(bool enabled) {
-  if (handle() != nullptr) {
-    ::EnableWindow(handle(), enabled ? TRUE : FALSE);
-  }
+  ::EnableWindow(handle(), enabled ? TRUE : FALSE);
 }
 
 void XpButtonWindow::setWindowText(const std::string& text) {
-  if (handle() != nullptr) {
-    ::SetWindowTextA(handle(), text.c_str());
-  }
+  ::SetWindowTextA(handle(), text.c_str());
   accessibleChanged();
 }
 
