@@ -155,25 +155,16 @@ void VelkXPButton::captureBackground() {
 }
 
 void VelkXPButton::updateAccessKey() {
-  accessKey_ = '\0';
-  const std::string& caption = props_.caption;
-  auto lower = [](char c) {
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  };
   // Only the first two ampersands are looked at: "&x" gives x; a leading "&&"
   // is a literal ampersand, after which the next single "&x" gives x.
-  const auto p = caption.find('&');
-  if (caption.size() < 2 || p == std::string::npos || p + 1 >= caption.size()) {
-    return;
-  }
-  if (caption[p + 1] != '&') {
-    accessKey_ = lower(caption[p + 1]);
-    return;
-  }
-  const auto q = caption.find('&', p + 2);
-  if (q != std::string::npos && q + 1 < caption.size() && caption[q + 1] != '&') {
-    accessKey_ = lower(caption[q + 1]);
-  }
+  const std::string& caption = props_.caption;
+  const auto first = caption.find('&');
+  const bool literal =
+      first != std::string::npos && first + 1 < caption.size() && caption[first + 1] == '&';
+  const auto at = literal ? caption.find('&', first + 2) : first;
+  const bool marked = at != std::string::npos && at + 1 < caption.size() && caption[at + 1] != '&';
+  accessKey_ =
+      marked ? static_cast<char>(std::tolower(static_cast<unsigned char>(caption[at + 1]))) : '\0';
 }
 
 // Property setters: store, then recompute, repaint, and last notify.

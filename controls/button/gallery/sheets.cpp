@@ -37,11 +37,9 @@ class SheetSite final : public ButtonSite {
   void propertyChanged(std::string_view) override {}
   PicturePtr resolvePicture(const std::string&) const override { return nullptr; }
   Color systemColor(std::int32_t index) const override {
-    static const std::map<std::int32_t, Color> kLuna = {{13, 0xC56A31}, {15, 0xD8E9EC},
-                                                        {16, 0x99A8AC}, {20, 0xFFFFFF},
-                                                        {21, 0x646F71}, {22, 0xE2EFF1}};
-    const auto found = kLuna.find(index);
-    return found != kLuna.end() ? found->second : 0x000000;
+    const std::map<std::int32_t, Color> kLuna = {{13, 0xC56A31}, {15, 0xD8E9EC}, {16, 0x99A8AC},
+                                                 {20, 0xFFFFFF}, {21, 0x646F71}, {22, 0xE2EFF1}};
+    return kLuna.count(index) != 0 ? kLuna.at(index) : 0x000000;
   }
   ParentColors parentColors() const override { return {0xE0F0FF, 0x602000}; }
   const TextMeasurer& textMeasurer() const override { return *surface_.measurer; }
