@@ -146,10 +146,8 @@ LRESULT XpButtonWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
       accessibleChanged();
       return 0;
     case WM_SETFOCUS:
-      button_.input().onFocus(true);
-      return 0;
     case WM_KILLFOCUS:
-      button_.input().onFocus(false);
+      button_.input().onFocus(message == WM_SETFOCUS);
       return 0;
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS;
