@@ -20,14 +20,9 @@ class SheetSite final : public ButtonSite {
  public:
   SheetSite(const Surface& surface, Canvas& canvas, int height, bool isDefault)
       : surface_(surface), canvas_(canvas), height_(height), isDefault_(isDefault) {}
-  void attach(VelkXPButton* button) { button_ = button; }
 
   Rect clientRect() const override { return {0, 0, kButtonWidth, height_}; }
-  void redrawNow() override {
-    if (button_ != nullptr) {
-      button_->paint(canvas_);
-    }
-  }
+  void redrawNow() override { button->paint(canvas_); }
   void refreshSurface() override {}
   void setWindowRegion(const RegionShape& shape) override { region = shape; }
   void setSurfaceEnabled(bool) override {}
@@ -63,6 +58,7 @@ class SheetSite final : public ButtonSite {
   }
 
   RegionShape region;
+  VelkXPButton* button = nullptr;
 
  private:
   const Surface& surface_;
@@ -71,7 +67,6 @@ class SheetSite final : public ButtonSite {
   bool isDefault_;
   // Never advanced: the sheets set every look by hand.
   testing::FakeTimerService timers_;
-  VelkXPButton* button_ = nullptr;
 };
 
 struct Cell {
@@ -90,7 +85,7 @@ void drawCell(const Surface& surface, Pixels24& sheet, const Cell& cell,
   const std::unique_ptr<Canvas> canvas = surface.makeCanvas(kButtonWidth, cell.buttonHeight);
   SheetSite site(surface, *canvas, cell.buttonHeight, cell.isDefault);
   VelkXPButton button(site);
-  site.attach(&button);
+  site.button = &button;
   button.InitProperties();
   button.setCaption("&Apply");
   setUp(button);

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <string>
+#include <utility>
 
 #include "host/canvas/win32/gdi_picture.h"
 
@@ -187,28 +188,21 @@ bool XpButtonWindow::handleAccessKey(char key) {
 
 namespace {
 
-struct AccessKeySearch {
-  char key;
-  bool taken;
-};
-
-// EnumChildWindows wants a CALLBACK function (stdcall on x86): no lambda.
+// EnumChildWindows wants a CALLBACK function (stdcall on x86): no lambda. The
+// search carries the key in and whether a button took it out.
 BOOL CALLBACK offerAccessKey(HWND child, LPARAM data) {
-  auto* search = reinterpret_cast<AccessKeySearch*>(data);
+  auto* search = reinterpret_cast<std::pair<char, bool>*>(data);
   XpButtonWindow* button = XpButtonWindow::fromHandle(child);
-  if (button != nullptr && button->handleAccessKey(search->key)) {
-    search->taken = true;
-    return FALSE;
-  }
-  return TRUE;
+  search->second = button != nullptr && button->handleAccessKey(search->first);
+  return search->second ? FALSE : TRUE;
 }
 
 }  // namespace
 
 bool XpButtonWindow::dispatchAccessKey(HWND form, char key) {
-  AccessKeySearch search{key, false};
+  std::pair<char, bool> search{key, false};
   ::EnumChildWindows(form, offerAccessKey, reinterpret_cast<LPARAM>(&search));
-  return search.taken;
+  return search.second;
 }
 
 void XpButtonWindow::setDefault(bool isDefault) {
