@@ -3,6 +3,8 @@
 
 #include "controls/button/button_painter.h"
 
+#include <cstdlib>
+
 #include "controls/button/painter_steps.h"
 #include "host/rounding.h"
 
@@ -29,7 +31,7 @@ Painter::Painter(Canvas& canvas, const PaintJob& job)
 
 void Painter::bevel(Color outerTopLeft, Color outerBottomRight, Color innerTopLeft,
                     Color innerBottomRight, std::int16_t inset) {
-  const std::int32_t e = inset < 0 ? -inset : inset;
+  const std::int32_t e = std::abs(inset);
   const std::int32_t R = W - 1 + inset;
   const std::int32_t B = H - 1 + inset;
   line(e, B, e, e, outerTopLeft);

@@ -13,15 +13,15 @@
 
 namespace vorlane::testing {
 
-// XP's default ("Luna") system colours by index; 0 for any other.
+// XP's default ("Luna") system colours, but a dark red text; 0 for any other index.
 inline Color luna(std::int32_t index) {
   const std::map<std::int32_t, Color> kLuna = {{13, 0x6A240A}, {15, 0xD8E9EC}, {16, 0x99A8AC},
-                                               {20, 0xFFFFFF}, {21, 0x646F71}, {22, 0xE2EFF1}};
+                                               {18, 0x000080}, {20, 0xFFFFFF}, {21, 0x646F71},
+                                               {22, 0xE2EFF1}};
   return kLuna.count(index) != 0 ? kLuna.at(index) : 0;
 }
 
-// A site in memory: the button draws onto a PixelCanvas of the client size,
-// and what it asks of its window goes into `log`.
+// A site in memory: the button draws onto a PixelCanvas; what it asks goes into `log`.
 class FakeButtonSite final : public ButtonSite {
  public:
   Rect clientRect() const override { return {0, 0, canvas->width(), canvas->height()}; }
@@ -55,7 +55,7 @@ class FakeButtonSite final : public ButtonSite {
   std::unique_ptr<Canvas> createBackgroundCanvas(std::int32_t w, std::int32_t h) override {
     return std::make_unique<PixelCanvas>(w, h);
   }
-  void captureBehind(Canvas*, std::int32_t, std::int32_t) override {}
+  void captureBehind(Canvas*, std::int32_t, std::int32_t) override { note("behind"); }
 
   std::unique_ptr<PixelCanvas> canvas = std::make_unique<PixelCanvas>(75, 23);
   VelkXPButton* button = nullptr;

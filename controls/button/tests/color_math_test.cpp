@@ -1,5 +1,4 @@
-// Colour and pixel work the golden pictures do not reach: the soft bevel,
-// system colour references, icons and the exact greyscale rounding.
+// Colour and pixel work the golden pictures do not reach (soft bevel, system colours, icons).
 
 #include "controls/button/color_math.h"
 

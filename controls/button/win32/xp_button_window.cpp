@@ -268,8 +268,7 @@ Color XpButtonWindow::systemColor(std::int32_t index) const { return ::GetSysCol
 
 ButtonSite::ParentColors XpButtonWindow::parentColors() const {
   ParentColors colors;
-  const HWND parent = handle() != nullptr ? ::GetParent(handle()) : nullptr;
-  const WindowDc dc(parent);
+  const WindowDc dc(::GetParent(handle()));
   if (dc) {
     colors.background = ::GetBkColor(dc.get());
     colors.text = ::GetTextColor(dc.get());
@@ -285,10 +284,7 @@ std::int32_t XpButtonWindow::dotsPerInch() const {
 
 bool XpButtonWindow::isMouseInside() const {
   POINT cursor{};
-  if (handle() == nullptr || !::GetCursorPos(&cursor)) {
-    return false;
-  }
-  return ::WindowFromPoint(cursor) == handle();
+  return handle() != nullptr && ::GetCursorPos(&cursor) && ::WindowFromPoint(cursor) == handle();
 }
 
 void XpButtonWindow::captureMouse() {
@@ -319,9 +315,7 @@ void XpButtonWindow::captureBehind(Canvas* background, std::int32_t width, std::
   // Collapsed, the button no longer covers its parent, which repaints there.
   ::SetWindowPos(handle(), nullptr, 0, 0, bounds.right - bounds.left, 0, flags);
   pump_.pumpOnce();
-  if (parent != nullptr) {
-    ::UpdateWindow(parent);
-  }
+  ::UpdateWindow(parent);
   if (background != nullptr && parent != nullptr) {
     const WindowDc parentDc(parent);
     if (parentDc) {

@@ -1,5 +1,4 @@
-// The push button under real input: SendInput through the program's message
-// pump. The hover poll runs on fake timers, so each test says when it looks.
+// The push button under real input through the program's pump; the hover poll on fake timers.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -21,8 +20,7 @@ namespace {
 
 class ButtonInputTest : public ::testing::Test {
  protected:
-  // Real input moves the one mouse of the desktop: window tests run in
-  // parallel wait for this one.
+  // Real input moves the desktop's one mouse: window tests run in parallel wait.
   win32::testing::DesktopLock desktop;
 
   void SetUp() override {
