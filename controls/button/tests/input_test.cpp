@@ -84,7 +84,7 @@ TEST_F(InputTest, Scripts) {
       // Dragged off and back on: pressed without the hover look; released outside: no click.
       {"i1 d1 i0 m1 i1 m1 m2 i0 u1", "Down1 draw Move1 draw Move1 draw Move2 Up1 draw Press"},
       {"i1 m0 m0 t30", "Move0 draw Over Move0 Press hover"},
-      {"i1 m0 t30 i0 t3", "Move0 draw Over draw Out Press"},
+      {"i1 m0 t30 i0 t9", "Move0 draw Over draw Out Press"},
       {"k32 k32 p32 r32", "KeyDown32 draw KeyDown32 Press32 KeyUp32 draw refresh Click Press"},
       {"k32 k65 r32", "KeyDown32 draw KeyDown65 KeyUp32 Press pressed"},
       {"k37 k38 k39 k40",
