@@ -1,5 +1,6 @@
 // Real GDI and the in-memory canvas the golden pictures are drawn on agree
-// pixel for pixel, for every look, the default button and pictures.
+// pixel for pixel, for every look, the default button and pictures; and
+// painting gives back every GDI object it makes.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -28,7 +29,11 @@ TEST_F(ButtonGdi, GdiAndPixelCanvasAgree) {
   // Beyond the plain look, on the System scheme only: the default button, and
   // pictures plain and greyscale with a sunken effect.
   const PicturePtr pictures[] = {nullptr, nullptr, bitmap, bitmap, icon, icon};
+  // What the first type's paintings keep (the pictures' GDI copies) stays; after
+  // that, painting must hold no more GDI objects than it did.
+  int live = 0;
   for (int type = 1; type <= 14; ++type) {
+    live = type == 2 ? win32::liveGdiObjects() : live;
     for (int scheme = 1; scheme <= 4; ++scheme) {
       for (const Look look : kAllLooks) {
         for (int variant = 0; variant < (scheme == 1 ? 6 : 1); ++variant) {
@@ -63,6 +68,7 @@ TEST_F(ButtonGdi, GdiAndPixelCanvasAgree) {
       }
     }
   }
+  EXPECT_EQ(win32::liveGdiObjects(), live);
 }
 
 }  // namespace
