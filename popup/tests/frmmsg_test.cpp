@@ -11,7 +11,6 @@
 namespace vorlane {
 namespace {
 
-// frmmsg with the program's loop and timers, over a view that logs each change.
 struct Rig {
   struct LogView final : PopupView {
     explicit LogView(std::string& log) : log_(log) {}
@@ -25,7 +24,6 @@ struct Rig {
     void hide() override { log_ += "hide "; }
     std::string& log_;
   };
-  // The last show came after the last hide (npos + 1 is 0).
   bool shown() const { return log.rfind("show ") + 1 > log.rfind("hide ") + 1; }
   int bar() const { return std::stoi(log.substr(log.rfind("bar=") + 4)); }
 
@@ -35,8 +33,7 @@ struct Rig {
   frmmsg popup{[this](frmmsg&) { return std::make_unique<LogView>(log); }, timers, pump, timers};
 };
 
-// The first operation makes the view hidden, with the link "Close" and the bar
-// at 2400; only a shown pop-up runs a sweep timer, only a page waits.
+// Only a shown pop-up runs a sweep timer, only a page waits.
 TEST(Frmmsg, EachOperationOnTheWindow) {
   const std::string made = "link=Close plain two= one= bar=2400 ";
   const struct {
@@ -59,7 +56,7 @@ TEST(Frmmsg, EachOperationOnTheWindow) {
     SCOPED_TRACE(row.log);
     Rig rig;
     rig.pump.script([&] { rig.popup.linkClicked(); });
-    EXPECT_EQ(rig.log, "") << "nothing made before";
+    EXPECT_EQ(rig.log, "");
     row.operation(rig.popup);
     EXPECT_EQ(rig.log, row.log);
     EXPECT_EQ(rig.pump.scriptEmpty(), row.waited);
@@ -67,10 +64,8 @@ TEST(Frmmsg, EachOperationOnTheWindow) {
   }
 }
 
-// Only the click ends a wait: not status texts, nor a time-out armed before
-// it, nor a click before the page; a nested page's click ends the outer wait
-// too. The keys click only while the link shows a text. The hover underline
-// changes the font once and stays until the bare panel.
+// Only a click during the page ends its wait, and a nested page's click the
+// outer one too; the keys click only while the link shows a text.
 TEST(Frmmsg, WaitsAndWhatTheWindowReports) {
   Rig rig;
   rig.popup.timemsg("timed", 100);
@@ -102,14 +97,12 @@ TEST(Frmmsg, WaitsAndWhatTheWindowReports) {
   }
 }
 
-// A positive time arms a time-out that sets `closed` and stops itself; it
-// takes the window away only while the timed text is still the one on show.
+// The time-out hides the window only while the timed text is still on show.
 TEST(Frmmsg, TimemsgTimeOut) {
   const struct {
     std::int32_t time;
     std::function<void(frmmsg&)> after;
-    bool closed;
-    bool shown;
+    bool closed, shown;
   } rows[] = {
       {500, nullptr, true, false},
       {0, nullptr, false, true},
@@ -133,14 +126,12 @@ TEST(Frmmsg, TimemsgTimeOut) {
   }
 }
 
-// The bar after some 50 ms ticks, and 20 ms later when the part tick carried
-// over completes the next: caught up on showing after being hidden since it was
-// made, and after being hidden once it had moved.
+// On showing, the bar catches up with the 50 ms ticks missed while hidden,
+// keeping the part of a tick carried over.
 TEST(Frmmsg, BarSweepsAlikeHiddenOrShown) {
   const struct {
     std::uint64_t ticks;
-    int left;
-    int next;
+    int left, next;
   } rows[] = {{1, 2400, 2250},
               {17, 0, 150},
               {33, 2400, 2250},

@@ -16,10 +16,6 @@ namespace {
 
 Color shadeOf(int n) { return rgb(n * 37 % 256, 255 - n * 23 % 256, n * 61 % 256); }
 
-// Every primitive on one sheet: rectangles ordered and clipped, lines into all
-// octants with half-way ties, pixels, ellipses with the 2-pixel pen from 1 to
-// 9 pixels and inverted, focus rectangles, pictures drawn and stretched both
-// ways, copies partly outside their source, and text as boxes.
 TEST(PixelCanvas, DrawsEveryPrimitiveAsTheGoldenSheet) {
   PixelCanvas canvas(100, 90, rgb(0xC0, 0xC0, 0xC0));
   canvas.fillRect({6, 4, 2, 1}, rgb(255, 0, 0));
@@ -62,7 +58,7 @@ TEST(PixelCanvas, DrawsEveryPrimitiveAsTheGoldenSheet) {
   canvas.drawPicture(*bitmap, 0, 42);
   const PicturePtr icon = Picture::icon(numbered, opaque);
   canvas.drawPicture(*icon, 95, 42);
-  EXPECT_FALSE(icon->opaqueAt(8, 1)) << "outside the picture";
+  EXPECT_FALSE(icon->opaqueAt(8, 1));
   const Rect whole{0, 0, 8, 8};
   canvas.stretchPicture(*bitmap, whole, Rect::sized(10, 42, 11, 11));
   canvas.stretchPicture(*bitmap, whole, Rect::sized(23, 42, 4, 3));
@@ -108,8 +104,8 @@ TEST(ImageFile, WritesABmpOfBottomUpRowsAndFailsOnAMissingFolder) {
                                   24,   0,    0,   0, 0, 0, 48, 0, 0, 0, 0xC4, 0x0E, 0, 0,
                                   0xC4, 0x0E, 0,   0, 0, 0, 0,  0, 0, 0, 0,    0};
   EXPECT_EQ(bytes.substr(0, 54), std::string(std::begin(header), std::end(header)));
-  EXPECT_EQ(bytes.size(), 54u + 16 * 3);  // rows padded to 16 bytes
-  EXPECT_EQ(bytes.substr(86, 4), std::string("\x03\x02\x01\x00", 4)) << "top row last, blue first";
+  EXPECT_EQ(bytes.size(), 54u + 16 * 3);
+  EXPECT_EQ(bytes.substr(86, 4), std::string("\x03\x02\x01\x00", 4));
   std::remove(path.c_str());
   EXPECT_FALSE(writeImageFile("/no/such/folder/x.bmp", pixels));
   const std::string png = ::testing::TempDir() + "vorlane_canvas_test.png";
