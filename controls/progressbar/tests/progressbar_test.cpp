@@ -123,7 +123,6 @@ TEST(ProgressBar, SettersCheckTheirValues) {
       {{}, "Min", 0, nullptr},
       {{{"Min", "30"}, {"Value", "80"}}, "Max", 30, nullptr},
       {{}, "Style", 2, nullptr},
-      {{}, "ProgressLook", 3, nullptr},
       {{}, "ProgressLook", 8, nullptr},
   };
   const std::string names[] = {"Min", "Max", "Value", "Style", "ProgressLook"};
@@ -156,7 +155,6 @@ TEST(ProgressBar, SettersCheckTheirValues) {
 TEST(ProgressBar, LoadingTakesValuesAsStoredAndWritingGivesThemBack) {
   const std::vector<std::int32_t> defaults{0, 100, 0, 0, 0};
   const std::pair<Stored, std::vector<std::int32_t>> cases[] = {
-      {{}, defaults},
       {{{"Min", "70"}, {"Max", "20"}, {"Value", "500"}, {"Style", "-3"}, {"ProgressLook", "6"}},
        {70, 20, 500, -3, 6}},
       {{{"Min", "nan"}, {"Max", "lots"}, {"Value", "99999999999"}, {"ProgressLook", "x"}},
