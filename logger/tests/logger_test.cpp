@@ -16,10 +16,7 @@ namespace {
 
 TEST(FormatSample, WritesFifteenSignificantDigitsWithoutExponent) {
   const std::pair<double, const char*> cases[] = {
-      {37.59384155273438, "37.5938415527344"},
       {-0.0, "0"},
-      {-5.25, "-5.25"},
-      {0.1 + 0.2, "0.3"},
       {99.99999999999999, "100"},
       {123456789012345678.0, "123456789012346000"},
       {1e-20, "0.00000000000000000001"},
@@ -50,31 +47,23 @@ TEST(FormatSample, HasTheCorrectlyRoundedDigitsOfEveryDouble) {
   }
 }
 
-TEST(ParseLogFields, RoundsHalfToEvenAndTakesEverySeparatorAndSpelling) {
-  using Samples = std::vector<std::int32_t>;
-  const std::pair<const char*, Samples> cases[] = {
-      {"37.4\r\n38.6\r\n12.5\r\n13.5\r\n", {37, 39, 12, 14}},
-      {".5\n0.5\n1.5\n100\n0", {0, 0, 2, 100, 0}},
-      {"\r\n\r\n10\r\n\n\r\n20,30\t ,,40 \r\n\r\n", {10, 20, 30, 40}},
-      {"+5 5. 1e1 2.5E+1 -0 3.7e-1 00042", {5, 5, 10, 25, 0, 0, 42}},
-  };
-  for (const auto& [log, samples] : cases) {
-    EXPECT_EQ(parseLogFields(log), samples) << log;
-  }
-}
-
-// A corrupt log: whatever the cut into pieces, the same samples and skips,
-// and an endless line is one skipped field held in fixed memory.
-TEST(LogFieldReader, SkipsFieldsThatAreNotSamplesWhereverThePiecesAreCut) {
+// Whatever the cut into pieces, the same samples and skips, and an endless
+// line is one skipped field held in fixed memory.
+TEST(LogFieldReader, RoundsSamplesHalfToEvenAndSkipsTheRestWhereverThePiecesAreCut) {
   static_assert(sizeof(LogFieldReader) <= 2 * LogFieldReader::kLongestField);
   const std::string log =
       std::string(1 << 17, '7') + "\r\n" +
-      "40\r\ngarbage\r\n-1\r\n100.5\r\n1e300\r\n1e999\r\ninf\r\nnan\r\n0x10\r\n.\r\n1e\r\n"
+      "40\r\n12.5\n13.5\n.5\t0.5,1.5 100\r\n\r\n0,,+5 5. 1e1 2.5E+1 -0 3.7e-1 00042 \r\n"
+      "garbage\r\n-1\r\n100.5\r\n1e300\r\n1e999\r\ninf\r\nnan\r\n0x10\r\n.\r\n1e\r\n"
       "12abc\r\n4-2\r\n--5\r\n1..2\r\n\"7\"\r\n1e-400\r\n1e-310\r\n" +
       std::string("\0\x01\xff", 3) + "\r\n" + std::string(63, '0') + "1\r\n" +
       std::string(63, '0') + "42\r\n60\r\n37.59";
-  const std::size_t pieceSizes[] = {1, 2, 7, 64, 65, log.size()};
-  for (const std::size_t pieceSize : pieceSizes) {
+  // 1e-400 underflows to nothing (skipped); 1e-310 is a tiny number, 0. 64
+  // bytes are a field; 65 are too long, even when they spell a sample.
+  const std::vector<std::int32_t> expected{40, 12, 14, 0, 0,  2, 100, 0,  5, 5,
+                                           10, 25, 0,  0, 42, 0, 1,   60, 38};
+  EXPECT_EQ(parseLogFields(log), expected);
+  for (const std::size_t pieceSize : {1u, 2u, 7u, 64u, 65u}) {
     SCOPED_TRACE(pieceSize);
     LogFieldReader reader;
     std::vector<std::int32_t> samples;
@@ -83,9 +72,7 @@ TEST(LogFieldReader, SkipsFieldsThatAreNotSamplesWhereverThePiecesAreCut) {
       reader.feed(std::string_view(log).substr(at, pieceSize), keep);
     }
     reader.finish(keep);
-    // 1e-400 underflows to nothing (skipped); 1e-310 is a tiny number, 0. 64
-    // bytes are a field; 65 are too long, even when they spell a sample.
-    EXPECT_EQ(samples, (std::vector<std::int32_t>{40, 0, 1, 60, 38}));
+    EXPECT_EQ(samples, expected);
     EXPECT_EQ(reader.skipped(), 19u);
   }
 }

@@ -14,21 +14,14 @@
 
 namespace vorlane::testing {
 
-// The pop-up of every native test and benchmark: a real frmmsg whose view
-// records each operation the code under test made ("mention: msg", "showmsg:
-// msg", "viewmsg: msg", "timemsg: msg", "hidemsg") into a journal the other
-// fakes of a test may share. A show after the link became "Next", "Close" or
-// empty is a mention, showmsg or timemsg, any other a viewmsg. A wait runs
-// `onWait`, where a test clicks, ends the program or fails as the user would;
-// if the wait is still on, the fake clicks. `throwOnView` and `throwOnHide`
-// make viewmsg and hidemsg fail after recording.
+// A real frmmsg whose view journals each operation ("mention: msg", "hidemsg"...),
+// told apart by the link text. A wait runs `onWait` as the user would, then clicks.
 class FakePopup final {
  public:
   FakePopup() : journal_(ownJournal_) {}
   explicit FakePopup(std::vector<std::string>& journal) : journal_(journal) {}
 
   operator frmmsg&() { return model_; }
-  const std::vector<std::string>& journal() const { return journal_; }
 
   std::function<void(const std::string&)> onWait;
   bool throwOnView = false;

@@ -9,18 +9,13 @@
 
 namespace vorlane::testing {
 
-// A message loop driven by a script. Each time the code under test lets the
-// loop run (once, or one turn of a nested wait), the next scripted event runs:
-// a click, a timer tick, anything. A wait with nothing left to happen fails the
-// test instead of hanging.
+// Each turn of the loop runs the next scripted event; a wait with none left
+// throws instead of hanging.
 class FakePump final : public MessagePump, public ProgramLifetime {
  public:
   void script(std::function<void()> event) { events_.push_back(std::move(event)); }
-  // Runs on every turn of the loop, before the scripted event (for example a
-  // clock that advances).
   void onEveryTurn(std::function<void()> hook) { everyTurn_ = std::move(hook); }
-  // The clock that decides when a due turn is served, in microseconds. Without
-  // one every offered due turn is served.
+  // In microseconds; without it every offered due turn is served.
   void useClock(std::function<std::uint64_t()> microseconds) { clock_ = std::move(microseconds); }
 
   void pumpOnce() override {
@@ -43,7 +38,6 @@ class FakePump final : public MessagePump, public ProgramLifetime {
   void endProgram() override { ended_ = true; }
   bool ending() const override { return ended_; }
 
-  // Full turns (pumpOnce), and due turns offered and served.
   int pumpCount() const { return pumps_; }
   int dueOffers() const { return dueOffers_; }
   int dueTurns() const { return dueTurns_; }

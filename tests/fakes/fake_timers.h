@@ -10,10 +10,8 @@
 
 namespace vorlane::testing {
 
-// Timers on a clock that only moves when a test says so, which is also the
-// clock code reads to learn how much time passed. A timer fires once per whole
-// interval that passes while it is enabled; enabling (or changing the interval)
-// starts its interval afresh, as message-loop timers do.
+// Timers on a clock that moves only in advance(). Enabling or a new interval
+// starts the interval afresh, as message-loop timers do.
 class FakeTimerService final : public TimerService, public MonotonicClock {
  public:
   std::unique_ptr<Timer> createTimer(unsigned interval, bool enabled,
@@ -23,8 +21,7 @@ class FakeTimerService final : public TimerService, public MonotonicClock {
     timers_.push_back(timer->state);
     return timer;
   }
-  // Moves the clock forward, firing due timers in time order (ties in creation
-  // order). A tick may enable, disable, create or destroy timers.
+  // Ties fire in creation order; a tick may create or destroy timers.
   void advance(std::uint64_t milliseconds) {
     const std::uint64_t end = now_ + milliseconds;
     for (auto next = nextDue(); next && next->due <= end; next = nextDue()) {

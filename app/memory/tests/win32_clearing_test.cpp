@@ -1,5 +1,3 @@
-// The clearing routine against the real system: the diagnostic form, the real
-// pop-up, loop, timers and VirtualAlloc, and the commit charge (PagefileUsage).
 #include <windows.h>
 // psapi.h needs the types of windows.h.
 #include <gtest/gtest.h>

@@ -1,5 +1,3 @@
-// The splash and the options screen at the screen's real DPI: every control's
-// rectangle, font and colours, and the labels that size themselves to their text.
 #include <gtest/gtest.h>
 #include <windows.h>
 
