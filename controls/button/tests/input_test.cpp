@@ -111,6 +111,8 @@ TEST_F(InputTest, Scripts) {
 TEST_F(InputTest, HandlersChangeTheButtonAndKeyCode) {
   button->events().MouseDown = [](std::int16_t& b, std::int16_t&, float&, float&) { b = 2; };
   EXPECT_EQ(play("d1 c"), "Press");
+  button->events().MouseDown = [](std::int16_t& b, std::int16_t&, float&, float&) { b = 255; };
+  EXPECT_NO_THROW(play("d1"));
   button->events().MouseDown = [](std::int16_t& b, std::int16_t&, float&, float&) { b = 256; };
   EXPECT_THROW(play("d1"), ValueOverflow);
   button->events().KeyDown = [](std::int16_t& k, std::int16_t&) { k = -1; };

@@ -175,6 +175,9 @@ TEST_F(PropertiesTest, CaptionEffectFollowsTheFace) {
     ASSERT_GE(site->canvas->textCalls().size(), 2u);
     EXPECT_EQ(site->canvas->textCalls()[0].color, c.copy) << static_cast<int>(c.type);
   }
+  // An embossed (disabled) caption has no effect: its copy and itself only.
+  button->setEnabled(false);
+  EXPECT_EQ(site->canvas->textCalls().size(), 2u);
 }
 
 // Painting changes no property, and neither notifies nor repaints again.
