@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "host/win32/tests/child_process.h"
+#include "host/win32/tests/test_support.h"
 #include "tests/e2e/driver.h"
 
 namespace vorlane::e2e {

@@ -13,7 +13,7 @@
 #include "app/learning/tests/app_fakes.h"
 #include "host/win32/handles.h"
 #include "host/win32/message_pump.h"
-#include "host/win32/tests/timer_gaps.h"
+#include "host/win32/tests/test_support.h"
 #include "host/win32/text_files.h"
 #include "host/win32/timer_service.h"
 #include "logger/log_format.h"
@@ -55,12 +55,12 @@ class Win32TabulationTest : public ::testing::Test {
   TabulateOutcome tabulate() { return tabulation_.tabulate(folder_, controller_); }
 
   std::string folder_;
-  testing::Journal journal_;
-  testing::FakePopup popup_;
+  vorlane::testing::Journal journal_;
+  vorlane::testing::FakePopup popup_;
   Win32MessagePump pump_;
   Win32TimerService timers_;
   Win32TextFiles files_;
-  testing::FakeSettings settings_{journal_};
+  vorlane::testing::FakeSettings settings_{journal_};
   RecordingController controller_;
   ProgramState state_;
   Tabulation tabulation_{{popup_, pump_, pump_, files_, settings_, timers_}, state_};

@@ -18,7 +18,7 @@
 #include "host/win32/clock.h"
 #include "host/win32/memory_status.h"
 #include "host/win32/message_pump.h"
-#include "host/win32/tests/child_process.h"
+#include "host/win32/tests/test_support.h"
 #include "host/win32/timer_service.h"
 #include "popup/frmmsg.h"
 #include "popup/win32/popup_window.h"

@@ -18,7 +18,7 @@
 #include "app/memory/win32/user_number_format.h"
 #include "app/memory/win32/virtual_alloc_allocator.h"
 #include "host/win32/message_pump.h"
-#include "host/win32/tests/timer_gaps.h"
+#include "host/win32/tests/test_support.h"
 #include "host/win32/timer_service.h"
 
 namespace vorlane::testing {

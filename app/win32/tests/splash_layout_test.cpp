@@ -5,8 +5,8 @@
 #include <windows.h>
 
 #include "app/win32/splash_window.h"
-#include "host/win32/tests/child_process.h"
 #include "host/win32/tests/layout_check.h"
+#include "host/win32/tests/test_support.h"
 
 namespace vorlane::win32 {
 namespace {
