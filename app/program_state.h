@@ -5,9 +5,8 @@
 
 namespace vorlane {
 
-// The main program's program-wide state, one instance for the program's life,
-// shared by the start controller, the tabulation, the watch timers and the
-// clearing routine.
+// The main program's state, one for its life, shared by the start controller,
+// the tabulation, the watch timers and the clearing routine.
 struct ProgramState {
   // The learned usual free physical memory, whole percent; 0 until tabulated.
   std::int32_t learnedfree = 0;

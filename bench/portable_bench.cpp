@@ -5,13 +5,13 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/learning/tabulation.h"
-#include "app/learning/tests/app_fakes.h"
 #include "app/memory/ram_clearer.h"
-#include "app/memory/tests/memory_fakes.h"
 #include "logger/log_format.h"
 #include "tests/fakes/fake_popup.h"
 #include "tests/fakes/fake_pump.h"
@@ -27,6 +27,42 @@ std::string makeLog(int samples) {
   }
   return log;
 }
+
+// The log in memory, read in pieces as large as the reader asks for.
+class MemoryFiles final : public TextFiles {
+ public:
+  explicit MemoryFiles(std::string content) : content_(std::move(content)) {}
+  OpenedText openForReading(const std::string&) override {
+    return {std::make_unique<Reader>(content_), OpenFailure::None};
+  }
+  std::optional<std::string> readAll(const std::string&) override { return content_; }
+  bool truncate(const std::string&) override { return false; }
+  bool append(const std::string&, std::string_view) override { return false; }
+
+ private:
+  struct Reader final : TextReader {
+    explicit Reader(const std::string& text) : content(text) {}
+    std::optional<std::size_t> read(char* buffer, std::size_t capacity) override {
+      const std::size_t size = content.copy(buffer, capacity, at);
+      at += size;
+      return size;
+    }
+    const std::string& content;
+    std::size_t at = 0;
+  };
+  std::string content_;
+};
+
+class NoSettings final : public SettingsStore {
+ public:
+  std::optional<std::string> read(std::string_view) override { return std::nullopt; }
+  bool write(std::string_view, std::string_view) override { return false; }
+};
+
+class FixedMemory final : public MemoryStatusSource {
+ public:
+  MemoryStatus read() override { return {8ull << 30, 2ull << 30}; }
+};
 
 class IdleController final : public TabulationController {
  public:
@@ -58,12 +94,9 @@ BENCHMARK(parseLog)->Arg(43200)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 void tabulateLog(benchmark::State& state) {
   const int samples = static_cast<int>(state.range(0));
-  testing::Journal journal;
-  testing::FakeTextFiles files(journal);
-  files.files["C:\\Apps\\log.dat"] = makeLog(samples);
-  files.pieceBytes = Tabulation::kPieceBytes;
+  MemoryFiles files(makeLog(samples));
   testing::FakePopup popup;
-  testing::FakeSettings settings(journal);
+  NoSettings settings;
   IdleController controller;
   testing::FakeTimerService timers;
   for (auto _ : state) {
@@ -97,8 +130,7 @@ class HeapAllocator final : public BlockAllocator {
 
 void clearMegabytes(benchmark::State& state) {
   ProgramState program;
-  testing::FakeMemorySource memory;
-  memory.status = {8ull << 30, 2ull << 30};
+  FixedMemory memory;
   HeapAllocator allocator;
   testing::FakePopup popup;
   for (auto _ : state) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -42,45 +43,35 @@ std::uint32_t divide(BigNumber& number, std::uint32_t divisor) {
   return static_cast<std::uint32_t>(remainder);
 }
 
-// The decimal digits of a finite, non-zero magnitude, rounded to
-// kSignificantDigits (halves to even), and the power of ten of the first digit.
-// Worked out exactly from the binary value, with no help from printf, whose
-// MinGW implementation alone would double the logger's size.
+// The digits of a finite, non-zero magnitude rounded to kSignificantDigits
+// (halves to even), and the power of ten of the first; exact, without printf,
+// whose MinGW implementation alone would double the logger's size.
 std::pair<std::string, int> roundedDigits(double magnitude) {
   int binaryExponent = 0;
   const double fraction = std::frexp(magnitude, &binaryExponent);
   const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
   binaryExponent -= 53;
-  // magnitude = mantissa * 2^binaryExponent = number * 10^decimalShift
   BigNumber number{static_cast<std::uint32_t>(mantissa),
                    static_cast<std::uint32_t>(mantissa >> 32)};
-  int decimalShift = 0;
-  for (; binaryExponent > 0; binaryExponent -= std::min(binaryExponent, 31)) {
-    multiply(number, std::uint32_t{1} << std::min(binaryExponent, 31));
+  // magnitude = mantissa * 2^binaryExponent = number * 10^decimalShift, as
+  // 2^-k = 5^k * 10^-k. Factors and digits go 13 and 9 at a time in a word.
+  for (int left = std::abs(binaryExponent); left > 0; left -= 13) {
+    std::uint32_t factor = 1;
+    for (int i = std::min(left, 13); i > 0; --i) {
+      factor *= binaryExponent > 0 ? 2 : 5;
+    }
+    multiply(number, factor);
   }
-  if (binaryExponent < 0) {
-    decimalShift = binaryExponent;
-    for (int fives = -binaryExponent; fives > 0; fives -= 13) {
-      std::uint32_t factor = 1;
-      for (int i = std::min(fives, 13); i > 0; --i) {
-        factor *= 5;
-      }
-      multiply(number, factor);
+  const int decimalShift = std::min(binaryExponent, 0);
+  std::string digits;  // least significant first until reversed
+  while (!number.empty()) {
+    std::uint32_t group = divide(number, 1000000000);
+    for (int i = 0; i < 9; ++i, group /= 10) {
+      digits += static_cast<char>('0' + group % 10);
     }
   }
-  while (!number.empty() && number.back() == 0) {
-    number.pop_back();
-  }
-  std::vector<std::uint32_t> groups;  // nine digits each, least significant first
-  while (!number.empty()) {
-    groups.push_back(divide(number, 1000000000));
-  }
-  std::string digits = std::to_string(groups.back());
-  for (auto group = groups.rbegin() + 1; group != groups.rend(); ++group) {
-    const std::string part = std::to_string(*group);
-    digits.append(9 - part.size(), '0');
-    digits += part;
-  }
+  digits.erase(digits.find_last_not_of('0') + 1);
+  std::reverse(digits.begin(), digits.end());
   int exponent = static_cast<int>(digits.size()) - 1 + decimalShift;
 
   if (digits.size() > static_cast<std::size_t>(kSignificantDigits)) {

@@ -15,15 +15,13 @@ namespace vorlane {
 // that is not finite has no such text: the result is empty.
 std::string formatSample(double value);
 
-// Reads the samples of a log as a stream of pieces, as the sequential-file
-// reader reads fields: fields are separated by line ends (CR LF or LF), commas,
-// blanks or tabs, and a field may be cut between two pieces. Each field is a
-// decimal number (".5", "0.5", "37.5938415527344", an exponent is accepted
-// too) rounded to a whole percent, halves to the even neighbour. A field that
-// is not a number, lies outside 0..100, or is longer than kLongestField bytes
-// is skipped: one torn line must not throw away the rest of the learning, and
-// it never reads as 0. What the reader holds is one field at most, so any
-// amount of input (an endless line included) takes the same small memory.
+// Reads a log's samples from a stream of pieces, as the sequential-file reader
+// reads fields: separated by line ends (CR LF or LF), commas, blanks or tabs,
+// and possibly cut between pieces. Each field is a decimal number (".5", "0.5",
+// "37.5938415527344", an exponent too) rounded to a whole percent, halves to
+// even. A field that is not a number, lies outside 0..100 or is longer than
+// kLongestField is skipped, never read as 0: one torn line must not throw away
+// the learning. One field at most is held: any input takes the same memory.
 class LogFieldReader {
  public:
   // The logger writes at most 17 bytes; 64 leave room for any honest writer.
@@ -33,30 +31,16 @@ class LogFieldReader {
   // `onSample(std::int32_t)` for every sample whose field ends in it.
   template <typename OnSample>
   void feed(std::string_view piece, OnSample&& onSample) {
-    std::size_t at = 0;
-    while (at < piece.size()) {
-      if (isSeparator(piece[at])) {
+    for (const char c : piece) {
+      if (isSeparator(c)) {
         if (const auto sample = endField()) {
           onSample(*sample);
         }
-        ++at;
-        continue;
-      }
-      std::size_t end = at;
-      while (end < piece.size() && !isSeparator(piece[end])) {
-        ++end;
-      }
-      const std::string_view part = piece.substr(at, end - at);
-      // A whole field inside the piece is read where it lies; only a field
-      // cut by the piece's end is held for the next.
-      if (end < piece.size() && length_ == 0 && !overlong_) {
-        if (const auto sample = wholeField(part)) {
-          onSample(*sample);
-        }
+      } else if (length_ < kLongestField) {
+        field_[length_++] = c;
       } else {
-        hold(part);
+        overlong_ = true;
       }
-      at = end;
     }
   }
   // The log has ended: a field cut off by its end counts too.
@@ -76,10 +60,6 @@ class LogFieldReader {
  private:
   // The sample of the field held so far, if it is one; empties the field.
   std::optional<std::int32_t> endField();
-  // The sample of a field seen whole, if it is one.
-  std::optional<std::int32_t> wholeField(std::string_view field);
-  // Keeps the start of a field cut by the end of a piece.
-  void hold(std::string_view part);
 
   char field_[kLongestField] = {};
   std::size_t length_ = 0;

@@ -1,6 +1,5 @@
 // Reading samples: the main program's side of the log.dat format. Apart from
 // the writer so that the logger does not carry the number parser.
-#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -13,42 +12,30 @@ namespace vorlane {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 // True when `field` is written as a plain decimal number, optionally signed,
 // with an optional fraction and exponent. Words the number parser would also
 // take ("inf", "nan", hexadecimal) are not samples.
 bool isDecimalNumber(std::string_view field) {
   std::size_t i = 0;
-  if (i < field.size() && (field[i] == '+' || field[i] == '-')) {
-    ++i;
-  }
-  std::size_t digits = 0;
-  while (i < field.size() && isDigit(field[i])) {
-    ++i;
-    ++digits;
-  }
-  if (i < field.size() && field[i] == '.') {
-    ++i;
-    while (i < field.size() && isDigit(field[i])) {
-      ++i;
-      ++digits;
+  const auto skip = [&](std::string_view oneOf) {
+    const bool found = i < field.size() && oneOf.find(field[i]) != std::string_view::npos;
+    i += found ? 1 : 0;
+    return found;
+  };
+  const auto digits = [&] {
+    const std::size_t from = i;
+    while (skip("0123456789")) {
     }
-  }
-  if (digits == 0) {
+    return i - from;
+  };
+  skip("+-");
+  const std::size_t whole = digits();
+  if (whole + (skip(".") ? digits() : 0) == 0) {
     return false;
   }
-  if (i < field.size() && (field[i] == 'e' || field[i] == 'E')) {
-    ++i;
-    if (i < field.size() && (field[i] == '+' || field[i] == '-')) {
-      ++i;
-    }
-    std::size_t exponentDigits = 0;
-    while (i < field.size() && isDigit(field[i])) {
-      ++i;
-      ++exponentDigits;
-    }
-    if (exponentDigits == 0) {
+  if (skip("eE")) {
+    skip("+-");
+    if (digits() == 0) {
       return false;
     }
   }
@@ -79,35 +66,17 @@ std::optional<std::int32_t> sampleFrom(std::string_view field) {
 
 }  // namespace
 
-std::optional<std::int32_t> LogFieldReader::wholeField(std::string_view field) {
-  const auto sample = field.size() <= kLongestField ? sampleFrom(field) : std::nullopt;
+std::optional<std::int32_t> LogFieldReader::endField() {
+  if (length_ == 0) {
+    return std::nullopt;
+  }
+  const auto sample = overlong_ ? std::nullopt : sampleFrom(std::string_view(field_, length_));
+  length_ = 0;
+  overlong_ = false;
   if (!sample) {
     ++skipped_;
   }
   return sample;
-}
-
-void LogFieldReader::hold(std::string_view part) {
-  const std::size_t room = kLongestField - length_;
-  if (part.size() > room) {
-    overlong_ = true;
-  }
-  const std::size_t kept = part.copy(field_ + length_, std::min(room, part.size()));
-  length_ += kept;
-}
-
-std::optional<std::int32_t> LogFieldReader::endField() {
-  if (length_ == 0 && !overlong_) {
-    return std::nullopt;
-  }
-  const std::string_view field(field_, length_);
-  length_ = 0;
-  if (overlong_) {
-    overlong_ = false;
-    ++skipped_;
-    return std::nullopt;
-  }
-  return wholeField(field);
 }
 
 std::vector<std::int32_t> parseLogFields(std::string_view content) {

@@ -7,27 +7,22 @@
 namespace vorlane {
 
 LoggerCore::LoggerCore(std::string logPath, MemoryStatusSource& memory, TextFiles& files,
-                       TimerService& timers, unsigned tickMilliseconds)
-    : memory_(memory),
-      files_(files),
-      timers_(timers),
-      tickMilliseconds_(tickMilliseconds),
-      logPath_(std::move(logPath)) {}
+                       TimerService& timers)
+    : memory_(memory), files_(files), timers_(timers), logPath_(std::move(logPath)) {}
 
 bool LoggerCore::start() {
   const bool emptied = files_.truncate(logPath_);
   if (!Timer1_) {
-    Timer1_ = timers_.createTimer(tickMilliseconds_, true, [this] { tick(); });
+    Timer1_ = timers_.createTimer(kTickMilliseconds, true, [this] { tick(); });
   }
   return emptied;
 }
 
-bool LoggerCore::tick() {
+void LoggerCore::tick() {
   const std::string line = formatSample(freePercent(memory_.read()));
-  if (line.empty()) {
-    return false;
+  if (!line.empty()) {
+    files_.append(logPath_, line + "\r\n");
   }
-  return files_.append(logPath_, line + "\r\n");
 }
 
 }  // namespace vorlane

@@ -16,29 +16,23 @@ class LoggerCore {
   static constexpr unsigned kTickMilliseconds = 60000;
   static constexpr const char* kLogFileName = "log.dat";
 
-  // `logPath` is log.dat where both programs find it (host/win32/log_location.h
-  // decides). `tickMilliseconds` lets test runs scale the logger's minute.
+  // `logPath` is log.dat where both programs find it (host/win32/log_location.h).
   LoggerCore(std::string logPath, MemoryStatusSource& memory, TextFiles& files,
-             TimerService& timers, unsigned tickMilliseconds = kTickMilliseconds);
+             TimerService& timers);
 
-  // Empties the log and starts Timer1. Returns false when the log could not be
-  // emptied; sampling starts all the same, since a log that is only appended to
-  // still teaches the main program something, while a silent logger teaches it
-  // nothing.
+  // Empties the log and starts Timer1; false when the log could not be emptied.
+  // Sampling starts all the same: a log only appended to still teaches the main
+  // program something, a silent logger nothing.
   bool start();
 
-  // One tick of Timer1: reads the memory status and appends the sample as one
-  // line. A sample that cannot be written is skipped (false); the next tick
-  // tries again, and what the log holds is never cut.
-  bool tick();
-
-  const std::string& logPath() const { return logPath_; }
+  // One tick of Timer1: appends the memory status as one line. A sample that
+  // cannot be written is skipped; what the log holds is never cut.
+  void tick();
 
  private:
   MemoryStatusSource& memory_;
   TextFiles& files_;
   TimerService& timers_;
-  unsigned tickMilliseconds_;
   std::string logPath_;
   std::unique_ptr<Timer> Timer1_;
 };

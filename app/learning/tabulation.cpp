@@ -41,8 +41,7 @@ OpenedText Tabulation::openWhenAvailable(const std::string& path) {
 
 bool Tabulation::readSamples(TextReader& reader) {
   auto& [popup, pump, lifetime, files, settings, timers] = services_;
-  // A 64-bit sum of values of at most 100 cannot overflow, however long the
-  // logger ran.
+  // A 64-bit sum of values of at most 100 cannot overflow, however long the log.
   bool ended = false;
   unsigned sinceOffer = 0;
   const auto add = [&](std::int32_t sample) {
@@ -70,8 +69,7 @@ bool Tabulation::readSamples(TextReader& reader) {
       break;
     }
     fields.feed(std::string_view(piece.data(), *got), add);
-    // Per piece too, so that megabytes without a single sample still leave
-    // the loop served.
+    // Per piece too: megabytes without a sample still leave the loop served.
     pump.pumpIfDue();
     if (ended || lifetime.ending()) {
       return false;
@@ -92,9 +90,8 @@ TabulateOutcome Tabulation::restart(TabulationController& controller, OpenFailur
   } else {
     controller.restartLearningKeepingChoices();
   }
-  // Apply stops early, with the program still running, when the Run key
-  // cannot be opened; a hidden program that does nothing would then be left
-  // behind, so the user gets the options screen instead.
+  // Apply stops early, the program running, when the Run key cannot be opened:
+  // rather than leave a hidden program doing nothing, show the options screen.
   return lifetime.ending() ? TabulateOutcome::ProgramEnded : TabulateOutcome::FirstUse;
 }
 

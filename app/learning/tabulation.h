@@ -51,17 +51,14 @@ std::optional<std::int32_t> meanHalfEven(std::int64_t sum, std::uint64_t count);
 // `tabulate`: learns the usual free memory from the log of the last logger run.
 class Tabulation {
  public:
-  // A log that is there but cannot be opened (held without sharing by a
-  // backup or a virus scanner) is tried again this often, this many times:
-  // about ten seconds, the message loop served all the while.
+  // A log there but not to be opened (held by a backup or a virus scanner) is
+  // tried again this often, this many times: ten seconds, the loop served.
   static constexpr unsigned kRetryMilliseconds = 250;
   static constexpr int kRetries = 40;
   // The log is read in pieces of this size: memory does not grow with the file.
   static constexpr std::size_t kPieceBytes = 64 * 1024;
-  // A due turn is offered after this many samples (a few microseconds of
-  // parsing) and after every piece. Each offer reads the clock, which is a
-  // system call of about 0.5 us under Wine: per sample that would cost more
-  // than the parsing itself.
+  // A due turn is offered after this many samples and after every piece: each
+  // offer reads the clock (0.5 us under Wine), more than parsing a sample.
   static constexpr unsigned kSamplesPerOffer = 64;
 
   Tabulation(TabulationServices services, ProgramState& state)
@@ -69,21 +66,17 @@ class Tabulation {
 
   TabulateOutcome tabulate(const std::string& progfolder, TabulationController& controller);
 
-  // What the last tabulation read: the number of samples and their sum. The
-  // mean needs nothing more, so no sample is kept.
-  std::uint64_t sampleCount() const { return count_; }
-  std::int64_t sampleSum() const { return sum_; }
-
  private:
   // Opens the log, waiting while it is there but unavailable.
   OpenedText openWhenAvailable(const std::string& path);
-  // Counts and sums the samples up to the end of the file or the first failing
-  // read; false when the program ends meanwhile.
+  // Counts and sums the samples up to the end or a failing read; false when
+  // the program ends meanwhile.
   bool readSamples(TextReader& reader);
   TabulateOutcome restart(TabulationController& controller, OpenFailure failure);
 
   TabulationServices services_;
   ProgramState& state_;
+  // The samples' count and sum: the mean needs nothing more, so no sample is kept.
   std::uint64_t count_ = 0;
   std::int64_t sum_ = 0;
 };

@@ -5,8 +5,7 @@
 
 namespace vorlane {
 
-// One block of committed, writable memory of the process. The memory goes back
-// to the system when the object goes.
+// Committed, writable memory of the process, given back when the object goes.
 class MemoryBlock {
  public:
   virtual ~MemoryBlock() = default;

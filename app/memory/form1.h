@@ -8,10 +8,8 @@
 
 namespace vorlane {
 
-// What the window of the diagnostic form looks like. The window that shows it
-// is an ordinary sizable top-level window placed where the system places new
-// windows, with two standard push buttons; it routes the buttons' clicks to
-// Form1::Command1_Click and Form1::Command2_Click.
+// The diagnostic form's window: sizable, placed where the system places new
+// windows, two standard push buttons routed to Command1_Click, Command2_Click.
 struct Form1Layout {
   static constexpr const char* kCaption = "Form1";
   static constexpr int kClientWidth = 4680;
@@ -22,8 +20,7 @@ struct Form1Layout {
   static constexpr TwipsRect kCommand1{2160, 1320, 975, 855};
 };
 
-// The diagnostic form's decisions. Nothing in the program opens it; tests and
-// diagnostics builds create it directly.
+// The diagnostic form's decisions; nothing in the program opens it.
 class Form1 {
  public:
   static constexpr std::int32_t kClearMegabytes = 10;

@@ -37,15 +37,11 @@ void MemoryWatch::Timer1_Timer() {
   if (state_.tickcount < kTicksPerCheck) {
     return;
   }
-  // Reset before clearing: Timer2 needs seven ticks, so it stays out of the
-  // clearing this check may start.
+  // Reset first: Timer2 needs seven ticks, so it stays out of this clearing.
   state_.tickcount = 0;
   const MemoryStatus status = memory_.read();
   const double freeNow = freePercent(status);
-  if (state_.learnedfree < freeNow) {
-    return;
-  }
-  if (clearer_.clearing()) {
+  if (state_.learnedfree < freeNow || clearer_.clearing()) {
     return;
   }
   std::int32_t megabytes = megabytesToClear(freeNow, state_.learnedfree, status.totalPhysBytes);
@@ -54,10 +50,8 @@ void MemoryWatch::Timer1_Timer() {
 
 void MemoryWatch::Timer2_Timer() {
   const double freeNow = freePercent(memory_.read());
-  if (!(freeNow < kEmergencyPercent && state_.tickcount >= kTicksBeforeEmergency)) {
-    return;
-  }
-  if (clearer_.clearing()) {
+  if (!(freeNow < kEmergencyPercent && state_.tickcount >= kTicksBeforeEmergency) ||
+      clearer_.clearing()) {
     return;
   }
   std::int32_t megabytes = kEmergencyMegabytes;

@@ -5,22 +5,21 @@
 
 #include "app/memory/ram_clearer.h"
 #include "app/program_state.h"
+#include "app/startup/memory_watch_control.h"
 #include "host/memory_status.h"
 #include "host/timer.h"
 
 namespace vorlane {
 
-// The memory watch of the start controller: two message-loop timers that, once
-// started, run for the rest of the program's life.
-//  - Timer1 (every minute) counts `tickcount` up; on the fifteenth tick since
-//    the last reset it resets the count and, when the free share of physical
-//    memory is at or below `learnedfree`, clears the difference in megabytes.
+// The memory watch: two message-loop timers that, once started, run for the
+// rest of the program's life.
+//  - Timer1 (every minute) counts `tickcount` up; on the fifteenth tick it
+//    resets the count and, when the free share of physical memory is at or
+//    below `learnedfree`, clears the difference in megabytes.
 //  - Timer2 (every 30 s) clears 30 MB when less than 5 % is free and at least
 //    seven Timer1 ticks have passed since the last reset; then it resets.
-// Timer1 resets before it clears, so Timer2 cannot follow it during that
-// clearing; and no tick starts a clearing while one is already running (the
-// clearing serves the message loop, so ticks can arrive in the middle of it).
-class MemoryWatch {
+// No tick starts a clearing while one runs (its loop turns serve the timers).
+class MemoryWatch final : public MemoryWatchControl {
  public:
   static constexpr unsigned kTimer1Interval = 60000;
   static constexpr unsigned kTimer2Interval = 30000;
@@ -32,20 +31,15 @@ class MemoryWatch {
   // bytes short of a mebibyte.
   static constexpr double kBytesPerMegabyte = 1048567.0;
 
-  // Both timers are created disabled.
-  // `tickcount` lives in the program state: the start controller resets it.
+  // Both timers are created disabled; the start controller resets `tickcount`.
   MemoryWatch(TimerService& timers, MemoryStatusSource& memory, ProgramState& state,
               RamClearing& clearer);
   // The timers call back into this object: it stays where it was made.
   MemoryWatch(const MemoryWatch&) = delete;
   MemoryWatch& operator=(const MemoryWatch&) = delete;
 
-  // What `startfunction` does: enables Timer1, then Timer2. Enabling a running
-  // watch again changes nothing.
-  void startWatch();
-
-  const Timer& Timer1() const { return *Timer1_; }
-  const Timer& Timer2() const { return *Timer2_; }
+  // `startfunction`: enables Timer1, then Timer2; again, it changes nothing.
+  void startWatch() override;
 
  private:
   void Timer1_Timer();

@@ -16,8 +16,7 @@ namespace {
 constexpr unsigned char kFillByte = 0x20;
 constexpr const char* kStealthMode = "stealth";
 
-// Runs one step of the routine; a step that fails is dropped and the routine
-// goes on with the next one.
+// Runs one step of the routine; a failing step is dropped, the next goes on.
 template <typename Step>
 void attempt(Step&& step) noexcept {
   try {
@@ -25,17 +24,6 @@ void attempt(Step&& step) noexcept {
   } catch (...) {
   }
 }
-
-class ClearingScope {
- public:
-  explicit ClearingScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~ClearingScope() { flag_ = false; }
-  ClearingScope(const ClearingScope&) = delete;
-  ClearingScope& operator=(const ClearingScope&) = delete;
-
- private:
-  bool& flag_;
-};
 
 }  // namespace
 
@@ -66,27 +54,25 @@ void RamClearer::clearram(std::int32_t& n) {
   if (clearing_) {
     return;
   }
-  const ClearingScope scope(clearing_);
+  // Every step below is noexcept, so the flag is always cleared again.
+  clearing_ = true;
   attempt([&] { n = capClearing(n, memory_.read().totalPhysBytes); });
   if (n >= 0) {
     claimBlocks(n);
   }
   attempt([&] { popup_.hidemsg(); });
+  clearing_ = false;
 }
 
-bool RamClearer::turnEnds() {
+bool RamClearer::turnEnds() noexcept {
   attempt([&] { pump_.pumpIfDue(); });
   return lifetime_.ending();
 }
 
-// Sets every byte, so every page of the block becomes resident. The block's
-// memory came from another translation unit through a virtual call and is
-// handed back to one on release, so the compiler cannot prove the stores dead.
-bool RamClearer::writeEveryByte(MemoryBlock& block) {
+// Sets every byte, so every page becomes resident. The memory comes from and
+// goes back through virtual calls: the compiler cannot prove the stores dead.
+bool RamClearer::writeEveryByte(MemoryBlock& block) noexcept {
   unsigned char* const bytes = block.data();
-  if (bytes == nullptr) {
-    return true;
-  }
   const std::size_t size = block.size();
   for (std::size_t at = 0; at < size; at += kPieceBytes) {
     std::memset(bytes + at, kFillByte, std::min(kPieceBytes, size - at));
@@ -97,14 +83,13 @@ bool RamClearer::writeEveryByte(MemoryBlock& block) {
   return true;
 }
 
-void RamClearer::claimBlocks(std::int32_t n) {
+void RamClearer::claimBlocks(std::int32_t n) noexcept {
   // Every block stays claimed until the last one is written; then all go back,
   // or, on a quit, whatever was claimed goes back when this returns.
   std::vector<std::unique_ptr<MemoryBlock>> blocks;
   attempt([&] { blocks.reserve(static_cast<std::size_t>(n) + 1); });
   const bool showProgress = state_.runmode != kStealthMode;
-  // Full turns where the phase begins and ends, so that what is pending is
-  // handled at once; due turns in between.
+  // Full turns at the start and end handle what is pending; due turns between.
   attempt([&] { pump_.pumpOnce(); });
   for (std::int64_t i = 0; i <= n; ++i) {
     if (turnEnds()) {

@@ -22,22 +22,19 @@ class RamClearing {
   virtual bool clearing() const = 0;
 };
 
-// The clearing routine. It takes n + 1 blocks of 2 MiB from the allocator one
-// after another and writes every byte of each, so that the system has to give
-// the process real pages (and take them from elsewhere); every block goes back
-// when the call returns. Each block is written in pieces, and the message loop
-// is offered a due turn between pieces and blocks, so timers, clicks and
-// repaints wait about 2 ms at most whatever the machine's page-fault speed; the
-// progress goes to the pop-up unless the user runs in stealth mode. When the
-// program ends meanwhile (WM_QUIT), no further block is claimed.
+// The clearing routine. It claims n + 1 blocks of 2 MiB one after another and
+// writes every byte, so that the system has to give the process real pages
+// (taken from elsewhere); all go back when the call returns. The loop is
+// offered a due turn between pieces of a block, so timers, clicks and repaints
+// wait about 2 ms at most whatever the page-fault speed. The progress goes to
+// the pop-up unless in stealth mode; on WM_QUIT no further block is claimed.
 class RamClearer final : public RamClearing {
  public:
   static constexpr std::size_t kBlockBytes = 2 * 1024 * 1024;
   // At most one block per 4 MiB of physical memory: about half of it.
   static constexpr double kBytesPerAllowedBlock = 4194304.0;
-  // Writing 256 KiB takes well under a millisecond even where every page
-  // faults slowly (about 0.7 ms under Wine), and a due check per piece costs
-  // one clock reading.
+  // Well under a millisecond to write even where every page faults slowly
+  // (about 0.7 ms under Wine); a due check per piece costs one clock reading.
   static constexpr std::size_t kPieceBytes = 256 * 1024;
 
   RamClearer(ProgramState& state, MemoryStatusSource& memory, BlockAllocator& allocator,
@@ -45,19 +42,17 @@ class RamClearer final : public RamClearing {
   RamClearer(const RamClearer&) = delete;
   RamClearer& operator=(const RamClearer&) = delete;
 
-  // Never throws: a step that fails (status read, block, text, pop-up) is
-  // skipped and the rest goes on. A call made while another one runs (from a
-  // handler served by its message loop) returns at once and does nothing.
+  // Never throws: a failing step (status read, block, text, pop-up) is skipped.
+  // A call made while one runs (from a handler its loop serves) does nothing.
   void clearram(std::int32_t& n) override;
   bool clearing() const override { return clearing_; }
 
  private:
-  void claimBlocks(std::int32_t n);
+  void claimBlocks(std::int32_t n) noexcept;
   // Offers the loop a due turn; true when the program is ending.
-  bool turnEnds();
-  // Writes every byte of `block`, piece by piece; false when the program
-  // ends part-way.
-  bool writeEveryByte(MemoryBlock& block);
+  bool turnEnds() noexcept;
+  // Writes every byte of `block`, piece by piece; false if the program ends.
+  bool writeEveryByte(MemoryBlock& block) noexcept;
 
   ProgramState& state_;
   MemoryStatusSource& memory_;
@@ -68,8 +63,7 @@ class RamClearer final : public RamClearing {
   bool clearing_ = false;
 };
 
-// `n` lowered to the physical memory in units of 4 MiB (rounded halves to
-// even) when it asks for more; otherwise `n` unchanged.
+// `n`, lowered to the physical memory in units of 4 MiB (halves to even).
 std::int32_t capClearing(std::int32_t n, std::uint64_t totalPhysBytes);
 
 // The progress text: "Clearing Ram... 26MB", CR LF, "50% done.".

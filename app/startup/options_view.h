@@ -9,8 +9,7 @@ class OptionsView {
   virtual ~OptionsView() = default;
   // `Option1`, "Stealth ", is selected (otherwise "Normal", `Option2`).
   virtual bool option1Selected() const = 0;
-  // `Option4`, "True" under "Run When Computer Starts", is selected
-  // (otherwise "False", `Option3`).
+  // `Option4`, "True" to "Run When Computer Starts" (otherwise `Option3`).
   virtual bool option4Selected() const = 0;
   // Shows the screen, modeless, centred, and gives it the focus.
   virtual void show() = 0;

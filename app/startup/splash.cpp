@@ -1,5 +1,6 @@
 #include "app/startup/splash.h"
 
+#include <algorithm>
 #include <array>
 
 namespace vorlane {
@@ -7,12 +8,11 @@ namespace vorlane {
 std::string nextLoadingFrame(std::string_view current) {
   static constexpr std::array<std::string_view, 6> kFrames = {
       "Loading", "Loading.", "Loading..", "Loading...", "Loading....", "Loading....."};
-  for (std::size_t i = 0; i < kFrames.size(); ++i) {
-    if (current == kFrames[i]) {
-      return std::string(kFrames[(i + 1) % kFrames.size()]);
-    }
+  const auto frame = std::find(kFrames.begin(), kFrames.end(), current);
+  if (frame == kFrames.end()) {
+    return std::string(current);
   }
-  return std::string(current);
+  return std::string(kFrames[(frame - kFrames.begin() + 1) % kFrames.size()]);
 }
 
 Splash::Splash(SplashView& view, TimerService& timers, frmmsg& popup, StartController& controller)
@@ -33,8 +33,7 @@ bool Splash::load(bool anotherCopyRunning) {
 void Splash::onDelay() {
   view_.hide();
   delaytimer_->setEnabled(false);
-  // The hidden splash is never shown again: its animation would only wake
-  // the program for nothing.
+  // The hidden splash never shows again: its animation would wake us for nothing.
   Timer2_->setEnabled(false);
   controller_.start();
 }

@@ -27,8 +27,7 @@ class SplashView {
   virtual void unload() = 0;
 };
 
-// `frmSplash`'s logic: the load decision, the hand-over timer `delaytimer` and
-// the "Loading" animation timer `Timer2`.
+// `frmSplash`'s logic: the load, the hand-over `delaytimer`, the animation `Timer2`.
 class Splash {
  public:
   static constexpr unsigned kDelayMilliseconds = 3000;
@@ -36,9 +35,8 @@ class Splash {
 
   Splash(SplashView& view, TimerService& timers, frmmsg& popup, StartController& controller);
 
-  // The load of `frmSplash`. True when the splash is to become visible; false
-  // for a second copy, where the splash is unloaded, the user is welcomed and
-  // the options screen opened without `start`.
+  // The load of `frmSplash`: true when it is to become visible; false for a
+  // second copy: unloaded, the user welcomed to the options screen, no `start`.
   bool load(bool anotherCopyRunning);
 
  private:

@@ -38,36 +38,30 @@ struct StarterServices {
 // options screen. One instance for the program's life.
 class Starter final : public StartController, public TabulationController {
  public:
-  // `folderText` is the platform's folder of the running program ("C:\" or
-  // "C:\Apps"), `exeBaseName` its file name without extension ("Vorlane").
-  // `progfolder` is known from here on, so that a second copy's Apply, which
-  // never runs `start`, has it too. `logFolder` is where log.dat lives, ending
-  // in a backslash; empty means beside the program.
+  // `folderText` is the running program's folder ("C:\" or "C:\Apps"),
+  // `exeBaseName` its file name without extension ("Vorlane"); a second copy's
+  // Apply never runs `start`, so `progfolder` is known from here on.
+  // `logFolder` is where log.dat lives, ending in a backslash; empty: beside it.
   Starter(StarterServices services, ProgramState& state, OptionsView& view,
           MemoryWatchControl& watch, std::string_view folderText, std::string exeBaseName,
           std::string logFolder = {});
 
-  // Decides between a first use (greeting and options screen) and a later start
-  // (tabulation, then the watch). Every failure on the way to the watch leads
-  // to the greeting; nothing escapes to the caller.
+  // A first use (greeting, options screen) or a later start (tabulation, then
+  // the watch); every failure on the way to the watch leads to the greeting.
   void start() override;
   void showOptionsScreen() override;
-  // Begins the memory watch.
   void startfunction() override;
-  // The Apply action: saves the options, updates the Run entry and, on a first
-  // use, explains the learning phase and starts the logger; then ends the
-  // program, unless the Run key cannot be opened. When the settings store
-  // refuses a value the user is told, the options screen stays up, and
-  // nothing further happens.
+  // Apply: saves the options, updates the Run entry and, on a first use,
+  // explains the learning and starts the logger; then ends the program, unless
+  // the Run key cannot be opened. A value the store refuses is told to the
+  // user, the options screen stays up, and nothing further happens.
   void setoptions();
   // Starts the logger; when it cannot, tells the user and ends the program.
   void startlog() override;
   void restartLearning() override;
   void restartLearningKeepingChoices() override;
 
-  const std::string& progfolder() const { return progfolder_; }
   bool firstuseflag() const { return firstuseflag_; }
-  const Tabulation& tabulation() const { return tabulation_; }
 
  private:
   void greetFirstUse();

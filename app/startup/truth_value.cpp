@@ -1,51 +1,24 @@
 #include "app/startup/truth_value.h"
 
-#include <cstddef>
+#include <string>
 
 namespace vorlane {
 
-namespace {
-
-bool equalsIgnoringCase(std::string_view text, std::string_view lowerWord) {
-  if (text.size() != lowerWord.size()) {
-    return false;
-  }
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c >= 'A' && c <= 'Z') {
-      c = static_cast<char>(c - 'A' + 'a');
-    }
-    if (c != lowerWord[i]) {
-      return false;
-    }
-  }
-  return true;
-}
-
-bool isDecimalNumber(std::string_view text) {
-  std::size_t i = 0;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    ++i;
-  }
-  std::size_t digits = 0;
-  bool point = false;
-  for (; i < text.size(); ++i) {
-    if (text[i] >= '0' && text[i] <= '9') {
-      ++digits;
-    } else if (text[i] == '.' && !point) {
-      point = true;
-    } else {
-      return false;
-    }
-  }
-  return digits > 0;
-}
-
-}  // namespace
-
 bool readsAsTruthValue(std::string_view text) {
-  return equalsIgnoringCase(text, "true") || equalsIgnoringCase(text, "false") ||
-         isDecimalNumber(text);
+  std::string lower(text);
+  for (char& c : lower) {
+    c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  if (lower == "true" || lower == "false") {
+    return true;
+  }
+  // Digits with at most one point, and at least one digit.
+  const std::string_view number =
+      text.substr(!text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0);
+  const std::size_t point = number.find('.');
+  return number.find_first_not_of("0123456789.") == std::string_view::npos &&
+         number.find('.', point + 1) == std::string_view::npos &&
+         number.size() > (point == std::string_view::npos ? 0 : 1);
 }
 
 }  // namespace vorlane

@@ -36,16 +36,6 @@
 namespace vorlane::win32 {
 namespace {
 
-// The start controller starts the watch through this narrow door.
-class WatchStarter final : public MemoryWatchControl {
- public:
-  explicit WatchStarter(MemoryWatch& watch) : watch_(watch) {}
-  void startWatch() override { watch_.startWatch(); }
-
- private:
-  MemoryWatch& watch_;
-};
-
 // "C:\Apps\Vorlane.exe" -> "Vorlane": the Run entry names the exe by it.
 std::string exeBaseName(const std::string& path) {
   const std::string name = path.substr(path.find_last_of("\\/") + 1);
@@ -73,7 +63,6 @@ int runVorlane() {
       timers, pump, clock);
   RamClearer clearer(state, memory, allocator, pump, pump, popup);
   MemoryWatch watch(timers, memory, state, clearer);
-  WatchStarter watchStarter(watch);
 
   Win32KeystrokeSender keystrokes;
   pump.setAccessKeyHandler(&XpButtonWindow::dispatchAccessKey);
@@ -82,8 +71,7 @@ int runVorlane() {
   SharedOptionsWindow options([&] { starter->setoptions(); },
                               OptionsServices{messages, timers, pump, keystrokes});
   Starter frmstarter({popup, settings, runRegistry, launcher, pump, pump, files, timers}, state,
-                     options, watchStarter, programFolderText(), exeBaseName(modulePath()),
-                     logFolder());
+                     options, watch, programFolderText(), exeBaseName(modulePath()), logFolder());
   starter = &frmstarter;
 
   SplashWindow frmSplash;
@@ -105,13 +93,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   try {
     return vorlane::win32::runVorlane();
   } catch (const vorlane::CreationFailure& failure) {
-    // A window, the pop-up or a timer is missing: the program could only sit
-    // unseen holding the single-copy lock. It says why and ends.
+    // Without a window, the pop-up or a timer it would sit unseen, holding the lock.
     vorlane::win32::showCreationFailure(failure, vorlane::kApplicationTitle);
     return 1;
   } catch (const std::exception&) {
-    // Any other failure that no handler deals with ends the program quietly
-    // rather than with the system's crash report.
+    // Any other failure ends the program quietly, not with a crash report.
     return 1;
   }
 }

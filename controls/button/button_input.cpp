@@ -11,6 +11,14 @@ enum : std::int16_t { kLeftButton = 1, kRightButton = 2 };
 // The hover poll's interval; Windows and Wine raise it to 10 ms.
 constexpr unsigned kHoverPollMilliseconds = 3;
 
+// Raises `event` if the host handles it; the handler may change the arguments.
+template <typename Event, typename... Arguments>
+void raise(const Event& event, Arguments&... arguments) {
+  if (event) {
+    event(arguments...);
+  }
+}
+
 std::uint8_t asByte(std::int16_t value, const char* what) {
   if (value < 0 || value > 255) {
     throw ValueOverflow(what);
@@ -27,9 +35,7 @@ ButtonInput::ButtonInput(Target& target, ButtonSite& site)
           site.timers().createTimer(kHoverPollMilliseconds, false, [this] { overTimerTick(); })) {}
 
 void ButtonInput::onMouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-  if (events_.MouseDown) {
-    events_.MouseDown(button, shift, x, y);
-  }
+  raise(events_.MouseDown, button, shift, x, y);
   pressedButton_ = asByte(button, "MouseDown: Button outside 0 to 255");
   if (button != kRightButton) {
     target_.repaint(ButtonState::kPressed, false);
@@ -37,9 +43,7 @@ void ButtonInput::onMouseDown(std::int16_t button, std::int16_t shift, float x, 
 }
 
 void ButtonInput::onMouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-  if (events_.MouseUp) {
-    events_.MouseUp(button, shift, x, y);
-  }
+  raise(events_.MouseUp, button, shift, x, y);
   if (button != kRightButton) {
     target_.repaint(ButtonState::kNormal, false);
   }
@@ -49,9 +53,7 @@ void ButtonInput::click(bool force) {
   target_.toggleValue();
   target_.repaint(ButtonState::kNormal, force);
   site_.refreshSurface();
-  if (events_.Click) {
-    events_.Click();
-  }
+  raise(events_.Click);
 }
 
 void ButtonInput::onClick() {
@@ -69,9 +71,7 @@ void ButtonInput::onDoubleClick() {
 }
 
 void ButtonInput::onMouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-  if (events_.MouseMove) {
-    events_.MouseMove(button, shift, x, y);
-  }
+  raise(events_.MouseMove, button, shift, x, y);
   if (button >= kRightButton) {
     return;
   }
@@ -83,9 +83,7 @@ void ButtonInput::onMouseMove(std::int16_t button, std::int16_t shift, float x, 
     overTimer_->setEnabled(true);
     hovering_ = true;
     target_.repaint(ButtonState::kNormal, true);
-    if (events_.MouseOver) {
-      events_.MouseOver();
-    }
+    raise(events_.MouseOver);
   }
   if (button == kLeftButton) {
     // Dragged back over the button: pressed, drawn without the hover look.
@@ -102,15 +100,11 @@ void ButtonInput::overTimerTick() {
   overTimer_->setEnabled(false);
   hovering_ = false;
   target_.repaint(ButtonState::kNormal, true);
-  if (events_.MOUSEOUT) {
-    events_.MOUSEOUT();
-  }
+  raise(events_.MOUSEOUT);
 }
 
 void ButtonInput::onKeyDown(std::int16_t keyCode, std::int16_t shift) {
-  if (events_.KeyDown) {
-    events_.KeyDown(keyCode, shift);
-  }
+  raise(events_.KeyDown, keyCode, shift);
   lastKeyDown_ = asByte(keyCode, "KeyDown: KeyCode outside 0 to 255");
   switch (keyCode) {
     case kKeySpace:
@@ -130,19 +124,13 @@ void ButtonInput::onKeyDown(std::int16_t keyCode, std::int16_t shift) {
 }
 
 void ButtonInput::onKeyUp(std::int16_t keyCode, std::int16_t shift) {
-  if (events_.KeyUp) {
-    events_.KeyUp(keyCode, shift);
-  }
+  raise(events_.KeyUp, keyCode, shift);
   if (lastKeyDown_ == kKeySpace && keyCode == kKeySpace) {
     click(false);
   }
 }
 
-void ButtonInput::onKeyPress(std::int16_t keyAscii) {
-  if (events_.KeyPress) {
-    events_.KeyPress(keyAscii);
-  }
-}
+void ButtonInput::onKeyPress(std::int16_t keyAscii) { raise(events_.KeyPress, keyAscii); }
 
 void ButtonInput::onAccessKey() {
   pressedButton_ = kLeftButton;

@@ -21,39 +21,6 @@ Rect innerRect(ButtonType type, std::int32_t width, std::int32_t height) {
   return client.inflate(-4, -4);
 }
 
-// The picture beside, above or below the caption; centred without a caption,
-// and for a position outside the named ones.
-void placePicture(const ButtonProperties& p, ButtonLayout& l) {
-  const std::int32_t W = l.width;
-  const std::int32_t H = l.height;
-  const std::int32_t pw = l.pictureWidth;
-  const std::int32_t ph = l.pictureHeight;
-  if (blankText(p.caption) || p.picturePosition < PicturePosition::kLeft ||
-      p.picturePosition > PicturePosition::kBottom) {
-    l.pictureLeft = (W - pw) / 2;
-    l.pictureTop = (H - ph) / 2;
-    return;
-  }
-  switch (p.picturePosition) {
-    case PicturePosition::kLeft:
-      l.pictureLeft = l.caption.left - pw - 4;
-      l.pictureTop = (H - ph) / 2;
-      break;
-    case PicturePosition::kRight:
-      l.pictureLeft = l.caption.right + 4;
-      l.pictureTop = (H - ph) / 2;
-      break;
-    case PicturePosition::kTop:
-      l.pictureLeft = (W - pw) / 2;
-      l.pictureTop = l.caption.top - ph - 2;
-      break;
-    default:
-      l.pictureLeft = (W - pw) / 2;
-      l.pictureTop = l.caption.bottom + 2;
-      break;
-  }
-}
-
 }  // namespace
 
 ButtonLayout layOut(const ButtonProperties& p, const Font& font, std::int32_t width,
@@ -70,33 +37,26 @@ ButtonLayout layOut(const ButtonProperties& p, const Font& font, std::int32_t wi
   const std::int32_t H = height;
   const std::int32_t pw = l.pictureWidth;
   const std::int32_t ph = l.pictureHeight;
+  const PicturePosition at = p.picturePosition;
   // The room the caption is measured in leaves the picture's side free.
-  Rect room;
-  std::int32_t dx = 0;
-  std::int32_t dy = 0;
-  switch (p.picturePosition) {
-    case PicturePosition::kLeft:
-      room = {pw + 1, 1, W - 2, H - 2};
-      break;
-    case PicturePosition::kRight:
-      room = {1, 1, W - 2 - pw, H - 2};
-      dx = -pw - 4;
-      break;
-    case PicturePosition::kTop:
-      room = {1, ph + 1, W - 2, H - 2};
-      break;
-    case PicturePosition::kBottom:
-      room = {1, 1, W - 2, H - 2 - ph};
-      dy = -ph - 4;
-      break;
-    default:
-      room = {1, 1, W - 2, H - 2};
-      break;
-  }
+  const Rect room{at == PicturePosition::kLeft ? pw + 1 : 1,
+                  at == PicturePosition::kTop ? ph + 1 : 1,
+                  W - 2 - (at == PicturePosition::kRight ? pw : 0),
+                  H - 2 - (at == PicturePosition::kBottom ? ph : 0)};
+  const std::int32_t dx = at == PicturePosition::kRight ? -pw - 4 : 0;
+  const std::int32_t dy = at == PicturePosition::kBottom ? -ph - 4 : 0;
   const Rect measured = measurer.measure(p.caption, room, kMeasureFlags, font);
   l.caption = measured.offset((W - measured.right + dx) / 2, (H - measured.bottom + dy) / 2);
   l.pressedCaption = l.caption.offset(1, 1);
-  placePicture(p, l);
+  // The picture beside, above or below the caption; centred without a caption,
+  // and for a position outside the named ones.
+  const PicturePosition side = blankText(p.caption) ? PicturePosition::kCentre : at;
+  l.pictureLeft = side == PicturePosition::kLeft    ? l.caption.left - pw - 4
+                  : side == PicturePosition::kRight ? l.caption.right + 4
+                                                    : (W - pw) / 2;
+  l.pictureTop = side == PicturePosition::kTop      ? l.caption.top - ph - 2
+                 : side == PicturePosition::kBottom ? l.caption.bottom + 2
+                                                    : (H - ph) / 2;
   return l;
 }
 

@@ -61,22 +61,28 @@ void gradientFrame(Painter& d) {
   d.fill(2, 4, 2, d.H - 6, d.c.highlight);
 }
 
-// Type 1.
-void bevelFramedDisabled(Painter& d) {
-  d.caption(Style::kEmbossed);
-  d.bevel(d.c.highlight, d.c.shadow, d.c.highlight, d.c.shadow, -1);
-  d.frame(0, 0, d.W, d.H, d.c.darkShadow);
+// Types 1 and 6: a bevel of one light and one dark colour, sunk when pressed;
+// type 1's a pixel wider and framed in the dark shadow.
+void plainBevel(Painter& d, CaptionStyle style, bool sunk) {
+  const bool framed = d.p.type == ButtonType::kBevelFramed;
+  const Color light = framed ? d.c.highlight : d.shade(d.c.light, 8);
+  const Color topLeft = sunk ? d.c.shadow : light;
+  const Color bottomRight = sunk ? light : d.c.shadow;
+  d.caption(style);
+  d.bevel(topLeft, bottomRight, topLeft, bottomRight, framed ? -1 : 0);
+  if (framed) {
+    d.frame(0, 0, d.W, d.H, d.c.darkShadow);
+  }
 }
-void bevelFramedPressed(Painter& d) {
-  d.caption(Style::kPressed);
-  d.bevel(d.c.shadow, d.c.highlight, d.c.shadow, d.c.highlight, -1);
-  d.frame(0, 0, d.W, d.H, d.c.darkShadow);
+void plainBevelDisabled(Painter& d) {
+  plainBevel(d, d.p.type == ButtonType::kBevelFramed ? Style::kEmbossed : Style::kGreyed, false);
+}
+void plainBevelPressed(Painter& d) {
+  plainBevel(d, Style::kPressed, true);
   d.focus();
 }
-void bevelFramedNormal(Painter& d) {
-  d.hoverCaption();
-  d.bevel(d.c.highlight, d.c.shadow, d.c.highlight, d.c.shadow, -1);
-  d.frame(0, 0, d.W, d.H, d.c.darkShadow);
+void plainBevelNormal(Painter& d) {
+  plainBevel(d, d.hovering() ? Style::kHover : Style::kNormal, false);
   d.focus();
 }
 
@@ -207,25 +213,6 @@ void flatFramedNormal(Painter& d) {
   flatFocus(d);
 }
 
-// Type 6.
-void softBevelDisabled(Painter& d) {
-  const Color L8 = d.shade(d.c.light, 8);
-  d.caption(Style::kGreyed);
-  d.bevel(L8, d.c.shadow, L8, d.c.shadow);
-}
-void softBevelPressed(Painter& d) {
-  const Color L8 = d.shade(d.c.light, 8);
-  d.caption(Style::kPressed);
-  d.bevel(d.c.shadow, L8, d.c.shadow, L8);
-  d.focus();
-}
-void softBevelNormal(Painter& d) {
-  const Color L8 = d.shade(d.c.light, 8);
-  d.hoverCaption();
-  d.bevel(L8, d.c.shadow, L8, d.c.shadow);
-  d.focus();
-}
-
 // Types 7, 8 and 12: an edge always, only under the mouse, or a bevel under it.
 void edgedDisabled(Painter& d) {
   d.caption(Style::kEmbossed);
@@ -337,12 +324,12 @@ void gradientNormal(Painter& d) {
 const Look* lookOf(ButtonType type) {
   // By type, 1 to 14; type 10, and types outside 1 to 14, show only the face.
   static const Look kLooks[] = {
-      {bevelFramedDisabled, bevelFramedPressed, bevelFramedNormal},
+      {plainBevelDisabled, plainBevelPressed, plainBevelNormal},
       {classicDisabled, classicPressed, classicNormal},
       {xpDisabled, xpPressed, xpNormal},
       {roundedBevelDisabled, roundedBevelPressed, roundedBevelNormal},
       {flatFramedDisabled, flatFramedPressed, flatFramedNormal},
-      {softBevelDisabled, softBevelPressed, softBevelNormal},
+      {plainBevelDisabled, plainBevelPressed, plainBevelNormal},
       {edgedDisabled, edgedPressed, edgedNormal},
       {edgedDisabled, edgedPressed, edgedNormal},
       {hotTrackDisabled, hotTrackPressed, hotTrackNormal},

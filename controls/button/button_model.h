@@ -32,13 +32,7 @@ enum class ButtonType : std::int32_t {
 };
 enum class ColorScheme : std::int32_t { kSystem = 1, kCustom = 2, kClassic = 3, kParent = 4 };
 // Where the picture stands against the caption.
-enum class PicturePosition : std::int32_t {
-  kLeft = 0,
-  kRight = 1,
-  kTop = 2,
-  kBottom = 3,
-  kCentre = 4
-};
+enum class PicturePosition : std::int32_t { kLeft, kRight, kTop, kBottom, kCentre };
 // Copies drawn round caption and picture; 3 and more all act as kShadow.
 enum class SpecialEffect : std::int32_t { kNone = 0, kRaised = 1, kSunken = 2, kShadow = 3 };
 // What Repaint last drew.

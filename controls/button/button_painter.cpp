@@ -3,6 +3,8 @@
 
 #include "controls/button/button_painter.h"
 
+#include <cstdlib>
+
 #include "controls/button/painter_steps.h"
 #include "host/rounding.h"
 
@@ -27,26 +29,9 @@ Painter::Painter(Canvas& canvas, const PaintJob& job)
       effectFace_(job.palette.pressedFace),
       lastStyle_(job.previousStyle) {}
 
-void Painter::fill(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
-                   Color color) {
-  canvas_.fillRect({x, y, x + width, y + height}, color);
-}
-
-void Painter::frame(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
-                    Color color) {
-  canvas_.frameRect({x, y, x + width, y + height}, color);
-}
-
-void Painter::line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
-                   Color color) {
-  canvas_.line(x1, y1, x2, y2, color);
-}
-
-void Painter::pixel(std::int32_t x, std::int32_t y, Color color) { canvas_.setPixel(x, y, color); }
-
 void Painter::bevel(Color outerTopLeft, Color outerBottomRight, Color innerTopLeft,
                     Color innerBottomRight, std::int16_t inset) {
-  const std::int32_t e = inset < 0 ? -inset : inset;
+  const std::int32_t e = std::abs(inset);
   const std::int32_t R = W - 1 + inset;
   const std::int32_t B = H - 1 + inset;
   line(e, B, e, e, outerTopLeft);
@@ -65,8 +50,6 @@ void Painter::edge(Color topLeft, Color bottomRight) {
   line(W - 1, 0, W - 1, H - 1, bottomRight);
   line(W - 1, H - 1, -1, H - 1, bottomRight);
 }
-
-void Painter::oval(Color pen, Color fillColor) { canvas_.ellipse({0, 0, W, H}, pen, fillColor); }
 
 void Painter::gradient(Color base, std::int32_t k, bool proportional, bool downward) {
   // The step is kept in single precision, as the look was tuned with it.
@@ -146,11 +129,8 @@ void Painter::captionEffect(const Rect& rect) {
              p.scheme != ColorScheme::kCustom && p.type == ButtonType::kHotTrack) {
     base = c.accentTint;
   }
-  const std::int32_t first = p.effect == SpecialEffect::kSunken ? 40 : -40;
-  text(rect.offset(1, 1), shade(base, first));
-  if (p.effect == SpecialEffect::kRaised || p.effect == SpecialEffect::kSunken) {
-    text(rect.offset(-1, -1), shade(base, -first));
-  }
+  effectCopies(base,
+               [this, &rect](std::int32_t d, Color color) { text(rect.offset(d, d), color); });
 }
 
 void Painter::blit(const Picture& picture, std::int32_t dx, std::int32_t dy, BlitOptions options) {
@@ -172,15 +152,11 @@ void Painter::pictureEffect(std::int32_t offset, const Picture& picture) {
   } else if (offset == -1 && p.scheme != ColorScheme::kCustom) {
     base = c.accentTint;
   }
-  const std::int32_t first = p.effect == SpecialEffect::kSunken ? 40 : -40;
-  BlitOptions options;
-  options.silhouette = shade(base, first);
-  blit(picture, offset + 1, offset + 1, options);
-  if (p.effect >= SpecialEffect::kShadow) {
-    return;
-  }
-  options.silhouette = shade(base, -first);
-  blit(picture, offset - 1, offset - 1, options);
+  effectCopies(base, [this, offset, &picture](std::int32_t d, Color color) {
+    BlitOptions options;
+    options.silhouette = color;
+    blit(picture, offset + d, offset + d, options);
+  });
 }
 
 void Painter::picture() {

@@ -35,7 +35,7 @@ class ButtonSite {
   virtual void setSurfaceEnabled(bool enabled) = 0;
   virtual void setWindowText(const std::string& text) = 0;
   virtual const TextMeasurer& textMeasurer() const = 0;
-  virtual std::int32_t dotsPerInch() const = 0;
+  virtual std::int32_t dotsPerInch() const = 0;  // above 0
 
   // The container.
   virtual std::string displayName() const = 0;

@@ -27,16 +27,22 @@ class Painter {
     return ShadeColor(color, amount, true, p.softBevel);
   }
 
-  void fill(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color color);
-  void frame(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color color);
-  void line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, Color color);
-  void pixel(std::int32_t x, std::int32_t y, Color color);
+  void fill(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, Color color) {
+    canvas_.fillRect({x, y, x + w, y + h}, color);
+  }
+  void frame(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, Color color) {
+    canvas_.frameRect({x, y, x + w, y + h}, color);
+  }
+  void line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, Color color) {
+    canvas_.line(x1, y1, x2, y2, color);
+  }
+  void pixel(std::int32_t x, std::int32_t y, Color color) { canvas_.setPixel(x, y, color); }
   // Two outlines of the client area moved in by `inset` (negative: out).
   void bevel(Color outerTopLeft, Color outerBottomRight, Color innerTopLeft, Color innerBottomRight,
              std::int16_t inset = 0);
   // One outline of the client area.
   void edge(Color topLeft, Color bottomRight);
-  void oval(Color pen, Color fill);
+  void oval(Color pen, Color fill) { canvas_.ellipse({0, 0, W, H}, pen, fill); }
   // Rows of `base` shaded by up to -k, from top to bottom or the other way.
   void gradient(Color base, std::int32_t k, bool proportional, bool downward);
   void corners(Color color);
@@ -69,6 +75,16 @@ class Painter {
   CaptionStyle lastStyle() const { return lastStyle_; }
 
  private:
+  // The effect's copies of the caption or picture, drawn by `draw` (offset,
+  // colour): one moved down and right, and for raised and sunken one moved up and left.
+  template <typename Draw>
+  void effectCopies(Color base, Draw draw) {
+    const std::int32_t first = p.effect == SpecialEffect::kSunken ? 40 : -40;
+    draw(1, shade(base, first));
+    if (p.effect == SpecialEffect::kRaised || p.effect == SpecialEffect::kSunken) {
+      draw(-1, shade(base, -first));
+    }
+  }
   void captionEffect(const Rect& rect);
   void pictureEffect(std::int32_t offset, const Picture& picture);
   void blit(const Picture& picture, std::int32_t dx, std::int32_t dy, BlitOptions options);

@@ -155,25 +155,16 @@ void VelkXPButton::captureBackground() {
 }
 
 void VelkXPButton::updateAccessKey() {
-  accessKey_ = '\0';
-  const std::string& caption = props_.caption;
-  auto lower = [](char c) {
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  };
   // Only the first two ampersands are looked at: "&x" gives x; a leading "&&"
   // is a literal ampersand, after which the next single "&x" gives x.
-  const auto p = caption.find('&');
-  if (caption.size() < 2 || p == std::string::npos || p + 1 >= caption.size()) {
-    return;
-  }
-  if (caption[p + 1] != '&') {
-    accessKey_ = lower(caption[p + 1]);
-    return;
-  }
-  const auto q = caption.find('&', p + 2);
-  if (q != std::string::npos && q + 1 < caption.size() && caption[q + 1] != '&') {
-    accessKey_ = lower(caption[q + 1]);
-  }
+  const std::string& caption = props_.caption;
+  const auto first = caption.find('&');
+  const bool literal =
+      first != std::string::npos && first + 1 < caption.size() && caption[first + 1] == '&';
+  const auto at = literal ? caption.find('&', first + 2) : first;
+  const bool marked = at != std::string::npos && at + 1 < caption.size() && caption[at + 1] != '&';
+  accessKey_ =
+      marked ? static_cast<char>(std::tolower(static_cast<unsigned char>(caption[at + 1]))) : '\0';
 }
 
 // Property setters: store, then recompute, repaint, and last notify.
@@ -188,7 +179,7 @@ void VelkXPButton::recompute(unsigned then) {
   if (then & kRepaintNormal) {
     repaint(ButtonState::kNormal, true);
   }
-  if (then & kRepaintAsDrawn) {
+  if (then & kAsDrawn) {
     repaint(paintedState_, true);
   }
 }
@@ -206,7 +197,7 @@ void VelkXPButton::setCaption(const std::string& value) {
   props_.caption = value;
   site_.setWindowText(value);
   updateAccessKey();
-  recompute(kRelayout | kRepaintNormal);
+  recompute(kLayout);
   site_.propertyChanged("Caption");
 }
 
@@ -224,10 +215,10 @@ std::int16_t VelkXPButton::FontSize() const {
 void VelkXPButton::setFontSize(std::int16_t value) {
   // A font takes the size of the nearest whole pixel height at the screen's
   // resolution (8 points at 96 dots per inch become 8.25).
-  const std::int32_t dpi = site_.dotsPerInch() > 0 ? site_.dotsPerInch() : 96;
+  const std::int32_t dpi = site_.dotsPerInch();
   const std::int64_t pixels = roundHalfEven(static_cast<double>(value) * dpi / 72.0);
   props_.font.size = static_cast<double>(pixels) * 72.0 / dpi;
-  recompute(kRelayout | kRepaintNormal);
+  recompute(kLayout);
 }
 
 void VelkXPButton::setMousePointer(std::int32_t value) {
@@ -244,11 +235,7 @@ void VelkXPButton::setMousePointer(std::int32_t value) {
 void VelkXPButton::setPicturePosition(vorlane::PicturePosition value) {
   props_.picturePosition = value;
   site_.propertyChanged("PicturePosition");
-  recompute(kRelayout | kRepaintAsDrawn);
-}
-
-void VelkXPButton::setImageList(std::function<PicturePtr(std::int16_t)> imageList) {
-  imageList_ = std::move(imageList);
+  recompute(kRelayout | kAsDrawn);
 }
 
 void VelkXPButton::setImageIndex(std::int16_t value) {

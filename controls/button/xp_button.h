@@ -57,106 +57,78 @@ class VelkXPButton final : private ButtonInput::Target {
   bool Enabled() const { return props_.enabled; }
   void setEnabled(bool value);
   const vorlane::Font& Font() const { return props_.font; }
-  void setFont(const vorlane::Font& value) {
-    change(&ButtonProperties::font, value, kRelayout | kRepaintNormal, "Font");
-  }
+  void setFont(const vorlane::Font& value) { change(&P::font, value, kLayout, "Font"); }
   bool FontBold() const { return props_.font.bold; }
-  void setFontBold(bool value) {
-    props_.font.bold = value;
-    recompute(kRelayout | kRepaintNormal);
-  }
+  void setFontBold(bool value) { changeFont(&vorlane::Font::bold, value); }
   bool FontItalic() const { return props_.font.italic; }
-  void setFontItalic(bool value) {
-    props_.font.italic = value;
-    recompute(kRelayout | kRepaintNormal);
-  }
+  void setFontItalic(bool value) { changeFont(&vorlane::Font::italic, value); }
   bool FontUnderline() const { return props_.font.underline; }
-  void setFontUnderline(bool value) {
-    props_.font.underline = value;
-    recompute(kRelayout | kRepaintNormal);
-  }
+  void setFontUnderline(bool value) { changeFont(&vorlane::Font::underline, value); }
   std::int16_t FontSize() const;
   void setFontSize(std::int16_t value);
   const std::string& FontName() const { return props_.font.face; }
-  void setFontName(const std::string& value) {
-    props_.font.face = value;
-    recompute(kRelayout | kRepaintNormal);
-  }
+  void setFontName(const std::string& value) { changeFont(&vorlane::Font::face, value); }
   vorlane::ColorScheme ColorScheme() const { return props_.scheme; }
   void setColorScheme(vorlane::ColorScheme value) {
-    change(&ButtonProperties::scheme, value, kRecolor | kRepaintNormal, "ColorScheme");
+    change(&P::scheme, value, kRecolor | kRepaintNormal, "ColorScheme");
   }
   bool ShowFocusRect() const { return props_.showFocusRect; }
-  void setShowFocusRect(bool value) {
-    change(&ButtonProperties::showFocusRect, value, kRepaintAsDrawn, "ShowFocusRect");
-  }
+  void setShowFocusRect(bool value) { change(&P::showFocusRect, value, kAsDrawn, "ShowFocusRect"); }
   std::uint32_t BackColor() const { return props_.backColor; }
-  void setBackColor(std::uint32_t value) {
-    recolor(&ButtonProperties::backColor, value, "BackColor");
-  }
+  void setBackColor(std::uint32_t value) { recolor(&P::backColor, value, "BackColor"); }
   std::uint32_t BackOver() const { return props_.backOver; }
-  void setBackOver(std::uint32_t value) { recolor(&ButtonProperties::backOver, value, "BackOver"); }
+  void setBackOver(std::uint32_t value) { recolor(&P::backOver, value, "BackOver"); }
   std::uint32_t ForeColor() const { return props_.foreColor; }
-  void setForeColor(std::uint32_t value) {
-    recolor(&ButtonProperties::foreColor, value, "ForeColor");
-  }
+  void setForeColor(std::uint32_t value) { recolor(&P::foreColor, value, "ForeColor"); }
   std::uint32_t ForeOver() const { return props_.foreOver; }
-  void setForeOver(std::uint32_t value) { recolor(&ButtonProperties::foreOver, value, "ForeOver"); }
+  void setForeOver(std::uint32_t value) { recolor(&P::foreOver, value, "ForeOver"); }
   std::uint32_t MaskColor() const { return props_.maskColor; }
-  void setMaskColor(std::uint32_t value) {
-    recolor(&ButtonProperties::maskColor, value, "MaskColor");
-  }
+  void setMaskColor(std::uint32_t value) { recolor(&P::maskColor, value, "MaskColor"); }
   std::int32_t MousePointer() const { return props_.mousePointer; }
   // Throws ValueOverflow outside the 16-bit range and InvalidPropertyValue
   // for a pointer number the surface does not take; nothing changes in either case.
   void setMousePointer(std::int32_t value);
   const PicturePtr& MouseIcon() const { return props_.mouseIcon; }
-  void setMouseIcon(PicturePtr value) {
-    change(&ButtonProperties::mouseIcon, std::move(value), 0, "MouseIcon");
-  }
+  void setMouseIcon(PicturePtr value) { change(&P::mouseIcon, std::move(value), 0, "MouseIcon"); }
   const PicturePtr& PictureNormal() const { return props_.pictureNormal; }
   void setPictureNormal(PicturePtr value) {
-    change(&ButtonProperties::pictureNormal, std::move(value), kRelayout | kRepaintAsDrawn,
-           "PictureNormal");
+    change(&P::pictureNormal, std::move(value), kRelayout | kAsDrawn, "PictureNormal");
   }
   const PicturePtr& PictureOver() const { return props_.pictureOver; }
   void setPictureOver(PicturePtr value) {
-    change(&ButtonProperties::pictureOver, std::move(value), Hovering() ? kRepaintAsDrawn : 0,
-           "PictureOver");
+    change(&P::pictureOver, std::move(value), Hovering() ? kAsDrawn : 0, "PictureOver");
   }
   bool UseMaskColor() const { return props_.useMaskColor; }
   void setUseMaskColor(bool value) {
-    change(&ButtonProperties::useMaskColor, value, props_.pictureNormal ? kRepaintAsDrawn : 0,
-           "UseMaskColor");
+    change(&P::useMaskColor, value, withPicture(), "UseMaskColor");
   }
   bool SoftBevel() const { return props_.softBevel; }
-  void setSoftBevel(bool value) {
-    change(&ButtonProperties::softBevel, value, kRecolor | kRepaintAsDrawn, "SoftBevel");
-  }
+  void setSoftBevel(bool value) { change(&P::softBevel, value, kRecolor | kAsDrawn, "SoftBevel"); }
   vorlane::PicturePosition PicturePosition() const { return props_.picturePosition; }
   void setPicturePosition(vorlane::PicturePosition value);
   bool UseGreyscale() const { return props_.useGreyscale; }
   void setUseGreyscale(bool value) {
-    change(&ButtonProperties::useGreyscale, value, props_.pictureNormal ? kRepaintAsDrawn : 0,
-           "UseGreyscale");
+    change(&P::useGreyscale, value, withPicture(), "UseGreyscale");
   }
   vorlane::SpecialEffect SpecialEffect() const { return props_.effect; }
   void setSpecialEffect(vorlane::SpecialEffect value) {
-    change(&ButtonProperties::effect, value, kRepaintAsDrawn, "SpecialEffect");
+    change(&P::effect, value, kAsDrawn, "SpecialEffect");
   }
   bool CheckBoxBehaviour() const { return props_.checkBoxBehaviour; }
   void setCheckBoxBehaviour(bool value) {
-    change(&ButtonProperties::checkBoxBehaviour, value, kRepaintAsDrawn, "CheckBoxBehaviour");
+    change(&P::checkBoxBehaviour, value, kAsDrawn, "CheckBoxBehaviour");
   }
   bool Value() const { return props_.value; }
   void setValue(bool value) {
-    change(&ButtonProperties::value, value, props_.checkBoxBehaviour ? kRepaintNormal : 0, "Value");
+    change(&P::value, value, props_.checkBoxBehaviour ? kRepaintNormal : 0, "Value");
   }
   std::int16_t ImageIndex() const { return props_.imageIndex; }
   void setImageIndex(std::int16_t value);
   // An image list the host provides for ImageIndex: picture number n (1-based),
   // or none when the list has no such picture.
-  void setImageList(std::function<PicturePtr(std::int16_t)> imageList);
+  void setImageList(std::function<PicturePtr(std::int16_t)> imageList) {
+    imageList_ = std::move(imageList);
+  }
 
   // Input from the surface.
   ButtonInput& input() { return input_; }
@@ -165,30 +137,36 @@ class VelkXPButton final : private ButtonInput::Target {
   bool Hovering() const { return input_.hovering(); }
   bool HasFocus() const { return input_.focused(); }
   ButtonState PaintedState() const { return paintedState_; }
-  bool PaintingAllowed() const { return paintingAllowed_; }
-  bool HandFlag() const { return props_.handFlag; }
   const ButtonLayout& layout() const { return layout_; }
   const Palette& palette() const { return palette_; }
   // The access key in lower case, or '\0' for none.
   char AccessKey() const { return accessKey_; }
 
  private:
+  using P = ButtonProperties;
   // What a setter does after storing its value, before it notifies.
   static constexpr unsigned kRecolor = 1;
   static constexpr unsigned kRelayout = 2;
   static constexpr unsigned kRepaintNormal = 4;
-  static constexpr unsigned kRepaintAsDrawn = 8;
+  static constexpr unsigned kAsDrawn = 8;
+  static constexpr unsigned kLayout = kRelayout | kRepaintNormal;
   template <typename T>
-  void change(T ButtonProperties::*field, T value, unsigned then, const char* property) {
+  void change(T P::*field, T value, unsigned then, const char* property) {
     props_.*field = std::move(value);
     recompute(then);
     site_.propertyChanged(property);
   }
-  void recompute(unsigned then);
-  // The colour properties: store, work out the palette, repaint as drawn, notify.
-  void recolor(std::uint32_t ButtonProperties::*field, std::uint32_t value, const char* property) {
-    change(field, value, kRecolor | kRepaintAsDrawn, property);
+  template <typename T>
+  void changeFont(T vorlane::Font::*field, T value) {
+    props_.font.*field = std::move(value);
+    recompute(kLayout);
   }
+  void recolor(std::uint32_t P::*field, std::uint32_t value, const char* property) {
+    change(field, value, kRecolor | kAsDrawn, property);
+  }
+  // The picture options repaint only a button that has a picture.
+  unsigned withPicture() const { return props_.pictureNormal ? kAsDrawn : 0; }
+  void recompute(unsigned then);
 
   void repaint(ButtonState state, bool force) override;
   ButtonState paintedState() const override { return paintedState_; }

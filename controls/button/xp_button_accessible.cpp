@@ -8,32 +8,16 @@ AccessibleRole XpButtonAccessible::role() const {
 
 std::uint32_t XpButtonAccessible::states() const {
   using namespace accessible_state;
-  std::uint32_t states = 0;
-  if (button_.Enabled()) {
-    states |= kFocusable;
-  } else {
-    states |= kUnavailable;
-  }
-  if (button_.HasFocus()) {
-    states |= kFocused;
-  }
+  // A checked button is heard checked rather than pressed.
   const bool checked = button_.CheckBoxBehaviour() && button_.Value();
-  if (checked) {
-    states |= kChecked;
-  } else if (button_.PaintedState() == ButtonState::kPressed) {
-    states |= kPressed;
-  }
-  if (site_.displayAsDefault()) {
-    states |= kDefault;
-  }
-  return states;
+  const bool pressed = !checked && button_.PaintedState() == ButtonState::kPressed;
+  return (button_.Enabled() ? kFocusable : kUnavailable) | (button_.HasFocus() ? kFocused : 0) |
+         (checked ? kChecked : 0) | (pressed ? kPressed : 0) |
+         (site_.displayAsDefault() ? kDefault : 0);
 }
 
 std::string XpButtonAccessible::defaultAction() const {
-  if (!button_.CheckBoxBehaviour()) {
-    return "Press";
-  }
-  return button_.Value() ? "Uncheck" : "Check";
+  return !button_.CheckBoxBehaviour() ? "Press" : button_.Value() ? "Uncheck" : "Check";
 }
 
 }  // namespace vorlane

@@ -11,7 +11,6 @@
 namespace vorlane {
 namespace {
 
-// frmmsg with the program's loop and timers, over a view that logs each change.
 struct Rig {
   struct LogView final : PopupView {
     explicit LogView(std::string& log) : log_(log) {}
@@ -25,7 +24,6 @@ struct Rig {
     void hide() override { log_ += "hide "; }
     std::string& log_;
   };
-  // The last show came after the last hide (npos + 1 is 0).
   bool shown() const { return log.rfind("show ") + 1 > log.rfind("hide ") + 1; }
   int bar() const { return std::stoi(log.substr(log.rfind("bar=") + 4)); }
 
@@ -35,42 +33,55 @@ struct Rig {
   frmmsg popup{[this](frmmsg&) { return std::make_unique<LogView>(log); }, timers, pump, timers};
 };
 
-// The first operation makes the view hidden, with the link "Close" and the bar
-// at 2400; only a shown pop-up runs a sweep timer, only a page waits.
+// Only a page waits, and only the click closes it before a time-out; the
+// time-out hides the window only while the timed text is still on show, and
+// only a shown pop-up runs a sweep timer.
 TEST(Frmmsg, EachOperationOnTheWindow) {
   const std::string made = "link=Close plain two= one= bar=2400 ";
   const struct {
     std::function<void(frmmsg&)> operation;
     std::string log;
-    bool waited;
-    int timersRunning;
+    bool waited, closed, shown;
+    std::int32_t timedBefore = 0;
   } rows[] = {
       {[](frmmsg& p) { p.mention("page"); },
-       made + "link=Next two= one= one=page bar=2400 show front two= one= hide ", true, 0},
+       "link=Next two= one= one=page bar=2400 show front two= one= hide ", true, true, false},
       {[](frmmsg& p) { p.showmsg("first \r\nsecond"); },
-       made + "link=Close two= one= two=first \r\nsecond bar=2400 show front two= one= hide ", true,
-       0},
-      {[](frmmsg& p) { p.viewmsg("lone\rcr\nlf"); },
-       made + "two= one= one=lone\rcr\nlf bar=2400 show ", false, 1},
-      {[](frmmsg& p) { p.timemsg("", 0); }, made + "link= two= one= one= bar=2400 show ", false, 1},
-      {[](frmmsg& p) { p.hidemsg(); }, made + "two= one= hide ", false, 0},
+       "link=Close two= one= two=first \r\nsecond bar=2400 show front two= one= hide ", true, true,
+       false},
+      {[](frmmsg& p) { p.viewmsg("lone\rcr\nlf"); }, "two= one= one=lone\rcr\nlf bar=2400 show ",
+       false, false, true},
+      {[](frmmsg& p) { p.timemsg("", 0); }, "link= two= one= one= bar=2400 show ", false, false,
+       true},
+      {[](frmmsg& p) { p.hidemsg(); }, "two= one= hide ", false, false, false},
+      {[](frmmsg& p) { p.timemsg("t", INT32_MIN); }, "link= two= one= one=t bar=2400 show ", false,
+       false, true},
+      {[](frmmsg&) {}, "", false, true, false, 500},
+      {[](frmmsg& p) { p.viewmsg("status"); }, "", false, true, true, 500},
+      {[](frmmsg& p) { p.hidemsg(); }, "", false, true, false, 500},
+      {[](frmmsg& p) { p.timemsg("untimed", -1); }, "", false, false, true, 500},
   };
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.log);
+    SCOPED_TRACE(&row - rows);
     Rig rig;
     rig.pump.script([&] { rig.popup.linkClicked(); });
-    EXPECT_EQ(rig.log, "") << "nothing made before";
+    EXPECT_EQ(rig.log, "");
+    if (row.timedBefore) rig.popup.timemsg("timed", row.timedBefore);
     row.operation(rig.popup);
-    EXPECT_EQ(rig.log, row.log);
+    EXPECT_TRUE(row.timedBefore || rig.log == made + row.log) << rig.log;
     EXPECT_EQ(rig.pump.scriptEmpty(), row.waited);
-    EXPECT_EQ(rig.timers.activeTimers(), row.timersRunning);
+    rig.timers.advance(499);
+    EXPECT_EQ(rig.popup.closed(), row.waited);
+    rig.timers.advance(100000);
+    EXPECT_EQ(rig.popup.closed(), row.closed);
+    EXPECT_EQ(rig.shown(), row.shown);
+    EXPECT_EQ(rig.log.find("hide "), rig.log.rfind("hide "));
+    EXPECT_EQ(rig.timers.activeTimers(), row.shown ? 1 : 0);
   }
 }
 
-// Only the click ends a wait: not status texts, nor a time-out armed before
-// it, nor a click before the page; a nested page's click ends the outer wait
-// too. The keys click only while the link shows a text. The hover underline
-// changes the font once and stays until the bare panel.
+// Only a click during the page ends its wait, and a nested page's click the
+// outer one too; the keys click only while the link shows a text.
 TEST(Frmmsg, WaitsAndWhatTheWindowReports) {
   Rig rig;
   rig.popup.timemsg("timed", 100);
@@ -102,45 +113,12 @@ TEST(Frmmsg, WaitsAndWhatTheWindowReports) {
   }
 }
 
-// A positive time arms a time-out that sets `closed` and stops itself; it
-// takes the window away only while the timed text is still the one on show.
-TEST(Frmmsg, TimemsgTimeOut) {
-  const struct {
-    std::int32_t time;
-    std::function<void(frmmsg&)> after;
-    bool closed;
-    bool shown;
-  } rows[] = {
-      {500, nullptr, true, false},
-      {0, nullptr, false, true},
-      {INT32_MIN, nullptr, false, true},
-      {500, [](frmmsg& p) { p.viewmsg("status took over"); }, true, true},
-      {500, [](frmmsg& p) { p.hidemsg(); }, true, false},
-      {500, [](frmmsg& p) { p.timemsg("untimed", -1); }, false, true},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.time);
-    Rig rig;
-    rig.popup.timemsg("timed", row.time);
-    if (row.after) row.after(rig.popup);
-    rig.timers.advance(499);
-    EXPECT_FALSE(rig.popup.closed()) << "not before its time";
-    rig.timers.advance(100000);
-    EXPECT_EQ(rig.popup.closed(), row.closed);
-    EXPECT_EQ(rig.shown(), row.shown);
-    EXPECT_EQ(rig.log.find("hide "), rig.log.rfind("hide ")) << "hidden at most once";
-    EXPECT_EQ(rig.timers.activeTimers(), row.shown ? 1 : 0) << "Timer1 stops itself";
-  }
-}
-
-// The bar after some 50 ms ticks, and 20 ms later when the part tick carried
-// over completes the next: caught up on showing after being hidden since it was
-// made, and after being hidden once it had moved.
+// On showing, the bar catches up with the 50 ms ticks missed while hidden,
+// keeping the part of a tick carried over.
 TEST(Frmmsg, BarSweepsAlikeHiddenOrShown) {
   const struct {
     std::uint64_t ticks;
-    int left;
-    int next;
+    int left, next;
   } rows[] = {{1, 2400, 2250},
               {17, 0, 150},
               {33, 2400, 2250},

@@ -13,15 +13,54 @@
 #include "host/win32/wide_text.h"
 
 namespace vorlane::e2e {
+namespace {
 
-std::optional<DWORD> Process::waitForExit(DWORD timeoutMs) const {
-  DWORD code = 0;
-  if (::WaitForSingleObject(handle.get(), timeoutMs) != WAIT_OBJECT_0 ||
-      !::GetExitCodeProcess(handle.get(), &code)) {
-    return std::nullopt;
-  }
-  return code;
+// Shared every way: the programs read and write their files meanwhile.
+win32::UniqueFile openShared(const std::string& path, DWORD access, DWORD disposition) {
+  return win32::UniqueFile(::CreateFileW(win32::widen(path).c_str(), access,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                         nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
+
+BOOL CALLBACK collectVisible(HWND window, LPARAM found) {
+  if (::IsWindowVisible(window)) {
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+  }
+  return TRUE;
+}
+
+void clearLeftovers() {
+  ::SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
+  ::SHDeleteValueA(HKEY_CURRENT_USER, kRunKey, kRunValue);
+  ::DeleteFileW(win32::widen(localDataFolder() + "\\log.dat").c_str());
+  ::RemoveDirectoryW(win32::widen(localDataFolder()).c_str());
+}
+
+// The processes whose image lies directly in `folder`, only those named
+// `exeName` when one is given.
+std::vector<DWORD> processesIn(const std::string& folder, const std::string& exeName = "") {
+  wchar_t wanted[MAX_PATH] = {};
+  ::GetLongPathNameW(win32::widen(folder).c_str(), wanted, MAX_PATH);
+  std::vector<DWORD> found;
+  const win32::UniqueKernelHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  PROCESSENTRY32W entry{sizeof entry};
+  for (BOOL more = ::Process32FirstW(snapshot.get(), &entry); snapshot && more;
+       more = ::Process32NextW(snapshot.get(), &entry)) {
+    const win32::UniqueKernelHandle process(
+        ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, entry.th32ProcessID));
+    wchar_t image[MAX_PATH] = {};
+    wchar_t imageFolder[MAX_PATH] = {};
+    if ((exeName.empty() || ::lstrcmpiW(entry.szExeFile, win32::widen(exeName).c_str()) == 0) &&
+        process && ::GetModuleFileNameExW(process.get(), nullptr, image, MAX_PATH) &&
+        ::PathRemoveFileSpecW(image) && ::GetLongPathNameW(image, imageFolder, MAX_PATH) &&
+        ::lstrcmpiW(imageFolder, wanted) == 0) {
+      found.push_back(entry.th32ProcessID);
+    }
+  }
+  return found;
+}
+
+}  // namespace
 
 bool eventually(const std::function<bool()>& condition, DWORD timeoutMs) {
   for (const DWORD start = ::GetTickCount(); !condition(); ::Sleep(20)) {
@@ -35,17 +74,6 @@ bool eventually(const std::function<bool()>& condition, DWORD timeoutMs) {
   return true;
 }
 
-namespace {
-
-// Shared every way: the programs read and write their files meanwhile.
-win32::UniqueFile openShared(const std::string& path, DWORD access, DWORD disposition) {
-  return win32::UniqueFile(::CreateFileW(win32::widen(path).c_str(), access,
-                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                         nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
-}
-
-}  // namespace
-
 std::optional<std::string> readFileText(const std::string& path) {
   const win32::UniqueFile file = openShared(path, GENERIC_READ, OPEN_EXISTING);
   std::string text;
@@ -54,7 +82,7 @@ std::optional<std::string> readFileText(const std::string& path) {
        file && ::ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0;) {
     text.append(buffer, read);
   }
-  return file ? std::optional<std::string>(text) : std::nullopt;
+  return file ? std::optional(text) : std::nullopt;
 }
 
 bool writeFileText(const std::string& path, const std::string& text) {
@@ -74,12 +102,11 @@ std::optional<std::string> readUserValue(const std::string& subkey, const std::s
   wchar_t data[2048] = {};
   DWORD size = sizeof data - sizeof(wchar_t);
   DWORD type = 0;
-  if (::SHGetValueW(HKEY_CURRENT_USER, win32::widen(subkey).c_str(), win32::widen(name).c_str(),
-                    &type, data, &size) != ERROR_SUCCESS ||
-      type != REG_SZ) {
-    return std::nullopt;
-  }
-  return win32::toUtf8(data);
+  return ::SHGetValueW(HKEY_CURRENT_USER, win32::widen(subkey).c_str(), win32::widen(name).c_str(),
+                       &type, data, &size) == ERROR_SUCCESS &&
+                 type == REG_SZ
+             ? std::optional(win32::toUtf8(data))
+             : std::nullopt;
 }
 
 bool setUserValue(const std::string& subkey, const std::string& name, const std::string& value) {
@@ -87,31 +114,32 @@ bool setUserValue(const std::string& subkey, const std::string& name, const std:
                        static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
-namespace {
-
-std::optional<std::size_t> peakWorkingSet(DWORD pid) {
-  win32::UniqueKernelHandle process(
-      ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid));
-  PROCESS_MEMORY_COUNTERS counters{};
-  if (!process || !::GetProcessMemoryInfo(process.get(), &counters, sizeof counters)) {
-    return std::nullopt;
-  }
-  return counters.PeakWorkingSetSize;
+std::string localDataFolder() {
+  wchar_t local[MAX_PATH] = {};
+  ::SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, local);
+  return win32::toUtf8(local) + "\\Vorlane";
 }
 
-BOOL CALLBACK collectVisible(HWND window, LPARAM found) {
-  if (::IsWindowVisible(window)) {
-    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+int samplesIn(const std::string& logPath, const std::string& sample) {
+  const auto log = readFileText(logPath);
+  const std::string line = sample + "\r\n";
+  std::string expected;
+  while (log && expected.size() < log->size()) {
+    expected += line;
   }
-  return TRUE;
+  return log && *log == expected ? static_cast<int>(log->size() / line.size()) : -1;
 }
 
-// The visible children of `pid`'s visible windows, with their texts read as a
-// screen reader reads them.
 std::vector<std::pair<HWND, std::string>> visibleTexts(DWORD pid) {
+  std::vector<HWND> tops;
   std::vector<HWND> children;
-  for (HWND top : visibleTopWindows(pid)) {
-    ::EnumChildWindows(top, collectVisible, reinterpret_cast<LPARAM>(&children));
+  ::EnumWindows(collectVisible, reinterpret_cast<LPARAM>(&tops));
+  for (HWND top : tops) {
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(top, &owner);
+    if (owner == pid) {
+      ::EnumChildWindows(top, collectVisible, reinterpret_cast<LPARAM>(&children));
+    }
   }
   std::vector<std::pair<HWND, std::string>> texts;
   for (HWND child : children) {
@@ -124,56 +152,32 @@ std::vector<std::pair<HWND, std::string>> visibleTexts(DWORD pid) {
   return texts;
 }
 
-HWND findText(DWORD pid, const std::string& wanted) {
-  for (const auto& [child, text] : visibleTexts(pid)) {
-    if (text == wanted) {
-      return child;
-    }
-  }
-  return nullptr;
-}
-
-}  // namespace
-
-std::vector<HWND> visibleTopWindows(DWORD pid) {
-  std::vector<HWND> windows;
-  ::EnumWindows(collectVisible, reinterpret_cast<LPARAM>(&windows));
-  windows.erase(std::remove_if(windows.begin(), windows.end(),
-                               [pid](HWND window) {
-                                 DWORD owner = 0;
-                                 ::GetWindowThreadProcessId(window, &owner);
-                                 return owner != pid;
-                               }),
-                windows.end());
-  return windows;
-}
-
-HWND waitForText(DWORD pid, const std::string& text, DWORD timeoutMs) {
+HWND waitForText(DWORD pid, const std::string& wanted, DWORD timeoutMs) {
   HWND found = nullptr;
-  eventually([&] { return (found = findText(pid, text)) != nullptr; }, timeoutMs);
+  eventually(
+      [&] {
+        for (const auto& [child, text] : visibleTexts(pid)) {
+          found = found == nullptr && text == wanted ? child : found;
+        }
+        return found != nullptr;
+      },
+      timeoutMs);
   return found;
 }
 
 bool textGone(DWORD pid, const std::string& text, DWORD timeoutMs) {
-  return eventually([&] { return findText(pid, text) == nullptr; }, timeoutMs);
+  return eventually([&] { return waitForText(pid, text, 0) == nullptr; }, timeoutMs);
 }
 
 void click(HWND window) {
   RECT rect;
   ::GetWindowRect(window, &rect);
-  const int width = ::GetSystemMetrics(SM_CXSCREEN);
-  const int height = ::GetSystemMetrics(SM_CYSCREEN);
-  const DWORD actions[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
-  INPUT inputs[3] = {};
-  for (int i = 0; i < 3; ++i) {
-    inputs[i].type = INPUT_MOUSE;
-    inputs[i].mi.dx = ((rect.left + rect.right) / 2 * 65535 + width / 2) / (width - 1);
-    inputs[i].mi.dy = ((rect.top + rect.bottom) / 2 * 65535 + height / 2) / (height - 1);
-    inputs[i].mi.dwFlags = actions[i] | MOUSEEVENTF_ABSOLUTE;
-  }
-  ::SendInput(1, &inputs[0], sizeof(INPUT));
+  ::SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
   ::Sleep(50);
-  ::SendInput(2, &inputs[1], sizeof(INPUT));
+  INPUT inputs[2] = {{INPUT_MOUSE}, {INPUT_MOUSE}};
+  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  ::SendInput(2, inputs, sizeof(INPUT));
 }
 
 void pressKey(WORD virtualKey, bool alt) {
@@ -219,11 +223,11 @@ bool saveScreenshot(HWND window, const std::string& name) {
          writeImageFile(std::string(folder) + "\\" + name + ".png", pixels);
 }
 
-bool TextWatch::watchUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD pollMs) {
+bool TextWatch::until(const std::function<bool()>& done, DWORD timeoutMs, DWORD pollMs) {
   for (const DWORD start = ::GetTickCount();; ::Sleep(pollMs)) {
-    for (const auto& [child, text] : visibleTexts(pid_)) {
-      if (!text.empty() && std::find(history_.begin(), history_.end(), text) == history_.end()) {
-        history_.push_back(text);
+    for (const auto& [child, text] : visibleTexts(pid)) {
+      if (!text.empty() && std::find(history.begin(), history.end(), text) == history.end()) {
+        history.push_back(text);
       }
     }
     if (done() || ::GetTickCount() - start > timeoutMs) {
@@ -233,54 +237,19 @@ bool TextWatch::watchUntil(const std::function<bool()>& done, DWORD timeoutMs, D
 }
 
 std::optional<std::string> TextWatch::seen(const std::string& prefix) const {
-  for (const std::string& text : history_) {
-    if (text.rfind(prefix, 0) == 0) {
-      return text;
-    }
+  const auto found = std::find_if(history.begin(), history.end(), [&](const std::string& text) {
+    return text.rfind(prefix, 0) == 0;
+  });
+  return found == history.end() ? std::nullopt : std::optional(*found);
+}
+
+std::string TextWatch::all() const {
+  std::string texts;
+  for (const std::string& text : history) {
+    texts += "[" + text + "] ";
   }
-  return std::nullopt;
+  return texts;
 }
-
-std::string localDataFolder() {
-  wchar_t local[MAX_PATH] = {};
-  ::SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, local);
-  return win32::toUtf8(local) + "\\Vorlane";
-}
-
-namespace {
-
-void clearLeftovers() {
-  ::SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
-  ::SHDeleteValueA(HKEY_CURRENT_USER, kRunKey, kRunValue);
-  ::DeleteFileW(win32::widen(localDataFolder() + "\\log.dat").c_str());
-  ::RemoveDirectoryW(win32::widen(localDataFolder()).c_str());
-}
-
-// The processes whose image lies directly in `folder`, only those named
-// `exeName` when one is given.
-std::vector<DWORD> processesIn(const std::string& folder, const std::string& exeName = "") {
-  wchar_t wanted[MAX_PATH] = {};
-  ::GetLongPathNameW(win32::widen(folder).c_str(), wanted, MAX_PATH);
-  std::vector<DWORD> found;
-  const win32::UniqueKernelHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-  PROCESSENTRY32W entry{sizeof entry};
-  for (BOOL more = ::Process32FirstW(snapshot.get(), &entry); snapshot && more;
-       more = ::Process32NextW(snapshot.get(), &entry)) {
-    const win32::UniqueKernelHandle process(
-        ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, entry.th32ProcessID));
-    wchar_t image[MAX_PATH] = {};
-    wchar_t imageFolder[MAX_PATH] = {};
-    if ((exeName.empty() || ::lstrcmpiW(entry.szExeFile, win32::widen(exeName).c_str()) == 0) &&
-        process && ::GetModuleFileNameExW(process.get(), nullptr, image, MAX_PATH) &&
-        ::PathRemoveFileSpecW(image) && ::GetLongPathNameW(image, imageFolder, MAX_PATH) &&
-        ::lstrcmpiW(imageFolder, wanted) == 0) {
-      found.push_back(entry.th32ProcessID);
-    }
-  }
-  return found;
-}
-
-}  // namespace
 
 bool Stage::open(const std::string& stem) {
   clearLeftovers();
@@ -296,10 +265,11 @@ bool Stage::open(const std::string& stem) {
   wchar_t self[MAX_PATH];
   ::GetModuleFileNameW(nullptr, self, MAX_PATH);
   ::PathRemoveFileSpecW(self);
-  return ::CopyFileW((std::wstring(self) + L"\\Vorlane.exe").c_str(),
-                     win32::widen(path("Vorlane.exe")).c_str(), FALSE) &&
-         ::CopyFileW((std::wstring(self) + L"\\logger.exe").c_str(),
-                     win32::widen(path("logger.exe")).c_str(), FALSE);
+  const auto copy = [&](const std::string& name) {
+    return ::CopyFileW(win32::widen(win32::toUtf8(self) + "\\" + name).c_str(),
+                       win32::widen(path(name)).c_str(), FALSE);
+  };
+  return copy("Vorlane.exe") && copy("logger.exe");
 }
 
 bool Stage::close() {
@@ -350,57 +320,43 @@ Process Stage::start(const std::string& exeName, unsigned timeScale,
 
 std::size_t Stage::loggersRunning() const { return processesIn(folder, "logger.exe").size(); }
 
-bool Stage::laterStart(const std::string& mode, const std::string& log) const {
-  return setUserValue(kSettingsKey, "firstuse", "True") &&
-         setUserValue(kSettingsKey, "mode", mode) && writeFileText(path("log.dat"), log);
-}
-
-int samplesIn(const std::string& logPath, const std::string& sample) {
-  const auto log = readFileText(logPath);
-  const std::string line = sample + "\r\n";
-  std::string expected;
-  while (log && expected.size() < log->size()) {
-    expected += line;
-  }
-  return log && *log == expected ? static_cast<int>(log->size() / line.size()) : -1;
-}
-
 void checkLaterStartClears(const Stage& stage, const Process& vorlane, const std::string& mode,
                            int megabytes, const std::string& sample, const std::string& logPath,
                            DWORD timeoutMs, const Check& check) {
-  TextWatch watch(vorlane.id);
-  const auto seen = [&] {
-    std::string texts;
-    for (const std::string& text : watch.history()) {
-      texts += "[" + text + "] ";
-    }
-    return texts;
-  };
+  const std::string clearing = "Clearing Ram... ";
+  TextWatch watch{vorlane.id};
   if (mode == "stealth") {
-    const auto peak = [&] { return peakWorkingSet(vorlane.id).value_or(0); };
+    const auto peak = [&] {
+      const win32::UniqueKernelHandle process(
+          ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, vorlane.id));
+      PROCESS_MEMORY_COUNTERS counters{};
+      return process && ::GetProcessMemoryInfo(process.get(), &counters, sizeof counters)
+                 ? counters.PeakWorkingSetSize
+                 : 0;
+    };
     const std::size_t claimed = static_cast<std::size_t>(megabytes + 1) << 21;
-    check(watch.watchUntil([&] { return peak() >= claimed; }, timeoutMs, 20),
+    check(watch.until([&] { return peak() >= claimed; }, timeoutMs, 20),
           "peak working set rose by the claimed blocks", std::to_string(peak() >> 20) + " MiB");
     // A while longer: the next checks clear again, still without a word.
-    watch.watchUntil([] { return false; }, 2000, 20);
-    check(!watch.seen(kClearingPrefix), "nothing shown in stealth mode", seen());
+    watch.until([] { return false; }, 2000, 20);
+    check(!watch.seen(clearing), "nothing shown in stealth mode", watch.all());
   } else {
     // Read every 2 ms: a reader that never pauses would slow the program down.
     // The learning's own texts stand for milliseconds only: the megabytes
     // cleared show what was learned.
-    watch.watchUntil([&] { return watch.seen(kClearingPrefix).has_value(); }, timeoutMs, 2);
-    const std::string progress = watch.seen(kClearingPrefix).value_or("");
-    const std::string head = kClearingPrefix + std::to_string(megabytes) + "MB";
+    watch.until([&] { return watch.seen(clearing).has_value(); }, timeoutMs, 2);
+    const std::string progress = watch.seen(clearing).value_or("");
+    const std::string head = clearing + std::to_string(megabytes) + "MB";
     check(progress.rfind(head + "\r\n", 0) == 0 && progress.size() > head.size() + 9 &&
               progress.compare(progress.size() - 7, 7, "% done.") == 0,
-          "progress \"" + head + "\" CR LF \"N% done.\" shown", seen());
+          "progress \"" + head + "\" CR LF \"N% done.\" shown", watch.all());
   }
   check(!watch.seen(kGreeting) && !watch.seen("Corrupted"), "no greeting, no word of the log",
-        seen());
+        watch.all());
   check(eventually([&] { return stage.loggersRunning() == 1; }, timeoutMs),
         "one logger.exe running from the folder", "");
-  const bool written = eventually([&] { return samplesIn(logPath, sample) >= 3; }, timeoutMs);
-  check(written, "logger wrote samples \"" + sample + "\" CR LF",
+  check(eventually([&] { return samplesIn(logPath, sample) >= 3; }, timeoutMs),
+        "logger wrote samples \"" + sample + "\" CR LF",
         readFileText(logPath).value_or("(missing)").substr(0, 200));
   check(vorlane.running(), "Vorlane.exe still watching", "");
 }

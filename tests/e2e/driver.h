@@ -1,16 +1,16 @@
 #pragma once
 
-// What the end-to-end scenarios and the x86 smoke driver do to the real
+// The end-to-end scenarios' and the x86 smoke driver's hands on the real
 // programs: start them from a fresh folder, find their windows by the texts
-// screen readers read, give them real input, and read the files and the
-// registry they leave. Paths are UTF-8, so a folder of any name serves.
+// screen readers read, give them real input, read the files and registry they
+// leave. Paths are UTF-8, so a folder of any name serves.
 
 #include <windows.h>
 
-#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/win32/handles.h"
@@ -21,32 +21,35 @@ inline constexpr const char* kSettingsKey = "Software\\vorlane\\settings";
 inline constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr const char* kRunValue = "Zendry's Vorlane";
 inline constexpr const char* kGreeting = "Welcome to Zendry's Vorlane";
-inline constexpr const char* kClearingPrefix = "Clearing Ram... ";
 
 struct Process {
   bool running() const { return ::WaitForSingleObject(handle.get(), 0) == WAIT_TIMEOUT; }
-  // The exit code, or nothing if it is still running after `timeoutMs`.
-  std::optional<DWORD> waitForExit(DWORD timeoutMs) const;
+  // The exit code, STILL_ACTIVE when it still runs after `timeoutMs`.
+  DWORD exitCode(DWORD timeoutMs) const {
+    DWORD code = STILL_ACTIVE;
+    ::WaitForSingleObject(handle.get(), timeoutMs);
+    ::GetExitCodeProcess(handle.get(), &code);
+    return code;
+  }
 
   win32::UniqueKernelHandle handle;
   DWORD id = 0;
 };
 
-// Polls `condition` while serving this thread's messages, up to `timeoutMs`.
+// Polls `condition`, serving this thread's messages, up to `timeoutMs`.
 bool eventually(const std::function<bool()>& condition, DWORD timeoutMs);
 std::optional<std::string> readFileText(const std::string& path);
 bool writeFileText(const std::string& path, const std::string& text);
 std::optional<std::string> readUserValue(const std::string& subkey, const std::string& name);
 bool setUserValue(const std::string& subkey, const std::string& name, const std::string& value);
-std::vector<HWND> visibleTopWindows(DWORD pid);
-// Vorlane's folder in the local application data, where the log lives when
-// the program's own folder cannot be written.
+// Where the log lives when the program's own folder cannot be written.
 std::string localDataFolder();
 // The lines of the log at `logPath` when each is `sample` CR LF; -1 otherwise.
 int samplesIn(const std::string& logPath, const std::string& sample);
 
-// The visible child of a visible window of `pid` that shows `text`, waited
-// for up to `timeoutMs`; null when none came.
+// The visible children of `pid`'s visible windows with their texts.
+std::vector<std::pair<HWND, std::string>> visibleTexts(DWORD pid);
+// The child showing `text`, waited for up to `timeoutMs`; null when none came.
 HWND waitForText(DWORD pid, const std::string& text, DWORD timeoutMs = 5000);
 bool textGone(DWORD pid, const std::string& text, DWORD timeoutMs = 5000);
 // Real input: a left click in the middle of `window`; a key, Alt held if `alt`.
@@ -56,33 +59,29 @@ void pressKey(WORD virtualKey, bool alt = false);
 // `window` there as `name`.png; false only when that failed.
 bool saveScreenshot(HWND window, const std::string& name);
 
-// Every distinct text the windows of one process showed while it was watched,
-// in the order first seen: catches texts that stand for a moment only.
-class TextWatch {
- public:
-  explicit TextWatch(DWORD pid) : pid_(pid) {}
+// Every distinct text `pid`'s windows showed while watched, in the order first
+// seen: catches texts that stand for a moment only.
+struct TextWatch {
+  explicit TextWatch(DWORD watched) : pid(watched) {}
   // Reads the texts, `pollMs` apart, until `done` holds (then true) or
   // `timeoutMs` has passed.
-  bool watchUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD pollMs = 0);
+  bool until(const std::function<bool()>& done, DWORD timeoutMs, DWORD pollMs);
   // The first text seen that starts with `prefix`.
   std::optional<std::string> seen(const std::string& prefix) const;
-  const std::vector<std::string>& history() const { return history_; }
+  std::string all() const;
 
- private:
-  DWORD pid_;
-  std::vector<std::string> history_;
+  DWORD pid;
+  std::vector<std::string> history;
 };
 
 // A fresh folder holding copies of Vorlane.exe and logger.exe from beside
 // this exe, with no settings, no Run entry and no log elsewhere at the start.
-class Stage {
- public:
+struct Stage {
   bool open(const std::string& stem);
   // Ends the programs and removes what they left; false when a program
   // outlived its end.
   bool close();
   void endPrograms() const;
-
   std::string path(const std::string& name) const { return folder + "\\" + name; }
   // Starts a program with its timers `timeScale` times faster (0: real
   // speed), seeing `memoryFigures` ("totalBytes availBytes") when given.
@@ -90,7 +89,10 @@ class Stage {
                 const std::string& memoryFigures = "") const;
   std::size_t loggersRunning() const;
   // The settings of a later start in `mode`, with `log` as log.dat.
-  bool laterStart(const std::string& mode, const std::string& log) const;
+  bool laterStart(const std::string& mode, const std::string& log) const {
+    return setUserValue(kSettingsKey, "firstuse", "True") &&
+           setUserValue(kSettingsKey, "mode", mode) && writeFileText(path("log.dat"), log);
+  }
 
   std::string folder;
 };

@@ -17,14 +17,10 @@ namespace vorlane::testing {
   const char* update = std::getenv("VORLANE_UPDATE_GOLDEN");
   if (update != nullptr && std::string(update) == "1") {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    if (writeImageFile(path, drawn)) {
-      return ::testing::AssertionSuccess();
-    }
-    return ::testing::AssertionFailure() << "cannot write " << path;
+    return writeImageFile(path, drawn) ? ::testing::AssertionSuccess()
+                                       : ::testing::AssertionFailure() << "cannot write " << path;
   }
-  int width = 0;
-  int height = 0;
-  int channels = 0;
+  int width = 0, height = 0, channels = 0;
   const std::unique_ptr<unsigned char, void (*)(void*)> expected(
       stbi_load(path.c_str(), &width, &height, &channels, 3), stbi_image_free);
   const bool sameSize = expected && width == drawn.width() && height == drawn.height();

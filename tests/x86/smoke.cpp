@@ -1,11 +1,8 @@
-// The x86 smoke check: the real x86 Vorlane.exe and logger.exe, end to end, in
-// a Wine prefix that reports Windows XP. Where the 32-bit Wine loader runs
-// emulated, every 32-bit process takes a minute or more to start, so this one
-// x86 process does every check itself and starts each program as few times as
-// it can: Vorlane once per mode, and the logger only as Vorlane starts it.
-//
-// Prints one line per check and last "x86 smoke: N passed, M failed"; exits 1
-// when a check failed.
+// The real x86 Vorlane.exe and logger.exe, end to end, in a Wine prefix that
+// reports Windows XP. An emulated 32-bit process takes a minute or more to
+// start, so this one process does every check and starts Vorlane once per mode.
+// Prints a line per check, last "x86 smoke: N passed, M failed"; exits 1 on a
+// failed check.
 
 #include <algorithm>
 #include <cstdio>
@@ -29,11 +26,10 @@ void check(bool ok, const std::string& what, std::string seen) {
   std::fflush(stdout);
 }
 
-// A later start in `mode` of the machine's `figures`, with every timer a
-// thousand times faster and a log whose samples round to `low` and `low + 2`
-// (learned: `low + 1`); its first check clears `megabytes` and its logger
-// writes `sample`. An emulated process start takes one to two minutes, and
-// several times that on a busy machine: each wait allows ten.
+// A later start in `mode` of the machine's `figures`, timers a thousand times
+// faster, its log rounding to `low` and `low + 2` (learned: `low + 1`): its
+// first check clears `megabytes`, its logger writes `sample`. Each wait allows
+// ten minutes, several emulated starts on a busy machine.
 void laterStart(const Stage& stage, const std::string& mode, int low, int pairs,
                 const std::string& figures, int megabytes, const std::string& sample) {
   std::string log;
@@ -56,12 +52,9 @@ int run() {
         std::to_string(version.dwMajorVersion) + "." + std::to_string(version.dwMinorVersion));
   Stage stage;
   check(stage.open("vorlane-x86"), "Vorlane.exe and logger.exe copied", "");
-  // 6 GiB in all, 1,932,735,283 bytes free: 29.9999999968956 %, learned 31 %:
-  // a check clears (31 - 29.9999999968956) % of 6 GiB in 1048567-byte
-  // megabytes, 61, with the progress in the pop-up.
+  // 6 GiB, 29.9999999968956 % free, learned 31 %: 61 1048567-byte megabytes.
   laterStart(stage, "normal", 30, 2000, "6442450944 1932735283", 61, "29.9999999968956");
-  // 4 GiB in all, a quarter free, learned 26 %: 41 megabytes, 42 blocks of
-  // 2 MiB claimed, and nothing shown.
+  // 4 GiB, a quarter free, learned 26 %: 41 megabytes, silently.
   laterStart(stage, "stealth", 25, 1, "4294967296 1073741824", 41, "25");
   check(stage.close(), "every process of the folder ended", "");
   std::printf("x86 smoke: %d passed, %d failed\n", passed, failed);

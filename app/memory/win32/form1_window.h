@@ -5,15 +5,12 @@
 
 namespace vorlane::win32 {
 
-// The diagnostic form `Form1` as a window: two standard push buttons that run
-// its `Command1` and `Command2`. Nothing in the program opens it; tests and
-// diagnostics create it.
+// The diagnostic form `Form1` as a window, for tests and diagnostics builds.
 class Form1Window {
  public:
   explicit Form1Window(Form1& logic);
 
   Form& form() { return Form1_; }
-  PushButton& Command1() { return Command1_; }
   PushButton& Command2() { return Command2_; }
 
  private:

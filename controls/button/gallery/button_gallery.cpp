@@ -43,14 +43,12 @@ int main(int argc, char** argv) {
   const std::string folder = argv[1];
   const std::string extension = vorlane::pngAvailable() ? ".png" : ".bmp";
   const vorlane::gallery::Surface drawing = surface();
-  bool written = true;
-  written = vorlane::writeImageFile(folder + "/buttons" + extension,
-                                    vorlane::gallery::buttonSheet(drawing, {1, 2, 3, 4}, false)) &&
-            written;
-  written = vorlane::writeImageFile(folder + "/pictures" + extension,
-                                    vorlane::gallery::pictureSheet(drawing)) &&
-            written;
-  if (!written) {
+  // Both files are written even when the first cannot be.
+  const bool buttons = vorlane::writeImageFile(
+      folder + "/buttons" + extension, vorlane::gallery::buttonSheet(drawing, {1, 2, 3, 4}, false));
+  const bool pictures = vorlane::writeImageFile(folder + "/pictures" + extension,
+                                                vorlane::gallery::pictureSheet(drawing));
+  if (!buttons || !pictures) {
     std::fprintf(stderr, "vorlane_button_gallery: cannot write into %s\n", folder.c_str());
     return 1;
   }

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "controls/button/button_site.h"
-#include "controls/button/gallery/looks.h"
 #include "controls/button/xp_button.h"
 #include "host/canvas/pixel_canvas.h"
 #include "tests/fakes/fake_timers.h"
@@ -21,14 +20,9 @@ class SheetSite final : public ButtonSite {
  public:
   SheetSite(const Surface& surface, Canvas& canvas, int height, bool isDefault)
       : surface_(surface), canvas_(canvas), height_(height), isDefault_(isDefault) {}
-  void attach(VelkXPButton* button) { button_ = button; }
 
   Rect clientRect() const override { return {0, 0, kButtonWidth, height_}; }
-  void redrawNow() override {
-    if (button_ != nullptr) {
-      button_->paint(canvas_);
-    }
-  }
+  void redrawNow() override { button->paint(canvas_); }
   void refreshSurface() override {}
   void setWindowRegion(const RegionShape& shape) override { region = shape; }
   void setSurfaceEnabled(bool) override {}
@@ -38,11 +32,9 @@ class SheetSite final : public ButtonSite {
   void propertyChanged(std::string_view) override {}
   PicturePtr resolvePicture(const std::string&) const override { return nullptr; }
   Color systemColor(std::int32_t index) const override {
-    static const std::map<std::int32_t, Color> kLuna = {{13, 0xC56A31}, {15, 0xD8E9EC},
-                                                        {16, 0x99A8AC}, {20, 0xFFFFFF},
-                                                        {21, 0x646F71}, {22, 0xE2EFF1}};
-    const auto found = kLuna.find(index);
-    return found != kLuna.end() ? found->second : 0x000000;
+    const std::map<std::int32_t, Color> kLuna = {{13, 0xC56A31}, {15, 0xD8E9EC}, {16, 0x99A8AC},
+                                                 {20, 0xFFFFFF}, {21, 0x646F71}, {22, 0xE2EFF1}};
+    return kLuna.count(index) != 0 ? kLuna.at(index) : 0x000000;
   }
   ParentColors parentColors() const override { return {0xE0F0FF, 0x602000}; }
   const TextMeasurer& textMeasurer() const override { return *surface_.measurer; }
@@ -66,6 +58,7 @@ class SheetSite final : public ButtonSite {
   }
 
   RegionShape region;
+  VelkXPButton* button = nullptr;
 
  private:
   const Surface& surface_;
@@ -74,7 +67,6 @@ class SheetSite final : public ButtonSite {
   bool isDefault_;
   // Never advanced: the sheets set every look by hand.
   testing::FakeTimerService timers_;
-  VelkXPButton* button_ = nullptr;
 };
 
 struct Cell {
@@ -93,7 +85,7 @@ void drawCell(const Surface& surface, Pixels24& sheet, const Cell& cell,
   const std::unique_ptr<Canvas> canvas = surface.makeCanvas(kButtonWidth, cell.buttonHeight);
   SheetSite site(surface, *canvas, cell.buttonHeight, cell.isDefault);
   VelkXPButton button(site);
-  site.attach(&button);
+  site.button = &button;
   button.InitProperties();
   button.setCaption("&Apply");
   setUp(button);

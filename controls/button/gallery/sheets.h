@@ -4,11 +4,43 @@
 #include <memory>
 #include <vector>
 
+#include "controls/button/xp_button.h"
 #include "host/canvas/canvas.h"
 #include "host/canvas/pixels24.h"
 #include "host/canvas/text.h"
 
-namespace vorlane::gallery {
+namespace vorlane {
+
+// The five looks a button is shown in by the gallery and compared in by the
+// GDI tests.
+enum class Look { kNormal, kHover, kPressed, kDisabled, kFocused };
+
+inline constexpr Look kAllLooks[] = {Look::kNormal, Look::kHover, Look::kPressed, Look::kDisabled,
+                                     Look::kFocused};
+
+// Puts a shown button into `look` through the input a user would give it.
+inline void putInLook(VelkXPButton& button, Look look) {
+  switch (look) {
+    case Look::kNormal:
+      break;
+    case Look::kHover:
+      button.input().onMouseMove(0, 0, 5, 5);
+      break;
+    case Look::kPressed:
+      // As a user presses it: with the mouse over it.
+      button.input().onMouseMove(0, 0, 5, 5);
+      button.input().onMouseDown(1, 0, 5, 5);
+      break;
+    case Look::kDisabled:
+      button.setEnabled(false);
+      break;
+    case Look::kFocused:
+      button.input().onFocus(true);
+      break;
+  }
+}
+
+namespace gallery {
 
 // Where the sheets are drawn: a canvas of the given size for each button, and
 // the measurer its captions are laid out with.
@@ -31,4 +63,5 @@ Pixels24 buttonSheet(const Surface& surface, const std::vector<int>& schemes, bo
 // five looks.
 Pixels24 pictureSheet(const Surface& surface);
 
-}  // namespace vorlane::gallery
+}  // namespace gallery
+}  // namespace vorlane

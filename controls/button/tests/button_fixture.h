@@ -2,36 +2,91 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
+#include <string>
 
-#include "controls/button/tests/fake_button_site.h"
+#include "controls/button/button_site.h"
 #include "controls/button/xp_button.h"
+#include "host/canvas/pixel_canvas.h"
+#include "tests/fakes/fake_timers.h"
 
 namespace vorlane::testing {
 
-// A fresh button of the given size, created, laid out and shown as a form
-// would do it.
+// XP's default ("Luna") system colours, but a dark red text; 0 for any other index.
+inline Color luna(std::int32_t index) {
+  const std::map<std::int32_t, Color> kLuna = {{13, 0x6A240A}, {15, 0xD8E9EC}, {16, 0x99A8AC},
+                                               {18, 0x000080}, {20, 0xFFFFFF}, {21, 0x646F71},
+                                               {22, 0xE2EFF1}};
+  return kLuna.count(index) != 0 ? kLuna.at(index) : 0;
+}
+
+// A site in memory: the button draws onto a PixelCanvas; what it asks goes into `log`.
+class FakeButtonSite final : public ButtonSite {
+ public:
+  Rect clientRect() const override { return {0, 0, canvas->width(), canvas->height()}; }
+  void redrawNow() override {
+    note("draw");
+    canvas->clearTextCalls();
+    button->paint(*canvas);
+  }
+  void refreshSurface() override { note("refresh"); }
+  void setWindowRegion(const RegionShape&) override {}
+  void setSurfaceEnabled(bool) override {}
+  void setWindowText(const std::string& text) override { windowText = text; }
+  const TextMeasurer& textMeasurer() const override { return measurer_; }
+  std::int32_t dotsPerInch() const override { return 96; }
+  std::string displayName() const override { return "VelkXPButton1"; }
+  bool displayAsDefault() const override { return isDefault; }
+  void propertyChanged(std::string_view property) override {
+    note("notify:" + std::string(property));
+  }
+  PicturePtr resolvePicture(const std::string& reference) const override {
+    return reference == "res:apply" ? picture : nullptr;
+  }
+  Color systemColor(std::int32_t index) const override { return luna(index); }
+  ParentColors parentColors() const override { return {0x00FFFF, 0x800000}; }
+  bool isMouseInside() const override { return mouseInside; }
+  void captureMouse() override { note("capture"); }
+  void sendKeystroke(KeystrokeSender::Keystroke key) override {
+    note(key == KeystrokeSender::Keystroke::kTab ? "Tab" : "ShiftTab");
+  }
+  TimerService& timers() override { return timers_; }
+  std::unique_ptr<Canvas> createBackgroundCanvas(std::int32_t w, std::int32_t h) override {
+    return std::make_unique<PixelCanvas>(w, h);
+  }
+  void captureBehind(Canvas*, std::int32_t, std::int32_t) override { note("behind"); }
+
+  std::unique_ptr<PixelCanvas> canvas = std::make_unique<PixelCanvas>(75, 23);
+  VelkXPButton* button = nullptr;
+  // What the button asked for, in order, separated by spaces.
+  std::string log;
+  void note(const std::string& entry) { log += (log.empty() ? "" : " ") + entry; }
+  std::string windowText;
+  bool isDefault = false;
+  bool mouseInside = false;
+  PicturePtr picture;
+  FakeTimerService timers_;
+
+ private:
+  FixedTextMeasurer measurer_;
+};
+
+// A fresh button, created, laid out and shown as a form does it.
 class ButtonTest : public ::testing::Test {
  protected:
-  void SetUp() override { create(75, 23); }
+  void SetUp() override { create(); }
 
-  void create(std::int32_t width, std::int32_t height) {
+  void create() {
     button.reset();
-    site = std::make_unique<FakeButtonSite>(width, height);
+    site = std::make_unique<FakeButtonSite>();
     button = std::make_unique<VelkXPButton>(*site);
-    site->attach(button.get());
+    site->button = button.get();
     button->InitProperties();
     button->Resize();
     button->Show();
     site->log.clear();
   }
-
-  // Forces a full redraw in the current state.
-  void redraw() { button->Refresh(); }
-
-  Color at(std::int32_t x, std::int32_t y) const { return site->at(x, y); }
-  std::int32_t W() const { return site->clientRect().right; }
-  std::int32_t H() const { return site->clientRect().bottom; }
 
   std::unique_ptr<FakeButtonSite> site;
   std::unique_ptr<VelkXPButton> button;

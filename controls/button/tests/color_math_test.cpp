@@ -1,94 +1,83 @@
+// Colour and pixel work the golden pictures do not reach (soft bevel, system colours, icons).
+
 #include "controls/button/color_math.h"
 
-#include <gtest/gtest.h>
+#include <vector>
 
-#include "controls/button/button_model.h"
-#include "controls/button/tests/fake_button_site.h"
+#include "controls/button/button_painter.h"
+#include "controls/button/tests/button_fixture.h"
 
 namespace vorlane::testing {
 namespace {
 
-TEST(ShadeColor, AddsAmountAndClampsTowardTheChange) {
+// Shades add the amount and clamp toward the change; a soft bevel halves it.
+TEST(ColorMath, ShadesTintsAndSystemReferences) {
+  const std::pair<Color, Color> cases[] = {
+      {ShadeColor(0xC0C0C0, 48, true, false), 0xF0F0F0},
+      {ShadeColor(0xC0C0C0, 48, false, true), 0xD8D8D8},
+      {ShadeColor(0xD8E9EC, 48, true, true), 0xF3FFFF},
+      {ShadeColor(0xD8E9EC, 48, false, true), 0xF0FFFF},
+      {ShadeColor(0xD8E9EC, -104, true, false), 0x638184},
+      {ShadeColor(0x808080, -5, false, true), 0x7E7E7E},
+      {ShadeColor(0x102030, 600, false, false), 0xFFFFFF},
+      {ShadeColor(0x102030, -600, false, false), 0x000000},
+      {TintColor(0x6A240A, 176), 0xD0BBB3},
+      {translateColor(0x123456, luna), 0x123456},
+      {translateColor(0x8000000F, luna), 0xD8E9EC},
+      {translateColor(0x80FF0000, luna), 0},
+      {translateColor(0x02123456, luna), 0},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(cases[i].first, cases[i].second) << "case " << i;
+  }
+}
+
+TEST(BlitPicture, EachModeOnAFewPixels) {
+  BlitOptions greyscale, darkOnly, black, unmasked;
+  greyscale.greyscale = darkOnly.darkOnly = true;
+  darkOnly.silhouette = 0x0000FF;
+  black.silhouette = 0;
+  unmasked.mask = 0xC0C0C0;
+  unmasked.useMaskColor = false;
   const struct {
-    Color color;
-    int amount;
-    bool proportionalBlue;
-    bool softBevel;
-    Color expected;
+    std::vector<Color> picture;
+    BlitOptions how;
+    std::vector<Color> expected;  // on a green background
   } cases[] = {
-      {0xC0C0C0, 48, false, false, 0xF0F0F0},   {0xC0C0C0, 48, true, false, 0xF0F0F0},
-      {0xC0C0C0, 48, false, true, 0xD8D8D8},    {0xD8E9EC, 48, true, false, 0xFFFFFF},
-      {0xD8E9EC, 48, true, true, 0xF3FFFF},     {0xD8E9EC, 48, false, true, 0xF0FFFF},
-      {0xD8E9EC, -104, true, false, 0x638184},  {0x000000, -64, false, false, 0x000000},
-      {0xFFFFFF, 255, false, false, 0xFFFFFF},  {0x808080, -5, false, true, 0x7E7E7E},
-      {0x808080, 5, false, true, 0x828282},     {0x102030, 600, false, false, 0xFFFFFF},
-      {0x102030, -600, false, false, 0x000000},
+      {{0x0000FF, 0x00FF00, 0xFF0000, 0xFFFFFF},
+       greyscale,
+       {0x4C4C4C, 0x969696, 0x1C1C1C, 0xFEFEFE}},
+      {{0x101010, 0xF0F0F0, 0x808080, 0x818080}, darkOnly, {0xFF, 0xFF00, 0xFF, 0xFF00}},
+      {{0x101010, 0xF0F0F0}, black, {0, 0}},
+      {{0xC0C0C0, 0x0000FF}, unmasked, {0xC0C0C0, 0x0000FF}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ShadeColor(c.color, c.amount, c.proportionalBlue, c.softBevel), c.expected)
-        << std::hex << c.color << " by " << std::dec << c.amount;
+    const auto width = static_cast<std::int32_t>(c.picture.size());
+    PixelCanvas canvas(width, 1, 0x00FF00);
+    Pixels24 pixels(width, 1);
+    for (std::int32_t x = 0; x < width; ++x) {
+      pixels.set(x, 0, c.picture[x]);
+    }
+    blitPicture(canvas, 0, 0, width, 1, *Picture::bitmap(pixels), c.how);
+    for (std::int32_t x = 0; x < width; ++x) {
+      EXPECT_EQ(canvas.at(x, 0), c.expected[x]) << std::hex << c.picture[0] << " at " << x;
+    }
   }
 }
 
-TEST(TintColor, SqueezesComponentsAboveTheFloor) {
-  EXPECT_EQ(TintColor(0x6A240A, 176), 0xD0BBB3u);
-  EXPECT_EQ(TintColor(0x800000, 176), 0xD7B0B0u);
-  EXPECT_EQ(TintColor(0x000000, 176), 0xB0B0B0u);
-  EXPECT_EQ(TintColor(0xFFFFFF, 176), 0xFFFFFFu);
-}
-
-Color luna(std::int32_t index) { return FakeButtonSite(1, 1).systemColor(index); }
-
-// Edge colours of each scheme that the sheets do not show: a white Custom
-// face, the soft bevel, a scheme number outside 1 to 4.
-TEST(Palette, SchemesDeriveTheirEdges) {
-  const struct {
-    ColorScheme scheme;
-    std::uint32_t face;
-    bool softBevel;
-    Color shadow, light, highlight, darkShadow, accent, accentTint, pressedFace;
-  } cases[] = {
-      {ColorScheme::kCustom, 0xFFFFFF, false, 0xBFBFBF, 0xFFFFFF, 0xFFFFFF, 0x3F3F3F, 0x7F7F7F,
-       0xFFFFFF, 0xFFFFFF},
-      {ColorScheme::kCustom, 0x808080, true, 0x606060, 0x8F8F8F, 0x979797, 0x202020, 0x404040,
-       0x808080, 0x909898},
-      {ColorScheme::kClassic, 0, true, 0x808080, 0xDFDFDF, 0xFFFFFF, 0x000000, 0x800000, 0xD1ADAD,
-       0xD8D8D8},
-      {ColorScheme{99}, 0, false, FakeButtonSite::kBtnShadow, FakeButtonSite::k3dLight,
-       FakeButtonSite::kBtnHighlight, FakeButtonSite::k3dDkShadow, FakeButtonSite::kHighlight,
-       0xD0BBB3, 0xFFFFFF},
-  };
-  for (const auto& c : cases) {
-    ButtonProperties properties;
-    properties.scheme = c.scheme;
-    properties.softBevel = c.softBevel;
-    properties.type = ButtonType::kXP;
-    const Palette p = makePalette(properties, c.face, luna, ParentColors{});
-    EXPECT_EQ(p.shadow, c.shadow) << static_cast<int>(c.scheme);
-    EXPECT_EQ(p.light, c.light) << static_cast<int>(c.scheme);
-    EXPECT_EQ(p.highlight, c.highlight) << static_cast<int>(c.scheme);
-    EXPECT_EQ(p.darkShadow, c.darkShadow) << static_cast<int>(c.scheme);
-    EXPECT_EQ(p.accent, c.accent) << static_cast<int>(c.scheme);
-    EXPECT_EQ(p.accentTint, c.accentTint) << static_cast<int>(c.scheme);
-    EXPECT_EQ(p.pressedFace, c.pressedFace) << static_cast<int>(c.scheme);
-  }
-}
-
-TEST(TranslateColor, ResolvesSystemReferencesOnly) {
-  const struct {
-    std::uint32_t value;
-    Color expected;
-  } cases[] = {{0x123456, 0x123456},
-               {0x8000000F, FakeButtonSite::kBtnFace},
-               {0x80000012, FakeButtonSite::kBtnText},
-               {0x80FF0000, 0},
-               {0x02123456, 0}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(translateColor(c.value, luna), c.expected) << std::hex << c.value;
-  }
-  ButtonProperties properties;
-  properties.maskColor = 0x80000012;
-  EXPECT_EQ(makePalette(properties, 0, luna, ParentColors{}).mask, FakeButtonSite::kBtnText);
+TEST(BlitPicture, IconsAreDrawnOnAMaskColourSquare) {
+  std::vector<bool> opaque(16 * 16, false);
+  opaque[8 * 16 + 8] = true;
+  const auto icon = Picture::icon(Pixels24(16, 16, 0x123456), opaque);
+  BlitOptions options;
+  options.mask = options.maskFill = 0xC0C0C0;
+  PixelCanvas canvas(16, 16, 0x00FF00);
+  blitPicture(canvas, 0, 0, 16, 16, *icon, options);
+  EXPECT_EQ(canvas.at(0, 0), 0x00FF00u);
+  EXPECT_EQ(canvas.at(8, 8), 0x123456u);
+  options.useMaskColor = false;
+  blitPicture(canvas, 0, 0, 16, 16, *icon, options);
+  EXPECT_EQ(canvas.at(0, 0), 0xC0C0C0u);
 }
 
 }  // namespace

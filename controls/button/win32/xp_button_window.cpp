@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <string>
+#include <utility>
 
 #include "host/canvas/win32/gdi_picture.h"
 
@@ -68,7 +69,12 @@ XpButtonWindow* XpButtonWindow::fromHandle(HWND window) {
   return dynamic_cast<XpButtonWindow*>(Window::fromHandle(window));
 }
 
-void XpButtonWindow::mouseButton(std::int16_t mouseButton, bool down, LPARAM lParam) {
+void XpButtonWindow::mouseButton(UINT message, LPARAM lParam) {
+  const bool down =
+      message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+  const std::int16_t mouseButton = message == WM_LBUTTONDOWN || message == WM_LBUTTONUP   ? 1
+                                   : message == WM_RBUTTONDOWN || message == WM_RBUTTONUP ? 2
+                                                                                          : 4;
   const POINT at = mousePoint(lParam);
   const auto x = static_cast<float>(at.x);
   const auto y = static_cast<float>(at.y);
@@ -103,22 +109,12 @@ LRESULT XpButtonWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
       }
       break;
     case WM_LBUTTONDOWN:
-      mouseButton(1, true, lParam);
-      return 0;
     case WM_RBUTTONDOWN:
-      mouseButton(2, true, lParam);
-      return 0;
     case WM_MBUTTONDOWN:
-      mouseButton(4, true, lParam);
-      return 0;
     case WM_LBUTTONUP:
-      mouseButton(1, false, lParam);
-      return 0;
     case WM_RBUTTONUP:
-      mouseButton(2, false, lParam);
-      return 0;
     case WM_MBUTTONUP:
-      mouseButton(4, false, lParam);
+      mouseButton(message, lParam);
       return 0;
     case WM_LBUTTONDBLCLK:
       clicks_.pressAgain(handle());
@@ -151,10 +147,8 @@ LRESULT XpButtonWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
       accessibleChanged();
       return 0;
     case WM_SETFOCUS:
-      button_.input().onFocus(true);
-      return 0;
     case WM_KILLFOCUS:
-      button_.input().onFocus(false);
+      button_.input().onFocus(message == WM_SETFOCUS);
       return 0;
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS;
@@ -194,28 +188,21 @@ bool XpButtonWindow::handleAccessKey(char key) {
 
 namespace {
 
-struct AccessKeySearch {
-  char key;
-  bool taken;
-};
-
-// EnumChildWindows wants a CALLBACK function (stdcall on x86): no lambda.
+// EnumChildWindows wants a CALLBACK function (stdcall on x86): no lambda. The
+// search carries the key in and whether a button took it out.
 BOOL CALLBACK offerAccessKey(HWND child, LPARAM data) {
-  auto* search = reinterpret_cast<AccessKeySearch*>(data);
+  auto* search = reinterpret_cast<std::pair<char, bool>*>(data);
   XpButtonWindow* button = XpButtonWindow::fromHandle(child);
-  if (button != nullptr && button->handleAccessKey(search->key)) {
-    search->taken = true;
-    return FALSE;
-  }
-  return TRUE;
+  search->second = button != nullptr && button->handleAccessKey(search->first);
+  return search->second ? FALSE : TRUE;
 }
 
 }  // namespace
 
 bool XpButtonWindow::dispatchAccessKey(HWND form, char key) {
-  AccessKeySearch search{key, false};
+  std::pair<char, bool> search{key, false};
   ::EnumChildWindows(form, offerAccessKey, reinterpret_cast<LPARAM>(&search));
-  return search.taken;
+  return search.second;
 }
 
 void XpButtonWindow::setDefault(bool isDefault) {
@@ -226,9 +213,7 @@ void XpButtonWindow::setDefault(bool isDefault) {
 
 Rect XpButtonWindow::clientRect() const {
   RECT client{};
-  if (handle() != nullptr) {
-    ::GetClientRect(handle(), &client);
-  }
+  ::GetClientRect(handle(), &client);
   return {client.left, client.top, client.right, client.bottom};
 }
 
@@ -240,11 +225,7 @@ void XpButtonWindow::redrawNow() {
   accessibleChanged();
 }
 
-void XpButtonWindow::refreshSurface() {
-  if (handle() != nullptr) {
-    ::UpdateWindow(handle());
-  }
-}
+void XpButtonWindow::refreshSurface() { ::UpdateWindow(handle()); }
 
 void XpButtonWindow::setWindowRegion(const RegionShape& shape) {
   if (handle() == nullptr) {
@@ -265,15 +246,11 @@ void XpButtonWindow::setWindowRegion(const RegionShape& shape) {
 }
 
 void XpButtonWindow::setSurfaceEnabled(bool enabled) {
-  if (handle() != nullptr) {
-    ::EnableWindow(handle(), enabled ? TRUE : FALSE);
-  }
+  ::EnableWindow(handle(), enabled ? TRUE : FALSE);
 }
 
 void XpButtonWindow::setWindowText(const std::string& text) {
-  if (handle() != nullptr) {
-    ::SetWindowTextA(handle(), text.c_str());
-  }
+  ::SetWindowTextA(handle(), text.c_str());
   accessibleChanged();
 }
 
@@ -291,8 +268,7 @@ Color XpButtonWindow::systemColor(std::int32_t index) const { return ::GetSysCol
 
 ButtonSite::ParentColors XpButtonWindow::parentColors() const {
   ParentColors colors;
-  const HWND parent = handle() != nullptr ? ::GetParent(handle()) : nullptr;
-  const WindowDc dc(parent);
+  const WindowDc dc(::GetParent(handle()));
   if (dc) {
     colors.background = ::GetBkColor(dc.get());
     colors.text = ::GetTextColor(dc.get());
@@ -308,10 +284,7 @@ std::int32_t XpButtonWindow::dotsPerInch() const {
 
 bool XpButtonWindow::isMouseInside() const {
   POINT cursor{};
-  if (handle() == nullptr || !::GetCursorPos(&cursor)) {
-    return false;
-  }
-  return ::WindowFromPoint(cursor) == handle();
+  return handle() != nullptr && ::GetCursorPos(&cursor) && ::WindowFromPoint(cursor) == handle();
 }
 
 void XpButtonWindow::captureMouse() {
@@ -342,9 +315,7 @@ void XpButtonWindow::captureBehind(Canvas* background, std::int32_t width, std::
   // Collapsed, the button no longer covers its parent, which repaints there.
   ::SetWindowPos(handle(), nullptr, 0, 0, bounds.right - bounds.left, 0, flags);
   pump_.pumpOnce();
-  if (parent != nullptr) {
-    ::UpdateWindow(parent);
-  }
+  ::UpdateWindow(parent);
   if (background != nullptr && parent != nullptr) {
     const WindowDc parentDc(parent);
     if (parentDc) {

@@ -86,7 +86,8 @@ class XpButtonWindow final : public Control, public ButtonSite {
  private:
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void paint(GdiCanvas& canvas) override { button_.paint(canvas); }
-  void mouseButton(std::int16_t button, bool down, LPARAM lParam);
+  // A press or release of the left (1), right (2) or middle (4) button.
+  void mouseButton(UINT message, LPARAM lParam);
 
   XpButtonOptions options_;
   TimerService& timers_;

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 
 #include "host/canvas/font.h"
 #include "host/canvas/image_file.h"
@@ -16,10 +17,6 @@ namespace {
 
 Color shadeOf(int n) { return rgb(n * 37 % 256, 255 - n * 23 % 256, n * 61 % 256); }
 
-// Every primitive on one sheet: rectangles ordered and clipped, lines into all
-// octants with half-way ties, pixels, ellipses with the 2-pixel pen from 1 to
-// 9 pixels and inverted, focus rectangles, pictures drawn and stretched both
-// ways, copies partly outside their source, and text as boxes.
 TEST(PixelCanvas, DrawsEveryPrimitiveAsTheGoldenSheet) {
   PixelCanvas canvas(100, 90, rgb(0xC0, 0xC0, 0xC0));
   canvas.fillRect({6, 4, 2, 1}, rgb(255, 0, 0));
@@ -46,10 +43,9 @@ TEST(PixelCanvas, DrawsEveryPrimitiveAsTheGoldenSheet) {
   }
   canvas.ellipse({80, 40, 58, 29}, 0, rgb(255, 255, 255));
   canvas.fillRect({60, 2, 80, 14}, rgb(255, 255, 255));
-  canvas.focusRect({61, 3, 79, 13}, 0);
-  canvas.focusRect({62, 5, 70, 6}, 0);
-  canvas.focusRect({72, 5, 73, 12}, 0);
-  canvas.focusRect({66, 8, 66, 12}, 0);
+  for (const Rect& box : {Rect{61, 3, 79, 13}, {62, 5, 70, 6}, {72, 5, 73, 12}, {66, 8, 66, 12}}) {
+    canvas.focusRect(box, 0);
+  }
   Pixels24 numbered(8, 8);
   std::vector<bool> opaque;
   for (int y = 0; y < 8; ++y) {
@@ -62,17 +58,15 @@ TEST(PixelCanvas, DrawsEveryPrimitiveAsTheGoldenSheet) {
   canvas.drawPicture(*bitmap, 0, 42);
   const PicturePtr icon = Picture::icon(numbered, opaque);
   canvas.drawPicture(*icon, 95, 42);
-  EXPECT_FALSE(icon->opaqueAt(8, 1)) << "outside the picture";
+  EXPECT_FALSE(icon->opaqueAt(8, 1));
   const Rect whole{0, 0, 8, 8};
-  canvas.stretchPicture(*bitmap, whole, Rect::sized(10, 42, 11, 11));
-  canvas.stretchPicture(*bitmap, whole, Rect::sized(23, 42, 4, 3));
-  canvas.stretchPicture(*bitmap, whole, Rect::sized(28, 42, 1, 1));
-  canvas.stretchPicture(*bitmap, whole, Rect::sized(30, 42, 3, 16));
-  canvas.stretchPicture(*bitmap, {2, 0, 5, 8}, Rect::sized(34, 42, 10, 7));
-  canvas.stretchPicture(*bitmap, {4, 4, 12, 12}, Rect::sized(45, 42, 8, 8));
-  canvas.stretchPicture(*bitmap, whole, Rect::sized(-4, 55, 8, 8));
-  canvas.stretchPicture(*bitmap, whole, Rect::sized(54, 42, 0, 8));
-  canvas.stretchPicture(*bitmap, {3, 3, 4, 4}, Rect::sized(28, 45, 1, 1));
+  const std::pair<Rect, Rect> stretches[] = {
+      {whole, Rect::sized(10, 42, 11, 11)},       {whole, Rect::sized(23, 42, 4, 3)},
+      {whole, Rect::sized(28, 42, 1, 1)},         {whole, Rect::sized(30, 42, 3, 16)},
+      {{2, 0, 5, 8}, Rect::sized(34, 42, 10, 7)}, {{4, 4, 12, 12}, Rect::sized(45, 42, 8, 8)},
+      {whole, Rect::sized(-4, 55, 8, 8)},         {whole, Rect::sized(54, 42, 0, 8)},
+      {{3, 3, 4, 4}, Rect::sized(28, 45, 1, 1)}};
+  for (const auto& [from, to] : stretches) canvas.stretchPicture(*bitmap, from, to);
   PixelCanvas source(6, 6, rgb(0, 200, 200));
   source.setPixel(0, 0, 0);
   canvas.copyFrom(source, -2, -2, 8, 8, 56, 42);
@@ -108,8 +102,8 @@ TEST(ImageFile, WritesABmpOfBottomUpRowsAndFailsOnAMissingFolder) {
                                   24,   0,    0,   0, 0, 0, 48, 0, 0, 0, 0xC4, 0x0E, 0, 0,
                                   0xC4, 0x0E, 0,   0, 0, 0, 0,  0, 0, 0, 0,    0};
   EXPECT_EQ(bytes.substr(0, 54), std::string(std::begin(header), std::end(header)));
-  EXPECT_EQ(bytes.size(), 54u + 16 * 3);  // rows padded to 16 bytes
-  EXPECT_EQ(bytes.substr(86, 4), std::string("\x03\x02\x01\x00", 4)) << "top row last, blue first";
+  EXPECT_EQ(bytes.size(), 54u + 16 * 3);
+  EXPECT_EQ(bytes.substr(86, 4), std::string("\x03\x02\x01\x00", 4));
   std::remove(path.c_str());
   EXPECT_FALSE(writeImageFile("/no/such/folder/x.bmp", pixels));
   const std::string png = ::testing::TempDir() + "vorlane_canvas_test.png";

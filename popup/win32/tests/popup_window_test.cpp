@@ -1,5 +1,3 @@
-// The pop-up as the user sees it and works it: every control where the layout
-// puts it, and real input on a real window.
 #include "popup/win32/popup_window.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +12,6 @@
 namespace vorlane::win32 {
 namespace {
 
-// Real input, as a user's hand gives it: the pointer moved into a window.
 void pointAt(HWND window, LONG x, LONG y) {
   RECT box = {};
   ::GetWindowRect(window, &box);
@@ -41,9 +38,7 @@ TEST(PopupWindow, EveryControlWhereTheLayoutPutsItAndRealInput) {
   popup.viewmsg("");
   HWND form = window.form().handle();
   testing::expectBorderlessAtScreenCentre(form, 3240, 1665);
-  EXPECT_TRUE(::GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) << "no taskbar button";
-  // The rule is wider than the panel; the bar starts at the right end of its
-  // travel, over the rule.
+  EXPECT_TRUE(::GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
   using testing::Fit;
   using testing::FontRow;
   testing::expectLayout(
@@ -59,24 +54,17 @@ TEST(PopupWindow, EveryControlWhereTheLayoutPutsItAndRealInput) {
           {"", {120, 1150, 2925, 450}, 0, FontRow{"Arial", 8.25, true}, Fit::kLeft},
           {"", {120, 1200, 2925, 225}, 0, FontRow{"Arial", 9, true}, Fit::kLeft},
       });
-  // The pointer on the link underlines it until it crosses the bare panel. A
-  // page waits on top until a real click on its link, Enter or Space; then the
-  // window goes.
+  // The underline stays until the pointer crosses the bare panel.
   pointAt(window.link().handle(), 10, 8);
   testing::waitFor(timers, pump, [&] { return underlined(window.link().handle()); });
   for (const WORD key : {WORD{0}, WORD{VK_RETURN}, WORD{VK_SPACE}}) {
     bool onTop = false;
-    std::unique_ptr<Timer> user;
-    user = timers.createTimer(300, true, [&] {
+    std::unique_ptr<Timer> user = timers.createTimer(300, true, [&] {
       user->setEnabled(false);
-      onTop = window.form().visible() &&
-              (::GetWindowLongA(window.form().handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+      onTop = window.form().visible() && (::GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_TOPMOST);
       for (const DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
-        if (key) {
-          ::keybd_event(static_cast<BYTE>(key), 0, flags, 0);
-        } else {
-          ::mouse_event(flags ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-        }
+        key ? ::keybd_event(static_cast<BYTE>(key), 0, flags, 0)
+            : ::mouse_event(flags ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
       }
     });
     bool gaveUp = false;
@@ -90,7 +78,7 @@ TEST(PopupWindow, EveryControlWhereTheLayoutPutsItAndRealInput) {
     EXPECT_FALSE(window.form().visible());
   }
   popup.viewmsg("");
-  pointAt(window.form().handle(), 23, 53);  // bare panel, left of the logo
+  pointAt(form, 23, 53);
   testing::waitFor(timers, pump, [&] { return !underlined(window.link().handle()); });
   popup.hidemsg();
 }
