@@ -1,7 +1,5 @@
-// The self-drawn controls as a screen reader hears them: asked through
-// AccessibleObjectFromWindow, acted on through accDoDefaultAction, their
-// changes announced with NotifyWinEvent; every object handed out goes with its
-// last Release.
+// The self-drawn controls as a screen reader hears them, acts on them and
+// hears their changes; every object handed out goes with its last Release.
 
 #include <gtest/gtest.h>
 #include <oleacc.h>
@@ -21,8 +19,7 @@
 #include "host/win32/keystroke_sender.h"
 #include "host/win32/message_box.h"
 #include "host/win32/message_pump.h"
-#include "host/win32/tests/child_process.h"
-#include "host/win32/tests/wait_for.h"
+#include "host/win32/tests/test_support.h"
 #include "host/win32/timer_service.h"
 #include "popup/frmmsg.h"
 #include "popup/win32/popup_window.h"
@@ -30,32 +27,13 @@
 namespace vorlane::win32 {
 namespace {
 
-const VARIANT kSelf = [] {
-  VARIANT child;
-  child.vt = VT_I4;
-  child.lVal = CHILDID_SELF;
-  return child;
-}();
-
-// Role, state, then name, keyboard shortcut, value and default action.
-std::string heard(IAccessible& object) {
-  std::string said;
-  VARIANT answer;
-  for (auto get : {&IAccessible::get_accRole, &IAccessible::get_accState}) {
-    said += (object.*get)(kSelf, &answer) == S_OK ? std::to_string(answer.lVal) + " " : "? ";
-  }
-  for (auto get : {&IAccessible::get_accName, &IAccessible::get_accKeyboardShortcut,
-                   &IAccessible::get_accValue, &IAccessible::get_accDefaultAction}) {
-    BSTR text = nullptr;
-    (object.*get)(kSelf, &text);
-    for (UINT i = 0; text != nullptr && i < ::SysStringLen(text); ++i) {
-      said += static_cast<char>(text[i]);
-    }
-    said += "|";
-    ::SysFreeString(text);
-  }
-  return said;
+VARIANT childId(LONG id) {
+  VARIANT variant;
+  variant.vt = VT_I4;
+  variant.lVal = id;
+  return variant;
 }
+const VARIANT kSelf = childId(CHILDID_SELF);
 
 std::vector<DWORD> eventsSeen;
 
@@ -82,60 +60,61 @@ TEST(Accessibility, EachControlTellsWhatItIsActsAndAnnouncesItsChanges) {
                pump, clock};
   form.show();
   popup.viewmsg("status");
-  int applyClicks = 0;
-  int checkClicks = 0;
-  apply.events().Click = [&] { ++applyClicks; };
-  check.events().Click = [&] { ++checkClicks; };
+  int clicks = 0;
+  apply.events().Click = check.events().Click = [&] { ++clicks; };
   apply.button().setCaption("Ap&ply");
   check.button().setCaption("Save && Exit");
   check.button().setCheckBoxBehaviour(true);
   bar.bar().setMax(200);
   bar.bar().setValue(91);  // 45.5 % rounds to the even 46 %
   ::SetFocus(apply.hwnd());
-
-  constexpr LONG kFocusable = STATE_SYSTEM_FOCUSABLE;
-  const auto said = [](LONG role, LONG state, const char* texts) {
-    return std::to_string(role) + " " + std::to_string(state) + " " + texts;
-  };
   const struct {
     HWND window;
-    std::string before;
+    LONG role, state;
+    const char* texts;
     std::function<bool()> acted;  // by the default action; null: it has none
     std::function<void()> change;
     DWORD announced;
     LONG stateAfter;
   } rows[] = {
-      {apply.hwnd(),
-       said(ROLE_SYSTEM_PUSHBUTTON, kFocusable | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_DEFAULT,
-            "Apply|Alt+P||Press|"),
-       [&] { return applyClicks == 1; }, [&] { apply.button().setCaption("&Save"); },
-       EVENT_OBJECT_NAMECHANGE, kFocusable | STATE_SYSTEM_DEFAULT},
-      {check.hwnd(), said(ROLE_SYSTEM_CHECKBUTTON, kFocusable, "Save & Exit|||Check|"),
-       [&] { return checkClicks == 1 && check.button().Value(); },
+      {apply.hwnd(), ROLE_SYSTEM_PUSHBUTTON,
+       STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_DEFAULT, "Apply|Alt+P||Press|",
+       [&] { return clicks == 1; }, [&] { apply.button().setCaption("&Save"); },
+       EVENT_OBJECT_NAMECHANGE, STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_DEFAULT},
+      {check.hwnd(), ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_FOCUSABLE, "Save & Exit|||Check|",
+       [&] { return clicks == 2 && check.button().Value(); },
        [&] { check.button().setEnabled(false); }, EVENT_OBJECT_STATECHANGE,
        STATE_SYSTEM_CHECKED | STATE_SYSTEM_UNAVAILABLE},
-      {bar.handle(), said(ROLE_SYSTEM_PROGRESSBAR, STATE_SYSTEM_READONLY, "||46%||"), nullptr,
+      {bar.handle(), ROLE_SYSTEM_PROGRESSBAR, STATE_SYSTEM_READONLY, "||46%||", nullptr,
        [&] { bar.bar().setValue(200); }, EVENT_OBJECT_VALUECHANGE, STATE_SYSTEM_READONLY},
-      {static_cast<PopupWindow&>(popup.view()).link().handle(),
-       said(ROLE_SYSTEM_LINK, STATE_SYSTEM_LINKED, "Close|||Click|"),
-       [&] { return popup.closed(); }, [&] { popup.timemsg("timed", 0); }, EVENT_OBJECT_NAMECHANGE,
-       STATE_SYSTEM_UNAVAILABLE},
-  };
+      {static_cast<PopupWindow&>(popup.view()).link().handle(), ROLE_SYSTEM_LINK,
+       STATE_SYSTEM_LINKED, "Close|||Click|", [&] { return popup.closed(); },
+       [&] { popup.timemsg("timed", 0); }, EVENT_OBJECT_NAMECHANGE, STATE_SYSTEM_UNAVAILABLE}};
   const HWINEVENTHOOK hook =
       ::SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, recordEvent,
                         ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.before);
+    SCOPED_TRACE(row.texts);
     IAccessible* object = nullptr;
     ASSERT_EQ(
         ::AccessibleObjectFromWindow(row.window, static_cast<DWORD>(OBJID_CLIENT),
                                      __uuidof(IAccessible), reinterpret_cast<void**>(&object)),
         S_OK);
-    EXPECT_EQ(heard(*object), row.before);
-    VARIANT other = kSelf;
-    other.lVal = 1;
+    VARIANT role = {}, state = {};
+    object->get_accRole(kSelf, &role);
+    object->get_accState(kSelf, &state);
+    EXPECT_EQ(std::make_pair(role.lVal, state.lVal), std::make_pair(row.role, row.state));
+    std::string texts;  // name, keyboard shortcut, value and default action
+    for (auto get : {&IAccessible::get_accName, &IAccessible::get_accKeyboardShortcut,
+                     &IAccessible::get_accValue, &IAccessible::get_accDefaultAction}) {
+      BSTR text = nullptr;
+      (object->*get)(kSelf, &text);
+      texts += std::string(text, text + ::SysStringLen(text)) + "|";
+      ::SysFreeString(text);
+    }
+    EXPECT_EQ(texts, row.texts);
     BSTR name = nullptr;
-    EXPECT_EQ(object->get_accName(other, &name), E_INVALIDARG) << "there are no children";
+    EXPECT_EQ(object->get_accName(childId(1), &name), E_INVALIDARG) << "there are no children";
     EXPECT_EQ(object->accDoDefaultAction(kSelf), row.acted ? S_OK : DISP_E_MEMBERNOTFOUND);
     if (row.acted) {
       testing::waitFor(timers, pump, row.acted);
@@ -145,7 +124,6 @@ TEST(Accessibility, EachControlTellsWhatItIsActsAndAnnouncesItsChanges) {
     testing::waitFor(timers, pump, [&] {
       return std::find(eventsSeen.begin(), eventsSeen.end(), row.announced) != eventsSeen.end();
     });
-    VARIANT state;
     object->get_accState(kSelf, &state);
     EXPECT_EQ(state.lVal & ~STATE_SYSTEM_FOCUSED, row.stateAfter);
     object->Release();

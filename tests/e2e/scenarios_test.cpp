@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/win32/tests/child_process.h"
+#include "host/win32/tests/test_support.h"
 #include "host/win32/wide_text.h"
 #include "tests/e2e/driver.h"
 

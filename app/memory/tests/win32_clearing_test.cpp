@@ -12,8 +12,7 @@
 #include "app/memory/win32/virtual_alloc_allocator.h"
 #include "host/win32/clock.h"
 #include "host/win32/memory_status.h"
-#include "host/win32/tests/child_process.h"
-#include "host/win32/tests/timer_gaps.h"
+#include "host/win32/tests/test_support.h"
 #include "host/win32/timer_service.h"
 #include "popup/win32/popup_window.h"
 

@@ -6,8 +6,8 @@
 #include "host/win32/keystroke_sender.h"
 #include "host/win32/message_box.h"
 #include "host/win32/message_pump.h"
-#include "host/win32/tests/child_process.h"
 #include "host/win32/tests/layout_check.h"
+#include "host/win32/tests/test_support.h"
 #include "host/win32/timer_service.h"
 
 namespace vorlane::win32 {

@@ -21,39 +21,33 @@ LONG pixels(double twips, LONG dpi) {
   return static_cast<LONG>(std::nearbyint(twips * dpi / 1440));
 }
 
-SIZE textExtent(HWND window, const std::string& text) {
-  WindowDc dc(window);
-  SelectGuard font(dc.get(), reinterpret_cast<HGDIOBJ>(::SendMessageA(window, WM_GETFONT, 0, 0)));
-  RECT extent = {};
-  if (text.empty()) {
-    TEXTMETRICA metrics = {};
-    ::GetTextMetricsA(dc.get(), &metrics);
-    extent.bottom = metrics.tmHeight;
-  } else {
-    ::DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent,
-                DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
-  }
-  return {extent.right, extent.bottom};
-}
-
 // Each container's offset is rounded on its own, as nested windows place them.
 RECT expectedRect(const std::vector<Placed>& rows, const Placed& row, HWND window, POINT dpi) {
-  LONG left = pixels(row.box.left, dpi.x);
-  LONG top = pixels(row.box.top, dpi.y);
-  for (int in = row.in; in >= 0; in = rows[static_cast<std::size_t>(in)].in) {
-    left += pixels(rows[static_cast<std::size_t>(in)].box.left, dpi.x);
-    top += pixels(rows[static_cast<std::size_t>(in)].box.top, dpi.y);
+  LONG left = 0, top = 0;
+  for (const Placed* in = &row; in != nullptr;
+       in = in->in < 0 ? nullptr : &rows[static_cast<std::size_t>(in->in)]) {
+    left += pixels(in->box.left, dpi.x);
+    top += pixels(in->box.top, dpi.y);
   }
   const LONG width = pixels(row.box.width, dpi.x);
   if (row.fit == Fit::kBox || row.fit == Fit::kLine) {
     return {left, top, left + width,
             top + (row.fit == Fit::kLine ? 1 : pixels(row.box.height, dpi.y))};
   }
-  const SIZE size = textExtent(window, row.text);
-  if (row.fit != Fit::kLeft) {
-    left += row.fit == Fit::kCentre ? (width - size.cx) / 2 : width - size.cx;
+  WindowDc dc(window);
+  SelectGuard font(dc.get(), reinterpret_cast<HGDIOBJ>(::SendMessageA(window, WM_GETFONT, 0, 0)));
+  RECT text = {};
+  if (*row.text == '\0') {
+    TEXTMETRICA metrics = {};
+    ::GetTextMetricsA(dc.get(), &metrics);
+    text.bottom = metrics.tmHeight;
+  } else {
+    ::DrawTextA(dc.get(), row.text, -1, &text, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
   }
-  return {left, top, left + size.cx, top + size.cy};
+  if (row.fit != Fit::kLeft) {
+    left += row.fit == Fit::kCentre ? (width - text.right) / 2 : width - text.right;
+  }
+  return {left, top, left + text.right, top + text.bottom};
 }
 
 std::string describe(const RECT& r) {
@@ -89,36 +83,31 @@ void expectLayout(HWND form, const std::vector<Placed>& rows) {
       },
       reinterpret_cast<LPARAM>(&windows));
   for (const Placed& row : rows) {
-    HWND match = nullptr;
     std::string seen;
-    for (HWND window : windows) {
+    const auto match = std::find_if(windows.begin(), windows.end(), [&](HWND window) {
       if (textOf(window) != row.text) {
-        continue;
+        return false;
       }
       const RECT actual = placeIn(window, form);
       const RECT wanted = expectedRect(rows, row, window, dpi);
-      if (::EqualRect(&actual, &wanted)) {
-        match = window;
-        break;
-      }
       seen += " " + describe(actual) + " (wanted " + describe(wanted) + ")";
-    }
-    if (match == nullptr) {
+      return ::EqualRect(&actual, &wanted) != FALSE;
+    });
+    if (match == windows.end()) {
       ADD_FAILURE() << "no window \"" << row.text << "\" in place; with this text:" << seen;
       continue;
     }
     if (row.font) {
       LOGFONTA font = {};
-      ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(match, WM_GETFONT, 0, 0)), sizeof font,
+      ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(*match, WM_GETFONT, 0, 0)), sizeof font,
                    &font);
       EXPECT_STREQ(font.lfFaceName, row.font->face) << row.text;
-      EXPECT_EQ(font.lfHeight, -static_cast<LONG>(std::nearbyint(row.font->points * dpi.y / 72)))
-          << row.text;
+      EXPECT_EQ(font.lfHeight, -pixels(row.font->points * 20, dpi.y)) << row.text;
       EXPECT_EQ(font.lfWeight, row.font->bold ? FW_BOLD : FW_NORMAL) << row.text;
     }
     if (row.fill) {
       // A whole-window DC of the form does not clip its children away.
-      const RECT box = placeIn(match, form);
+      const RECT box = placeIn(*match, form);
       WindowDc dc(form, WindowDc::Area::WholeWindow);
       EXPECT_EQ(::GetPixel(dc.get(), box.left + std::min<LONG>(2, (box.right - box.left) / 2),
                            box.top + std::min<LONG>(2, (box.bottom - box.top) / 2)),
@@ -130,8 +119,7 @@ void expectLayout(HWND form, const std::vector<Placed>& rows) {
 
 void expectBorderlessAtScreenCentre(HWND form, double width, double height) {
   const POINT dpi = screenDpi();
-  RECT client = {};
-  RECT frame = {};
+  RECT client = {}, frame = {};
   ::GetClientRect(form, &client);
   ::GetWindowRect(form, &frame);
   EXPECT_EQ(client.right, pixels(width, dpi.x));

@@ -10,8 +10,8 @@
 
 namespace vorlane::win32::testing {
 
-// How a control's rectangle follows from its box: the box, a one-pixel rule
-// across it, or sized to its text keeping the box's left edge, centre or right edge.
+// A control's rectangle: its box, a one-pixel rule across it, or sized to its
+// text keeping the box's left edge, centre or right edge.
 enum class Fit { kBox, kLine, kLeft, kCentre, kRight };
 
 struct FontRow {
@@ -20,9 +20,9 @@ struct FontRow {
   bool bold;
 };
 
-// One control of a layout table: its text, its box in twips in its container
-// (the row numbered `in`, or the window itself when -1), and, where set, its
-// font and the colour just inside its top-left corner.
+// One control: its text, its box in twips in its container (the row numbered
+// `in`, or the window when -1), and where set its font and the colour just
+// inside its top-left corner.
 struct Placed {
   const char* text;
   TwipsRect box;
@@ -31,14 +31,13 @@ struct Placed {
   Fit fit = Fit::kBox;
   std::optional<COLORREF> fill = std::nullopt;
 };
-
 std::string textOf(HWND window);
 // A window's rectangle in the client coordinates of `container`.
 RECT placeIn(HWND window, HWND container);
 
-// Checks that the shown window `form` holds, at any depth, a window for every
-// row, found by its text and its rectangle at the screen's real DPI: only
-// where the user sees each control matters, not how the toolkit nests them.
+// Checks that the shown `form` holds, at any depth, a window for every row with
+// its text and rectangle at the screen's real DPI: only where the user sees
+// each control matters, not how the toolkit nests them.
 void expectLayout(HWND form, const std::vector<Placed>& rows);
 // A borderless window of `width` × `height` twips at the centre of the screen.
 void expectBorderlessAtScreenCentre(HWND form, double width, double height);

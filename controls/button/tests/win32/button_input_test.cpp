@@ -10,8 +10,7 @@
 #include "host/win32/form.h"
 #include "host/win32/keystroke_sender.h"
 #include "host/win32/message_pump.h"
-#include "host/win32/tests/child_process.h"
-#include "host/win32/tests/wait_for.h"
+#include "host/win32/tests/test_support.h"
 #include "host/win32/timer_service.h"
 #include "tests/fakes/fake_timers.h"
 

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "host/creation_failure.h"
+#include "host/win32/clock.h"
+#include "host/win32/dll_search.h"
+#include "host/win32/forms.h"
+#include "host/win32/message_pump.h"
+#include "host/win32/registry_settings_store.h"
+#include "host/win32/run_registry.h"
+#include "host/win32/tests/test_support.h"
+#include "host/win32/timer_service.h"
+
+namespace vorlane::win32 {
+namespace {
+
+// Long work offers turns through pumpIfDue as often as it likes; they are
+// taken at most every 2 ms and serve the timers.
+TEST(Timers, FireAtTheScaledIntervalWhileEnabledEndThemselvesAndServeLongWork) {
+  Win32TimerService timers(1), scaled(100);
+  Win32MessagePump pump;
+  int minutes = 0, zeroTicks = 0, selfEnded = 0, later = 0;
+  auto zero = timers.createTimer(0, true, [&] { ++zeroTicks; });
+  std::unique_ptr<Timer> once = timers.createTimer(15, true, [&] {
+    ++selfEnded;
+    once.reset();
+  });
+  auto minute = scaled.createTimer(60000, true, [&] { ++minutes; });  // 600 ms when scaled
+  testing::waitFor(timers, pump, [&] { return minutes == 2; });
+  minute->setEnabled(false);
+  auto other = timers.createTimer(700, true, [&] { ++later; });
+  testing::waitFor(timers, pump, [&] { return later == 1; });
+  EXPECT_EQ(minutes, 2) << "a disabled timer stays quiet";
+  EXPECT_EQ(zeroTicks, 0);
+  EXPECT_EQ(selfEnded, 1);
+  expectTimerKeepsFiring(pump, timers, [&] {
+    const DWORD start = ::GetTickCount();
+    DWORD turns = 0;
+    while (::GetTickCount() - start < 200) {
+      turns += pump.pumpIfDue() ? 1 : 0;
+    }
+    EXPECT_LE(turns, (::GetTickCount() - start) / 2 + 10);
+  });
+}
+
+TEST(MessagePump, FailuresAndQuitInANestedWaitEndEveryWait) {
+  Win32TimerService timers(1);
+  Win32MessagePump pump;
+  auto failing = timers.createTimer(10, true, [] { throw std::runtime_error("tick failed"); });
+  EXPECT_THROW(pump.waitUntil([] { return false; }), std::runtime_error);
+  failing.reset();
+  bool nested = false;
+  bool innerReturned = false;
+  auto timer = timers.createTimer(10, true, [&] {
+    if (std::exchange(nested, true)) {
+      ::PostQuitMessage(7);
+      return;
+    }
+    pump.waitUntil([] { return false; });
+    innerReturned = true;
+  });
+  pump.waitUntil([] { return false; });
+  EXPECT_TRUE(innerReturned);
+  EXPECT_TRUE(pump.ending());
+  timer.reset();
+  EXPECT_EQ(pump.run(), 7) << "the top-level loop sees the quit too";
+}
+
+TEST(MessagePump, EndProgramDestroysEveryFormAndAWindowThatCannotBeMadeThrows) {
+  Win32MessagePump pump;
+  Form form(FormOptions{"Zendry's Vorlane", 4905, 2265});
+  Label label(form, {0, 0, 600, 300}, "label", LabelOptions{});
+  pump.endProgram();
+  EXPECT_EQ(form.handle(), nullptr);
+  EXPECT_EQ(label.handle(), nullptr);
+  label.setText("still safe");
+  EXPECT_EQ(pump.run(), 0);
+  try {
+    Label orphan(form, {0, 0, 600, 300}, "orphan", LabelOptions{});
+    ADD_FAILURE() << "a window without its parent was made";
+  } catch (const CreationFailure& failure) {
+    EXPECT_EQ(std::string(failure.what()).rfind("The window \"orphan\" could not be created", 0),
+              0u);
+  }
+}
+
+TEST(Registry, AKeyTheSystemRefusesFailsTheWrite) {
+  EXPECT_FALSE(RegistrySettingsStore("Software\\" + std::string(300, 'k')).write("mode", "normal"));
+  EXPECT_FALSE(Win32RunRegistry("Software\\vorlane-tests no such key").openForWrite());
+}
+
+TEST(Clock, WidensTheTickCountAcrossItsWrap) {
+  std::uint32_t last = 0;
+  std::uint64_t wraps = 0;
+  EXPECT_EQ(Win32Clock::widen(0xFFFFFFF0u, last, wraps), 0xFFFFFFF0ULL);
+  EXPECT_EQ(Win32Clock::widen(0x10u, last, wraps), 0x100000010ULL);
+  EXPECT_EQ(Win32Clock::widen(0x20u, last, wraps), 0x100000020ULL);
+}
+
+// Last: the restriction holds for the rest of the process.
+TEST(DllSearch, ADllBesideTheExeIsNotLoadedByNameOnceRestricted) {
+  ASSERT_TRUE(UniqueModule(::LoadLibraryW(L"vorlane_planted.dll"))) << "not planted beside the exe";
+  restrictDllSearchPath();
+  EXPECT_FALSE(UniqueModule(::LoadLibraryW(L"vorlane_planted.dll")));
+}
+
+}  // namespace
+}  // namespace vorlane::win32
