@@ -204,6 +204,13 @@ TEST(ProgressBar, NoSkinFiguresBeyondTheBlockArithmeticOrTinyBarsDrawNoBlocks) {
   rig.bar.setValue(39921);
   EXPECT_EQ(rig.bar.drawingState().blockX, 24);
   EXPECT_TRUE(rig.messages.shown.empty());
+  for (const int value : {32767, 32768}) {
+    Rig edge;
+    edge.bar.setMax(40000);
+    edge.bar.setValue(40000);
+    edge.bar.setValue(value);  // lower: the reset starts from Value itself
+    EXPECT_EQ(edge.bar.drawingState().outOfRange, value > 32767) << value;
+  }
   for (const int size : {0, 4, 12, -3}) {
     Rig tiny(std::max(size, 0));
     tiny.bar.setProgressLook(0);

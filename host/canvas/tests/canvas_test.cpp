@@ -9,6 +9,7 @@
 #include "host/canvas/font.h"
 #include "host/canvas/image_file.h"
 #include "host/canvas/pixel_canvas.h"
+#include "host/canvas/region_shape.h"
 #include "host/canvas/text.h"
 #include "tests/golden/golden.h"
 
@@ -109,6 +110,13 @@ TEST(ImageFile, WritesABmpOfBottomUpRowsAndFailsOnAMissingFolder) {
   const std::string png = ::testing::TempDir() + "vorlane_canvas_test.png";
   EXPECT_EQ(writeImageFile(png, pixels), pngAvailable());
   std::remove(png.c_str());
+}
+
+TEST(RegionShape, HoldsItsOwnPixelsOnly) {
+  const RegionShape cut{4, 3, false, {{1, 1}}};
+  EXPECT_TRUE(cut.contains(3, 2) && cut.contains(0, 0));
+  EXPECT_FALSE(cut.contains(1, 1) || cut.contains(4, 0) || cut.contains(0, 3) ||
+               cut.contains(-1, 0));
 }
 
 }  // namespace
