@@ -12,6 +12,7 @@
 #include "host/win32/registry_settings_store.h"
 #include "host/win32/run_registry.h"
 #include "host/win32/tests/test_support.h"
+#include "host/win32/text_files.h"
 #include "host/win32/timer_service.h"
 
 namespace vorlane::win32 {
@@ -90,6 +91,17 @@ TEST(MessagePump, EndProgramDestroysEveryFormAndAWindowThatCannotBeMadeThrows) {
 TEST(Registry, AKeyTheSystemRefusesFailsTheWrite) {
   EXPECT_FALSE(RegistrySettingsStore("Software\\" + std::string(300, 'k')).write("mode", "normal"));
   EXPECT_FALSE(Win32RunRegistry("Software\\vorlane-tests no such key").openForWrite());
+}
+
+// Only a file that is not there is missing; one held without sharing is busy.
+TEST(TextFiles, AHeldFileIsUnavailableNotMissing) {
+  const std::string path = ::testing::TempDir() + "vorlane-held.dat";
+  Win32TextFiles files;
+  EXPECT_EQ(files.openForReading(path + ".none").failure, OpenFailure::Missing);
+  const UniqueFile held(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+  ASSERT_TRUE(held);
+  EXPECT_EQ(files.openForReading(path).failure, OpenFailure::Unavailable);
 }
 
 TEST(Clock, WidensTheTickCountAcrossItsWrap) {
