@@ -11,6 +11,7 @@
 #include "host/win32/message_pump.h"
 #include "host/win32/registry_settings_store.h"
 #include "host/win32/run_registry.h"
+#include "host/win32/single_instance.h"
 #include "host/win32/tests/test_support.h"
 #include "host/win32/text_files.h"
 #include "host/win32/timer_service.h"
@@ -102,6 +103,23 @@ TEST(TextFiles, AHeldFileIsUnavailableNotMissing) {
                                       FILE_FLAG_DELETE_ON_CLOSE, nullptr));
   ASSERT_TRUE(held);
   EXPECT_EQ(files.openForReading(path).failure, OpenFailure::Unavailable);
+}
+
+// An empty access list grants nobody anything, as to a copy running elevated:
+// a lock that exists but cannot be opened is another copy all the same.
+TEST(SingleInstance, ALockThatCannotBeOpenedIsAnotherCopy) {
+  const std::string program = "instance-test-" + std::to_string(::GetCurrentProcessId());
+  SECURITY_DESCRIPTOR descriptor;
+  ACL acl;
+  ::InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+  ::InitializeAcl(&acl, sizeof acl, ACL_REVISION);
+  ::SetSecurityDescriptorDacl(&descriptor, TRUE, &acl, FALSE);
+  SECURITY_ATTRIBUTES attributes = {sizeof attributes, &descriptor, FALSE};
+  EXPECT_FALSE(SingleInstance(program).previousInstance());
+  const UniqueKernelHandle locked(
+      ::CreateMutexA(&attributes, FALSE, SingleInstance::mutexName(program).c_str()));
+  ASSERT_TRUE(locked);
+  EXPECT_TRUE(SingleInstance(program).previousInstance());
 }
 
 TEST(Clock, WidensTheTickCountAcrossItsWrap) {
