@@ -12,6 +12,7 @@
 
 #include "app/learning/tabulation.h"
 #include "app/memory/ram_clearer.h"
+#include "bench/idle_controller.h"
 #include "logger/log_format.h"
 #include "tests/fakes/fake_popup.h"
 #include "tests/fakes/fake_pump.h"
@@ -62,14 +63,6 @@ class NoSettings final : public SettingsStore {
 class FixedMemory final : public MemoryStatusSource {
  public:
   MemoryStatus read() override { return {8ull << 30, 2ull << 30}; }
-};
-
-class IdleController final : public TabulationController {
- public:
-  void startlog() override {}
-  void startfunction() override {}
-  void restartLearning() override {}
-  void restartLearningKeepingChoices() override {}
 };
 
 void formatOneSample(benchmark::State& state) {

@@ -15,6 +15,7 @@
 #include "app/memory/memory_watch.h"
 #include "app/memory/ram_clearer.h"
 #include "app/memory/win32/virtual_alloc_allocator.h"
+#include "bench/idle_controller.h"
 #include "host/win32/clock.h"
 #include "host/win32/memory_status.h"
 #include "host/win32/message_pump.h"
@@ -45,14 +46,6 @@ double cpuMs() {
                     reinterpret_cast<FILETIME*>(&user));
   return static_cast<double>(kernel.QuadPart + user.QuadPart) / 10000.0;
 }
-
-class IdleController final : public TabulationController {
- public:
-  void startlog() override {}
-  void startfunction() override {}
-  void restartLearning() override {}
-  void restartLearningKeepingChoices() override {}
-};
 
 void tabulate(int samples, const char* span) {
   char folder[MAX_PATH];
