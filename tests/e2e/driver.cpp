@@ -7,6 +7,7 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <numeric>
 
 #include "host/canvas/image_file.h"
 #include "host/canvas/win32/gdi_picture.h"
@@ -244,24 +245,20 @@ std::optional<std::string> TextWatch::seen(const std::string& prefix) const {
 }
 
 std::string TextWatch::all() const {
-  std::string texts;
-  for (const std::string& text : history) {
-    texts += "[" + text + "] ";
-  }
-  return texts;
+  return std::accumulate(
+      history.begin(), history.end(), std::string(),
+      [](const std::string& texts, const std::string& text) { return texts + "[" + text + "] "; });
 }
 
 bool Stage::open(const std::string& stem) {
   clearLeftovers();
   wchar_t temp[MAX_PATH];
   ::GetTempPathW(MAX_PATH, temp);
-  for (unsigned attempt = 0;; ++attempt) {
+  unsigned attempt = 0;
+  do {
     folder = win32::toUtf8(temp) + stem + "-" + std::to_string(::GetCurrentProcessId()) + "-" +
-             std::to_string(attempt);
-    if (::CreateDirectoryW(win32::widen(folder).c_str(), nullptr)) {
-      break;
-    }
-  }
+             std::to_string(attempt++);
+  } while (!::CreateDirectoryW(win32::widen(folder).c_str(), nullptr));
   wchar_t self[MAX_PATH];
   ::GetModuleFileNameW(nullptr, self, MAX_PATH);
   ::PathRemoveFileSpecW(self);

@@ -1,9 +1,7 @@
 #pragma once
 
-// The end-to-end scenarios' and the x86 smoke driver's hands on the real
-// programs: start them from a fresh folder, find their windows by the texts
-// screen readers read, give them real input, read the files and registry they
-// leave. Paths are UTF-8, so a folder of any name serves.
+// The scenarios' and the x86 smoke's hands on the real programs: windows found
+// by the texts screen readers read, real input. Paths are UTF-8: any folder name serves.
 
 #include <windows.h>
 
