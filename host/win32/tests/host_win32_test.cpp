@@ -54,8 +54,7 @@ TEST(MessagePump, FailuresAndQuitInANestedWaitEndEveryWait) {
   auto failing = timers.createTimer(10, true, [] { throw std::runtime_error("tick failed"); });
   EXPECT_THROW(pump.waitUntil([] { return false; }), std::runtime_error);
   failing.reset();
-  bool nested = false;
-  bool innerReturned = false;
+  bool nested = false, innerReturned = false;
   auto timer = timers.createTimer(10, true, [&] {
     if (std::exchange(nested, true)) {
       ::PostQuitMessage(7);
@@ -94,7 +93,6 @@ TEST(Registry, AKeyTheSystemRefusesFailsTheWrite) {
   EXPECT_FALSE(Win32RunRegistry("Software\\vorlane-tests no such key").openForWrite());
 }
 
-// Only a file that is not there is missing; one held without sharing is busy.
 TEST(TextFiles, AHeldFileIsUnavailableNotMissing) {
   const std::string path = ::testing::TempDir() + "vorlane-held.dat";
   Win32TextFiles files;

@@ -119,15 +119,15 @@ void expectLayout(HWND form, const std::vector<Placed>& rows) {
 
 void expectBorderlessAtScreenCentre(HWND form, double width, double height) {
   const POINT dpi = screenDpi();
+  const LONG widthPx = pixels(width, dpi.x), heightPx = pixels(height, dpi.y);
+  const LONG left = (::GetSystemMetrics(SM_CXSCREEN) - widthPx) / 2;
+  const LONG top = (::GetSystemMetrics(SM_CYSCREEN) - heightPx) / 2;
   RECT client = {}, frame = {};
   ::GetClientRect(form, &client);
   ::GetWindowRect(form, &frame);
-  EXPECT_EQ(client.right, pixels(width, dpi.x));
-  EXPECT_EQ(client.bottom, pixels(height, dpi.y));
-  EXPECT_EQ(frame.right - frame.left, client.right) << "no border";
-  EXPECT_EQ(frame.bottom - frame.top, client.bottom) << "no title bar";
-  EXPECT_EQ(frame.left, (::GetSystemMetrics(SM_CXSCREEN) - client.right) / 2);
-  EXPECT_EQ(frame.top, (::GetSystemMetrics(SM_CYSCREEN) - client.bottom) / 2);
+  EXPECT_EQ(describe(client), describe({0, 0, widthPx, heightPx}));
+  EXPECT_EQ(describe(frame), describe({left, top, left + widthPx, top + heightPx}))
+      << "borderless, centred";
 }
 
 }  // namespace vorlane::win32::testing

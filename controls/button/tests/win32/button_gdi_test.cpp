@@ -15,9 +15,7 @@
 namespace vorlane::testing {
 namespace {
 
-class ButtonGdi : public ButtonTest {};
-
-TEST_F(ButtonGdi, GdiAndPixelCanvasAgree) {
+TEST_F(ButtonTest, GdiAndPixelCanvasAgree) {
   Pixels24 pixels(16, 16, 0xC0C0C0);
   for (int i = 2; i < 14; ++i) {
     pixels.set(i, i, 0x0000FF), pixels.set(15 - i, i, 0x202020), pixels.set(i, 8, 0xF0F0F0);
@@ -26,11 +24,9 @@ TEST_F(ButtonGdi, GdiAndPixelCanvasAgree) {
   std::fill(opaque.begin() + 48, opaque.begin() + 208, true);
   const PicturePtr bitmap = Picture::bitmap(pixels), icon = Picture::icon(pixels, opaque);
   const win32::WindowDc screen(nullptr);
-  // Beyond the plain look, on the System scheme only: the default button, and
-  // pictures plain and greyscale with a sunken effect.
+  // On the System scheme only: the default button, and pictures plain and greyscale.
   const PicturePtr pictures[] = {nullptr, nullptr, bitmap, bitmap, icon, icon};
-  // What the first type's paintings keep (the pictures' GDI copies) stays; after
-  // that, painting must hold no more GDI objects than it did.
+  // The first type's paintings keep the pictures' GDI copies; later ones add none.
   int live = 0;
   for (int type = 1; type <= 14; ++type) {
     live = type == 2 ? win32::liveGdiObjects() : live;

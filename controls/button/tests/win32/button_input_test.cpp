@@ -34,7 +34,6 @@ class ButtonInputTest : public ::testing::Test {
     pump.pumpOnce();
   }
 
-  // Moves the mouse to (x, y) of `over`'s client area and serves the loop until it is there.
   void moveTo(HWND over, LONG x, LONG y) {
     POINT to{x, y};
     ::ClientToScreen(over, &to);

@@ -36,13 +36,11 @@ struct BarPair {
     window.bar().setValue(value);
     portable.setValue(value);
   }
-  // What the bar drew off-screen, what WM_PRINTCLIENT prints and what a
-  // repaint that erased the window puts on the screen.
+  // Off-screen, through WM_PRINTCLIENT and on the screen after an erasing repaint.
   bool matches() const {
     ::RedrawWindow(window.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     const int width = surface.width(), height = surface.height();
-    const host::WindowDc screen(nullptr);
-    const host::WindowDc client(window.handle());
+    const host::WindowDc screen(nullptr), client(window.handle());
     host::GdiMemoryCanvas printed(screen.get(), width, height), shown(screen.get(), width, height);
     ::SendMessageA(window.handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.dc()),
                    PRF_CLIENT);
