@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include <exception>
 #include <string>
 
 #include "app/memory/memory_watch.h"
@@ -90,14 +89,5 @@ int runVorlane() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   vorlane::win32::restrictDllSearchPath();
-  try {
-    return vorlane::win32::runVorlane();
-  } catch (const vorlane::CreationFailure& failure) {
-    // Without a window, the pop-up or a timer it would sit unseen, holding the lock.
-    vorlane::win32::showCreationFailure(failure, vorlane::kApplicationTitle);
-    return 1;
-  } catch (const std::exception&) {
-    // Any other failure ends the program quietly, not with a crash report.
-    return 1;
-  }
+  return vorlane::win32::runProgram(vorlane::win32::runVorlane, vorlane::kApplicationTitle);
 }

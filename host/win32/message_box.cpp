@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <exception>
+
+#include "host/creation_failure.h"
 #include "host/win32/wide_text.h"
 
 namespace vorlane::win32 {
@@ -10,10 +13,16 @@ void Win32ModalMessageBox::showStop(const std::string& text, const std::string& 
   ::MessageBoxA(::GetActiveWindow(), text.c_str(), title.c_str(), MB_ICONSTOP | MB_OK);
 }
 
-void showCreationFailure(const CreationFailure& failure, const std::string& title) {
-  const std::string text = std::string(failure.what()) + "\r\nThe program cannot go on and ends.";
-  ::MessageBoxW(nullptr, widen(text).c_str(), widen(title).c_str(),
-                MB_ICONSTOP | MB_OK | MB_SETFOREGROUND);
+int runProgram(int (*program)(), const std::string& title) {
+  try {
+    return program();
+  } catch (const CreationFailure& failure) {
+    const std::string text = std::string(failure.what()) + "\r\nThe program cannot go on and ends.";
+    ::MessageBoxW(nullptr, widen(text).c_str(), widen(title).c_str(),
+                  MB_ICONSTOP | MB_OK | MB_SETFOREGROUND);
+  } catch (const std::exception&) {
+  }
+  return 1;
 }
 
 }  // namespace vorlane::win32

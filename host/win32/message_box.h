@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "host/creation_failure.h"
 #include "host/message_box.h"
 
 namespace vorlane::win32 {
@@ -14,8 +13,11 @@ class Win32ModalMessageBox final : public ModalMessageBox {
   void showStop(const std::string& text, const std::string& title) override;
 };
 
-// The last word of a program that cannot go on: a stop box titled `title`
-// naming what could not be created, with no owner (there may be no window).
-void showCreationFailure(const CreationFailure& failure, const std::string& title);
+// Runs a program from its WinMain and gives its exit code. A window or timer
+// that cannot be made would leave the program sitting unseen, holding its
+// single-copy lock: its last word is a stop box titled `title` naming what
+// could not be made, with no owner (there may be no window), and it ends with
+// 1. Any other failure ends it with 1 quietly, not with a crash report.
+int runProgram(int (*program)(), const std::string& title);
 
 }  // namespace vorlane::win32

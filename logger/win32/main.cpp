@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <exception>
-
 #include "host/win32/dll_search.h"
 #include "host/win32/forms.h"
 #include "host/win32/log_location.h"
@@ -44,14 +42,5 @@ int runLogger() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   vorlane::win32::restrictDllSearchPath();
-  try {
-    return vorlane::win32::runLogger();
-  } catch (const vorlane::CreationFailure& failure) {
-    // Without its window or timer the logger would sit unseen, learning
-    // nothing and keeping every later copy out.
-    vorlane::win32::showCreationFailure(failure, "logger");
-    return 1;
-  } catch (const std::exception&) {
-    return 1;
-  }
+  return vorlane::win32::runProgram(vorlane::win32::runLogger, "logger");
 }
