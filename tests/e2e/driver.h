@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <numeric>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,14 +32,12 @@ inline constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVer
 inline constexpr const char* kRunValue = "Zendry's Vorlane";
 inline constexpr const char* kGreeting = "Welcome to Zendry's Vorlane";
 
-// Polls `condition`, `pollMs` apart and serving this thread's messages, up to `timeoutMs`.
+// Polls `condition`, `pollMs` apart, up to `timeoutMs`. This thread has no
+// window: it has no messages to serve meanwhile.
 inline bool eventually(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pollMs = 20) {
   for (const DWORD start = ::GetTickCount(); !condition(); ::Sleep(pollMs)) {
     if (::GetTickCount() - start > timeoutMs) {
       return false;
-    }
-    for (MSG msg; ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
-      ::DispatchMessageA(&msg);
     }
   }
   return true;
@@ -53,13 +52,12 @@ inline win32::UniqueFile openShared(const std::string& path, DWORD access, DWORD
 
 inline std::optional<std::string> readFileText(const std::string& path) {
   const win32::UniqueFile file = openShared(path, GENERIC_READ, OPEN_EXISTING);
-  std::string text;
-  char buffer[65536];
-  for (DWORD read = 0;
-       file && ::ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0;) {
-    text.append(buffer, read);
-  }
-  return file ? std::optional(text) : std::nullopt;
+  std::string text(file ? ::GetFileSize(file.get(), nullptr) : 0, '\0');
+  DWORD read = 0;
+  return file && ::ReadFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &read,
+                            nullptr)
+             ? std::optional(text.substr(0, read))
+             : std::nullopt;
 }
 
 inline bool writeFileText(const std::string& path, const std::string& text) {
@@ -218,19 +216,16 @@ struct Process {
   }
   // The first text seen that starts with `prefix`.
   std::optional<std::string> seen(const std::string& prefix) const {
-    for (const std::string& text : history) {
-      if (text.rfind(prefix, 0) == 0) {
-        return text;
-      }
-    }
-    return std::nullopt;
+    const auto found = std::find_if(history.begin(), history.end(), [&](const std::string& text) {
+      return text.rfind(prefix, 0) == 0;
+    });
+    return found == history.end() ? std::nullopt : std::optional(*found);
   }
   std::string seenTexts() const {
-    std::string texts;
-    for (const std::string& text : history) {
-      texts += "[" + text + "] ";
-    }
-    return texts;
+    return std::accumulate(history.begin(), history.end(), std::string(),
+                           [](const std::string& texts, const std::string& text) {
+                             return texts + "[" + text + "] ";
+                           });
   }
   bool running() const { return ::WaitForSingleObject(handle.get(), 0) == WAIT_TIMEOUT; }
   // The exit code, STILL_ACTIVE when it still runs after `timeoutMs`.
@@ -339,10 +334,9 @@ struct Stage {
                               memoryFigures.empty() ? nullptr : memoryFile.c_str());
     STARTUPINFOW startup{sizeof startup};
     PROCESS_INFORMATION info{};
-    const std::wstring program = win32::widen(path(exeName));
-    std::wstring commandLine = L"\"" + program + L"\"";
-    if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          nullptr, &startup, &info)) {
+    std::wstring commandLine = L"\"" + win32::widen(path(exeName)) + L"\"";
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &info)) {
       return {};
     }
     const win32::UniqueKernelHandle thread(info.hThread);

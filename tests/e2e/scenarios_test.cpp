@@ -164,8 +164,7 @@ TEST_F(FirstUse, AWholeFirstUseByKeyboardAlone) {
   ASSERT_NE(vorlane.find("Options"), nullptr) << "Enter did not pass the greeting";
   const auto focusOn = [&](const char* text) {
     HWND window = vorlane.find(text, 0);
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
+    GUITHREADINFO info{sizeof info};
     return eventually(
         [&] {
           return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) &&
@@ -241,6 +240,11 @@ TEST_F(LaterStart, ASecondCopyWelcomesToTheOptionsScreenAndApplyEndsItAlone) {
   EXPECT_TRUE(first.running()) << "the first copy ended with the second";
 }
 
+TEST_F(LaterStart, AnEmptyLogGreetsAsAFirstUseThenTheWatchClearsWithProgress) {
+  ASSERT_TRUE(laterStart("normal", ""));
+  learnThenClear(kGreeting, folder, "normal");
+}
+
 TEST_F(LaterStart, AMissingLoggerIsReportedAndEndsTheProgram) {
   ASSERT_TRUE(laterStart("normal", kLearnedLog));
   ASSERT_TRUE(::DeleteFileW(win32::widen(path("logger.exe")).c_str()));
@@ -250,37 +254,35 @@ TEST_F(LaterStart, AMissingLoggerIsReportedAndEndsTheProgram) {
   EXPECT_EQ(vorlane.exitCode(5000), 0u);
 }
 
-// Runs a shell command line from inside Wine; true when it exited with 0.
-bool runUnix(std::string command) {
-  char shell[] = "sh";
-  char option[] = "-c";
-  char* argv[] = {shell, option, command.data(), nullptr};
-  const auto spawn = win32::runTimeFunction<LONG(CDECL*)(char* const*, int)>(
-      ::GetModuleHandleA("ntdll.dll"), "__wine_unix_spawnvp");
-  return spawn != nullptr && spawn(argv, TRUE) == 0;
-}
-
 // The folder bind-mounted read-only onto itself, as Program Files is to a
 // standard user, and unmounted, its programs ended first, however it ends.
 class ReadOnlyFolder : public Scenario {
  protected:
   void SetUp() override {
     Scenario::SetUp();
-    const auto toUnix = win32::kernelFunction<char*(CDECL*)(LPCWSTR)>("wine_get_unix_file_name");
-    char* const unix = toUnix ? toUnix(win32::widen(folder).c_str()) : nullptr;
-    unix_ = unix ? "'" + std::string(unix) + "'" : "";
-    ::HeapFree(::GetProcessHeap(), 0, unix);
-    ASSERT_TRUE(
-        runUnix("mount --bind " + unix_ + " " + unix_ + " && mount -o remount,ro,bind " + unix_))
+    ASSERT_TRUE(onFolder("mount --bind \"$0\" \"$0\" && mount -o remount,ro,bind \"$0\""))
         << "cannot mount " << folder << " read-only (needs Wine, root)";
   }
   void TearDown() override {
     endPrograms();
-    runUnix("umount -l " + unix_);
+    onFolder("umount -l \"$0\"");
     Scenario::TearDown();
   }
 
-  std::string unix_;
+  // Runs the shell `command` from inside Wine, the folder's Unix path as $0;
+  // true when it exited with 0.
+  bool onFolder(std::string command) const {
+    const auto toUnix = win32::kernelFunction<char*(CDECL*)(LPCWSTR)>("wine_get_unix_file_name");
+    const auto spawn = win32::runTimeFunction<LONG(CDECL*)(char* const*, int)>(
+        ::GetModuleHandleA("ntdll.dll"), "__wine_unix_spawnvp");
+    char* const unix = toUnix ? toUnix(win32::widen(folder).c_str()) : nullptr;
+    char shell[] = "sh";
+    char option[] = "-c";
+    char* argv[] = {shell, option, command.data(), unix, nullptr};
+    const bool exited = unix && spawn && spawn(argv, TRUE) == 0;
+    ::HeapFree(::GetProcessHeap(), 0, unix);
+    return exited;
+  }
 };
 
 TEST_F(ReadOnlyFolder, MissingLogRestartsTheLearningInLocalAppDataThenStealthClears) {
@@ -291,11 +293,6 @@ TEST_F(ReadOnlyFolder, MissingLogRestartsTheLearningInLocalAppDataThenStealthCle
               setUserValue(kSettingsKey, "startrun", "false"));
   learnThenClear(kMissingLog, localDataFolder(), "stealth");
   EXPECT_FALSE(readFileText(path("log.dat")).has_value());
-}
-
-TEST_F(LaterStart, AnEmptyLogGreetsAsAFirstUseThenTheWatchClearsWithProgress) {
-  ASSERT_TRUE(laterStart("normal", ""));
-  learnThenClear(kGreeting, folder, "normal");
 }
 
 }  // namespace
