@@ -3,18 +3,10 @@
 
 #include "controls/button/button_painter.h"
 
-#include <cstdlib>
-
 #include "controls/button/painter_steps.h"
 #include "host/rounding.h"
 
 namespace vorlane {
-
-namespace {
-
-constexpr unsigned kCaptionFlags = kTextCenter | kTextVCenter | kTextWordBreak;
-
-}  // namespace
 
 Painter::Painter(Canvas& canvas, const PaintJob& job)
     : c(job.palette),
@@ -29,26 +21,13 @@ Painter::Painter(Canvas& canvas, const PaintJob& job)
       effectFace_(job.palette.pressedFace),
       lastStyle_(job.previousStyle) {}
 
-void Painter::bevel(Color outerTopLeft, Color outerBottomRight, Color innerTopLeft,
-                    Color innerBottomRight, std::int16_t inset) {
-  const std::int32_t e = std::abs(inset);
-  const std::int32_t R = W - 1 + inset;
-  const std::int32_t B = H - 1 + inset;
-  line(e, B, e, e, outerTopLeft);
-  line(e, e, R, e, outerTopLeft);
-  line(R, e, R, B, outerBottomRight);
-  line(R, B, e - 1, B, outerBottomRight);
-  line(e + 1, B - 1, e + 1, e + 1, innerTopLeft);
-  line(e + 1, e + 1, R - 1, e + 1, innerTopLeft);
-  line(R - 1, e + 1, R - 1, B - 1, innerBottomRight);
-  line(R - 1, B - 1, e, B - 1, innerBottomRight);
-}
-
-void Painter::edge(Color topLeft, Color bottomRight) {
-  line(0, H - 1, 0, 0, topLeft);
-  line(0, 0, W - 1, 0, topLeft);
-  line(W - 1, 0, W - 1, H - 1, bottomRight);
-  line(W - 1, H - 1, -1, H - 1, bottomRight);
+void Painter::edge(Color topLeft, Color bottomRight, std::int32_t inset) {
+  const std::int32_t R = W - 1 - inset;
+  const std::int32_t B = H - 1 - inset;
+  line(inset, B, inset, inset, topLeft);
+  line(inset, inset, R, inset, topLeft);
+  line(R, inset, R, B, bottomRight);
+  line(R, B, inset - 1, B, bottomRight);
 }
 
 void Painter::gradient(Color base, std::int32_t k, bool proportional, bool downward) {
@@ -75,13 +54,13 @@ void Painter::focus() {
 }
 
 void Painter::background() {
-  if (job_.background != nullptr) {
+  if (p.type == ButtonType::kTransparent && job_.background != nullptr) {
     canvas_.copyFrom(*job_.background, 0, 0, W, H, 0, 0);
   }
 }
 
 void Painter::text(const Rect& rect, Color color) {
-  canvas_.drawText(p.caption, rect, kCaptionFlags, color, font_);
+  canvas_.drawText(p.caption, rect, kTextCenter | kTextVCenter | kTextWordBreak, color, font_);
 }
 
 void Painter::caption(CaptionStyle style) {

@@ -37,11 +37,14 @@ class Painter {
     canvas_.line(x1, y1, x2, y2, color);
   }
   void pixel(std::int32_t x, std::int32_t y, Color color) { canvas_.setPixel(x, y, color); }
-  // Two outlines of the client area moved in by `inset` (negative: out).
+  // One outline of the client area, moved in by `inset` pixels.
+  void edge(Color topLeft, Color bottomRight, std::int32_t inset = 0);
+  // Two outlines, the inner one a pixel further in.
   void bevel(Color outerTopLeft, Color outerBottomRight, Color innerTopLeft, Color innerBottomRight,
-             std::int16_t inset = 0);
-  // One outline of the client area.
-  void edge(Color topLeft, Color bottomRight);
+             std::int32_t inset = 0) {
+    edge(outerTopLeft, outerBottomRight, inset);
+    edge(innerTopLeft, innerBottomRight, inset + 1);
+  }
   void oval(Color pen, Color fill) { canvas_.ellipse({0, 0, W, H}, pen, fill); }
   // Rows of `base` shaded by up to -k, from top to bottom or the other way.
   void gradient(Color base, std::int32_t k, bool proportional, bool downward);
@@ -52,6 +55,7 @@ class Painter {
   void hoverCaption() { caption(hovering() ? CaptionStyle::kHover : CaptionStyle::kNormal); }
   // Plain text: no style, no effect.
   void text(const Rect& rect, Color color);
+  // What lies behind a see-through button (type 11 only).
   void background();
   const Rect& captionRect() const { return captionLayout_->caption; }
   // Type 14's default caption, bold, for the steps `draw` takes.
