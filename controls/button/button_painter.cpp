@@ -112,13 +112,13 @@ void Painter::captionEffect(const Rect& rect) {
                [this, &rect](std::int32_t d, Color color) { text(rect.offset(d, d), color); });
 }
 
-void Painter::blit(const Picture& picture, std::int32_t dx, std::int32_t dy, BlitOptions options) {
+void Painter::blit(const Picture& picture, std::int32_t offset, BlitOptions options) {
   options.mask = c.mask;
   options.useMaskColor = p.useMaskColor;
   options.maskFill = c.mask;
   const ButtonLayout& l = job_.layout;
-  blitPicture(canvas_, l.pictureLeft + dx, l.pictureTop + dy, l.pictureWidth, l.pictureHeight,
-              picture, options);
+  blitPicture(canvas_, l.pictureLeft + offset, l.pictureTop + offset, l.pictureWidth,
+              l.pictureHeight, picture, options);
 }
 
 void Painter::pictureEffect(std::int32_t offset, const Picture& picture) {
@@ -132,9 +132,7 @@ void Painter::pictureEffect(std::int32_t offset, const Picture& picture) {
     base = c.accentTint;
   }
   effectCopies(base, [this, offset, &picture](std::int32_t d, Color color) {
-    BlitOptions options;
-    options.silhouette = color;
-    blit(picture, offset + d, offset + d, options);
+    blit(picture, offset + d, {color});
   });
 }
 
@@ -145,51 +143,34 @@ void Painter::picture() {
   const Picture& normal = *p.pictureNormal;
   const Picture* over = p.pictureOver.get();
   const bool hotTrack = p.type == ButtonType::kHotTrack;
-  const auto plain = [this](const Picture& picture, std::int32_t d) { blit(picture, d, d, {}); };
-  const auto silhouette = [this, &normal](Color color, std::int32_t d) {
-    BlitOptions options;
-    options.silhouette = color;
-    options.darkOnly = true;
-    blit(normal, d, d, options);
-  };
   if (!p.enabled) {
     if (p.type == ButtonType::kXP) {
-      BlitOptions options;
-      options.greyscale = true;
-      blit(normal, 1, 1, options);
+      blit(normal, 1, {-1, false, true});
     } else if (p.type == ButtonType::kFlatFramed || p.type == ButtonType::kSoftBevel || hotTrack) {
-      silhouette(hotTrack ? shade(c.shadow, 13) : c.shadow, 0);
+      blit(normal, 0, {hotTrack ? shade(c.shadow, 13) : c.shadow, true});
     } else {
-      silhouette(c.highlight, 1);
-      silhouette(c.shadow, 0);
+      blit(normal, 1, {c.highlight, true});
+      blit(normal, 0, {c.shadow, true});
     }
   } else if (state.painted == ButtonState::kPressed) {
-    const bool flat = p.type == ButtonType::kFlatFramed;
+    const std::int32_t offset = p.type == ButtonType::kFlatFramed || hotTrack ? 0 : 1;
     if (over != nullptr && !hotTrack) {
-      plain(*over, flat ? 0 : 1);
-    } else if (!flat && !hotTrack) {
-      pictureEffect(1, normal);
-      plain(normal, 1);
+      blit(*over, offset);
     } else {
-      pictureEffect(0, normal);
-      plain(normal, 0);
+      pictureEffect(offset, normal);
+      blit(normal, offset);
     }
   } else if (!state.hovering) {
     pictureEffect(0, normal);
-    BlitOptions options;
-    options.greyscale = p.useGreyscale;
-    options.blend = hotTrack;
-    blit(normal, 0, 0, options);
+    blit(normal, 0, {-1, false, p.useGreyscale, hotTrack});
   } else if (hotTrack) {
     pictureEffect(-1, normal);
-    BlitOptions options;
-    options.silhouette = c.shadow;
-    blit(normal, 1, 1, options);
-    plain(normal, -1);
+    blit(normal, 1, {c.shadow});
+    blit(normal, -1);
   } else {
     const Picture& shown = over != nullptr ? *over : normal;
     pictureEffect(0, shown);
-    plain(shown, 0);
+    blit(shown, 0);
   }
   if (p.picturePosition == PicturePosition::kCentre) {
     caption(lastStyle_);

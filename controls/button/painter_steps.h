@@ -91,7 +91,8 @@ class Painter {
   }
   void captionEffect(const Rect& rect);
   void pictureEffect(std::int32_t offset, const Picture& picture);
-  void blit(const Picture& picture, std::int32_t dx, std::int32_t dy, BlitOptions options);
+  // Draws `picture` at its place in the layout moved `offset` pixels down and right.
+  void blit(const Picture& picture, std::int32_t offset, BlitOptions options = {});
 
   Canvas& canvas_;
   const PaintJob& job_;
