@@ -158,7 +158,7 @@ void roundedBevelPressed(Painter& d) {
   const Color S = d.c.shadow;
   const Color pressedFace = d.shade(S, -16);
   d.fill(1, 1, d.W - 2, d.H - 2, pressedFace);
-  d.withEffectFace(pressedFace, [&d] { d.caption(Style::kPressed); });
+  d.caption(Style::kPressed, pressedFace);
   d.frame(0, 0, d.W, d.H, d.c.darkShadow);
   d.frame(1, 1, d.W - 2, d.H - 2, d.shade(S, -64));
   d.frame(2, 2, d.W - 4, d.H - 4, d.shade(S, -32));
@@ -289,11 +289,7 @@ void gradientNormal(Painter& d) {
   } else {
     d.gradient(d.c.highlight, 58, false, true);
   }
-  if (d.state.isDefault) {
-    d.withBoldCaption([&d] { d.hoverCaption(); });
-  } else {
-    d.hoverCaption();
-  }
+  d.hoverCaption(d.state.isDefault);
   gradientFrame(d);
   d.focus();
 }

@@ -18,7 +18,6 @@ Painter::Painter(Canvas& canvas, const PaintJob& job)
       job_(job),
       captionLayout_(&job.layout),
       font_(job.properties.font),
-      effectFace_(job.palette.pressedFace),
       lastStyle_(job.previousStyle) {}
 
 void Painter::edge(Color topLeft, Color bottomRight, std::int32_t inset) {
@@ -63,7 +62,7 @@ void Painter::text(const Rect& rect, Color color) {
   canvas_.drawText(p.caption, rect, kTextCenter | kTextVCenter | kTextWordBreak, color, font_);
 }
 
-void Painter::caption(CaptionStyle style) {
+void Painter::caption(CaptionStyle style, Color effectFace) {
   // Per style, in CaptionStyle's order: a copy moved one pixel (if any), then
   // the caption, moved or not, over the effect or not.
   static constexpr struct {
@@ -86,7 +85,7 @@ void Painter::caption(CaptionStyle style) {
   const Rect& normal = captionLayout_->caption;
   const Rect& pressed = captionLayout_->pressedCaption;
   if (steps.effect) {
-    captionEffect(steps.moved ? pressed : normal);
+    captionEffect(steps.moved ? pressed : normal, effectFace);
   }
   if (steps.copy != nullptr) {
     text(pressed, c.*steps.copy);
@@ -96,14 +95,14 @@ void Painter::caption(CaptionStyle style) {
   text(steps.moved ? pressed : normal, light ? c.light : c.*steps.color);
 }
 
-void Painter::captionEffect(const Rect& rect) {
+void Painter::captionEffect(const Rect& rect, Color effectFace) {
   if (p.effect <= SpecialEffect::kNone) {
     return;
   }
   Color base = c.face;
   if (p.type == ButtonType::kXP || p.type == ButtonType::kRoundedBevel ||
       p.type == ButtonType::kGradient) {
-    base = effectFace_;
+    base = effectFace;
   } else if (state.painted == ButtonState::kNormal && state.hovering &&
              p.scheme != ColorScheme::kCustom && p.type == ButtonType::kHotTrack) {
     base = c.accentTint;

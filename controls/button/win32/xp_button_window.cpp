@@ -54,8 +54,7 @@ XpButtonWindow::XpButtonWindow(Container& container, const TwipsRect& bounds, Ti
       pump_(pump),
       keystrokes_(keystrokes),
       button_(*this) {
-  createControl(kClassName, 0, WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS, options.controlId,
-                CS_DBLCLKS);
+  createControl(kClassName, 0, WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS, 0, CS_DBLCLKS);
   if (handle() == nullptr) {
     return;
   }
@@ -67,9 +66,7 @@ XpButtonWindow::XpButtonWindow(Container& container, const TwipsRect& bounds, Ti
   setAccessible(&accessible_);
   ready_ = true;
   button_.Resize();
-  if (options_.visible) {
-    ::ShowWindow(handle(), SW_SHOWNA);
-  }
+  ::ShowWindow(handle(), SW_SHOWNA);
 }
 
 XpButtonWindow::~XpButtonWindow() { destroyWindow(); }

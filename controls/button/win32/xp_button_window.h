@@ -25,12 +25,8 @@ struct XpButtonOptions {
   // The stored properties; none gives a fresh button with the defaults of a new control.
   const PropertyBag* properties = nullptr;
   bool isDefault = false;
-  bool visible = true;
-  int controlId = 0;
   // Resolves a stored picture reference (for example a resource name).
   std::function<PicturePtr(const std::string&)> pictures;
-  // Told whenever a stored property changes.
-  std::function<void(std::string_view)> propertyChanged;
 };
 
 // The push button as a control of the forms toolkit, a child window of class
@@ -69,11 +65,8 @@ class XpButtonWindow final : public Control, public ButtonSite {
   std::int32_t dotsPerInch() const override { return Dpi::screen().x; }
   std::string displayName() const override { return options_.displayName; }
   bool displayAsDefault() const override { return options_.isDefault; }
-  void propertyChanged(std::string_view property) override {
-    if (options_.propertyChanged) {
-      options_.propertyChanged(property);
-    }
-  }
+  // No form of the program saves the button, so no change needs telling.
+  void propertyChanged(std::string_view) override {}
   PicturePtr resolvePicture(const std::string& reference) const override {
     return options_.pictures ? options_.pictures(reference) : nullptr;
   }
