@@ -14,62 +14,49 @@ constexpr int kCellWidth = 96;
 constexpr int kButtonWidth = 86;
 using SetUp = std::function<void(VelkXPButton&)>;
 
-// XP's default ("Luna") system colours; 0 for any other index.
-Color xpColor(std::int32_t index) {
-  const std::map<std::int32_t, Color> kLuna = {{13, 0xC56A31}, {15, 0xD8E9EC}, {16, 0x99A8AC},
-                                               {20, 0xFFFFFF}, {21, 0x646F71}, {22, 0xE2EFF1}};
-  return kLuna.count(index) != 0 ? kLuna.at(index) : 0x000000;
-}
+// XP's default ("Luna") system colours, with black text.
+Color xpColor(std::int32_t index) { return index == 13 ? 0xC56A31 : index == 18 ? 0 : luna(index); }
 
-// One button, configured by `setUp` and put in its look, drawn into the sheet
-// with the pixels outside its window outline left as paper.
-void drawCell(Pixels24& sheet, int column, int row, int height, Look look, bool isDefault,
-              const SetUp& setUp) {
-  FakeButtonSite site;
-  site.canvas = std::make_unique<PixelCanvas>(kButtonWidth, height);
-  site.canvas->setTextAsBoxes(true);
-  site.systemColors = xpColor;
-  site.parent = {0xE0F0FF, 0x602000};
-  site.mouseInside = true;
-  site.isDefault = isDefault;
-  VelkXPButton button(site);
-  site.button = &button;
-  button.InitProperties();
-  button.setCaption("&Apply");
-  setUp(button);
-  button.Resize();
-  button.Show();
-  putInLook(button, look);
-  const int left = column * kCellWidth + (kCellWidth - kButtonWidth) / 2;
-  const int top = row * (height + 8) + 4;
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < kButtonWidth; ++x) {
-      if (site.region.contains(x, y)) {
-        sheet.set(left + x, top + y, site.canvas->at(x, y));
-      }
-    }
-  }
-}
-
-// Rows: one per entry of `rows`; columns: for each scheme, the five looks.
+// Rows: one per entry of `rows`; columns: for each scheme, the five looks. Each
+// button is drawn with the pixels outside its window outline left as paper.
 Pixels24 sheetOf(const std::vector<SetUp>& rows, const std::vector<int>& schemes, int height,
                  bool isDefault) {
   const int columns = static_cast<int>(schemes.size()) * 5;
   Pixels24 sheet(columns * kCellWidth, static_cast<int>(rows.size()) * (height + 8), 0xF4F4F4);
   for (int column = 0; column < columns; ++column) {
     for (std::size_t row = 0; row < rows.size(); ++row) {
+      FakeButtonSite site;
+      site.canvas = std::make_unique<PixelCanvas>(kButtonWidth, height);
+      site.canvas->setTextAsBoxes(true);
+      site.systemColors = xpColor;
+      site.parent = {0xE0F0FF, 0x602000};
+      site.mouseInside = true;
+      site.isDefault = isDefault;
+      VelkXPButton button(site);
+      site.button = &button;
+      button.InitProperties();
+      button.setCaption("&Apply");
       const int scheme = schemes[column / 5];
-      drawCell(sheet, column, static_cast<int>(row), height, kAllLooks[column % 5], isDefault,
-               [&](VelkXPButton& button) {
-                 button.setColorScheme(ColorScheme{scheme});
-                 if (scheme == 2) {
-                   button.setBackColor(0x00FFFF);
-                   button.setBackOver(0x80FFFF);
-                   button.setForeColor(0x000000);
-                   button.setForeOver(0xFF0000);
-                 }
-                 rows[row](button);
-               });
+      button.setColorScheme(ColorScheme{scheme});
+      if (scheme == 2) {
+        button.setBackColor(0x00FFFF);
+        button.setBackOver(0x80FFFF);
+        button.setForeColor(0x000000);
+        button.setForeOver(0xFF0000);
+      }
+      rows[row](button);
+      button.Resize();
+      button.Show();
+      putInLook(button, kAllLooks[column % 5]);
+      const int left = column * kCellWidth + (kCellWidth - kButtonWidth) / 2;
+      const int top = static_cast<int>(row) * (height + 8) + 4;
+      for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < kButtonWidth; ++x) {
+          if (site.region.contains(x, y)) {
+            sheet.set(left + x, top + y, site.canvas->at(x, y));
+          }
+        }
+      }
     }
   }
   return sheet;
@@ -103,22 +90,21 @@ PicturePtr disc(Color colour) {
 Pixels24 pictureSheet() {
   const PicturePtr picture = disc(0x2020E0);
   std::vector<SetUp> rows;
-  for (int at = 0; at <= 4; ++at) {
-    rows.emplace_back([at](VelkXPButton& b) {
-      b.setCaption(at == 2 || at == 3 ? "Up" : "&Apply");
-      b.setPicturePosition(PicturePosition{at});
+  for (int row = 0; row < 13; ++row) {
+    rows.emplace_back([row, picture](VelkXPButton& b) {
+      b.setPictureNormal(picture);
+      b.setCaption(row == 2 || row == 3 ? "Up" : "&Apply");
+      b.setPicturePosition(PicturePosition{row < 5 ? row : 0});
+      b.setUseGreyscale(row == 5);
+      b.setSpecialEffect(SpecialEffect{row > 5 && row < 9 ? row - 5 : 0});
+      b.setButtonType(row == 9    ? ButtonType::kHotTrack
+                      : row == 11 ? ButtonType::kBevelFramed
+                      : row == 12 ? ButtonType::kFlatFramed
+                                  : ButtonType::kXP);
+      if (row == 10) {
+        b.setPictureOver(disc(0xE02020));
+      }
     });
-  }
-  rows.emplace_back([](VelkXPButton& b) { b.setUseGreyscale(true); });
-  for (int effect = 1; effect <= 3; ++effect) {
-    rows.emplace_back([effect](VelkXPButton& b) { b.setSpecialEffect(SpecialEffect{effect}); });
-  }
-  rows.emplace_back([](VelkXPButton& b) { b.setButtonType(ButtonType::kHotTrack); });
-  rows.emplace_back([](VelkXPButton& b) { b.setPictureOver(disc(0xE02020)); });
-  rows.emplace_back([](VelkXPButton& b) { b.setButtonType(ButtonType::kBevelFramed); });
-  rows.emplace_back([](VelkXPButton& b) { b.setButtonType(ButtonType::kFlatFramed); });
-  for (SetUp& row : rows) {
-    row = [picture, row](VelkXPButton& b) { b.setPictureNormal(picture), row(b); };
   }
   return sheetOf(rows, {1}, 40, false);
 }
