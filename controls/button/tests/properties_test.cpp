@@ -61,6 +61,7 @@ TEST_F(PropertiesTest, LoadingTakesDefaultsForMissingAndUnreadableValues) {
       {"MPTR", "70000", "MPTR", "0"},
       {"ImageIndex", "-70000", "ImageIndex", nullptr},
       {"ImageIndex", "-32768", "ImageIndex", "-32768"},
+      {"ImageIndex", "32767", "ImageIndex", "32767"},
       {"PICN", "no such picture", "PICN", nullptr},
       {"HAND", "True", "HAND", "False"},
   };
