@@ -13,6 +13,7 @@
 #include "host/property_bag.h"
 #include "host/timer.h"
 #include "host/win32/container.h"
+#include "host/win32/dpi.h"
 #include "host/win32/handles.h"
 #include "host/win32/mouse.h"
 
