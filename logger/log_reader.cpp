@@ -73,9 +73,6 @@ std::optional<std::int32_t> LogFieldReader::endField() {
   const auto sample = overlong_ ? std::nullopt : sampleFrom(std::string_view(field_, length_));
   length_ = 0;
   overlong_ = false;
-  if (!sample) {
-    ++skipped_;
-  }
   return sample;
 }
 

@@ -25,34 +25,23 @@ PopupView& frmmsg::view() {
 }
 
 void frmmsg::mention(const std::string& msg) {
-  setLinkText("Next");
-  closed_ = false;
-  // A time-out belongs to the timed text it came with; it must not end a wait
-  // that is meant for the user's click.
-  Timer1_->setEnabled(false);
-  showText(msg);
+  showPage("Next", msg);
   waitForClose();
 }
 
 void frmmsg::showmsg(const std::string& msg) {
-  setLinkText("Close");
-  closed_ = false;
-  Timer1_->setEnabled(false);
-  showText(msg);
+  showPage("Close", msg);
   waitForClose();
 }
 
 void frmmsg::viewmsg(const std::string& msg) { showText(msg); }
 
 void frmmsg::timemsg(const std::string& msg, const std::int32_t& time) {
-  setLinkText("");
-  closed_ = false;
-  Timer1_->setEnabled(false);
+  showPage("", msg);
   if (time > 0) {
     Timer1_->setInterval(static_cast<unsigned>(time));
     Timer1_->setEnabled(true);
   }
-  showText(msg);
   timedText_ = true;
 }
 
@@ -89,10 +78,15 @@ void frmmsg::pointerOverPanel() {
   }
 }
 
-void frmmsg::setLinkText(const std::string& text) {
+void frmmsg::showPage(const std::string& link, const std::string& msg) {
   PopupView& shownOn = view();  // made first, so that it starts from the earlier text
-  linkText_ = text;
-  shownOn.setLinkText(text);
+  linkText_ = link;
+  shownOn.setLinkText(link);
+  closed_ = false;
+  // A time-out belongs to the timed text it came with; it must not end a wait
+  // that is meant for the user's click.
+  Timer1_->setEnabled(false);
+  showText(msg);
 }
 
 void frmmsg::showText(const std::string& msg) {

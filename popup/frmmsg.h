@@ -59,7 +59,8 @@ class frmmsg final {
   bool linkUnderlined() const { return underlined_; }
 
  private:
-  void setLinkText(const std::string& text);
+  // Shows `msg` under the link text `link`, with no time-out armed.
+  void showPage(const std::string& link, const std::string& msg);
   void showText(const std::string& msg);
   void waitForClose();
   void animateTick();

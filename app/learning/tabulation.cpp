@@ -3,19 +3,11 @@
 #include <memory>
 #include <vector>
 
-#include "app/learning/logger_launch.h"
 #include "host/rounding.h"
 #include "logger/log_format.h"
+#include "logger/logger_core.h"
 
 namespace vorlane {
-
-std::optional<std::int32_t> meanHalfEven(std::int64_t sum, std::uint64_t count) {
-  if (count == 0) {
-    return std::nullopt;
-  }
-  return static_cast<std::int32_t>(
-      roundHalfEven(static_cast<double>(sum) / static_cast<double>(count)));
-}
 
 OpenedText Tabulation::openWhenAvailable(const std::string& path) {
   auto& [popup, pump, lifetime, files, settings, timers] = services_;
@@ -109,7 +101,7 @@ TabulateOutcome Tabulation::tabulate(const std::string& progfolder,
   {
     // One open serves as both the probe and the reading; the file is closed
     // at the end of this block, before the logger, which empties it, starts.
-    OpenedText opened = openWhenAvailable(progfolder + kLogFileName);
+    OpenedText opened = openWhenAvailable(progfolder + LoggerCore::kLogFileName);
     if (lifetime.ending()) {
       return TabulateOutcome::ProgramEnded;
     }
@@ -135,11 +127,11 @@ TabulateOutcome Tabulation::tabulate(const std::string& progfolder,
   if (lifetime.ending()) {
     return TabulateOutcome::ProgramEnded;
   }
-  const auto mean = meanHalfEven(sum_, count_);
-  if (!mean) {
+  if (count_ == 0) {
     return TabulateOutcome::FirstUse;
   }
-  state_.learnedfree = *mean;
+  state_.learnedfree = static_cast<std::int32_t>(
+      roundHalfEven(static_cast<double>(sum_) / static_cast<double>(count_)));
   popup.hidemsg();
   state_.runmode = settings.read("mode").value_or(std::string());
   controller.startfunction();

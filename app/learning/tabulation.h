@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "app/program_state.h"
@@ -43,10 +42,6 @@ struct TabulationServices {
   SettingsStore& settings;
   TimerService& timers;
 };
-
-// The mean of `count` samples summing to `sum`, rounded half to even; nothing
-// when there are no samples.
-std::optional<std::int32_t> meanHalfEven(std::int64_t sum, std::uint64_t count);
 
 // `tabulate`: learns the usual free memory from the log of the last logger run.
 class Tabulation {

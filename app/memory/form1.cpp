@@ -1,22 +1,23 @@
 #include "app/memory/form1.h"
 
+#include <utility>
+
+#include "app/memory/general_number.h"
 #include "app/memory/memory_watch.h"
 
 namespace vorlane {
 
-std::string totalMemoryText(std::uint64_t totalPhysBytes, std::string_view decimalSeparator) {
-  return generalNumberText(static_cast<double>(totalPhysBytes) / MemoryWatch::kBytesPerMegabyte,
-                           decimalSeparator);
-}
-
 Form1::Form1(MemoryStatusSource& memory, frmmsg& popup, RamClearing& clearer,
-             const UserNumberFormat& numberFormat)
-    : memory_(memory), popup_(popup), clearer_(clearer), numberFormat_(numberFormat) {}
+             std::function<std::string()> decimalSeparator)
+    : memory_(memory),
+      popup_(popup),
+      clearer_(clearer),
+      decimalSeparator_(std::move(decimalSeparator)) {}
 
 void Form1::Command1_Click() {
-  const std::string text =
-      totalMemoryText(memory_.read().totalPhysBytes, numberFormat_.decimalSeparator());
-  popup_.showmsg(text);
+  const double megabytes =
+      static_cast<double>(memory_.read().totalPhysBytes) / MemoryWatch::kBytesPerMegabyte;
+  popup_.showmsg(generalNumberText(megabytes, decimalSeparator_()));
 }
 
 void Form1::Command2_Click() {

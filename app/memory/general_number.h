@@ -10,12 +10,4 @@ namespace vorlane {
 // "1E-05") only from 1E+15 on and below 0.0001, the user's decimal separator.
 std::string generalNumberText(double value, std::string_view decimalSeparator);
 
-// The user's number conventions, as the platform keeps them.
-class UserNumberFormat {
- public:
-  virtual ~UserNumberFormat() = default;
-  // The user's decimal separator ("." or ",", for example).
-  virtual std::string decimalSeparator() const = 0;
-};
-
 }  // namespace vorlane

@@ -3,21 +3,35 @@
 #include <exception>
 #include <utility>
 
-#include "app/learning/logger_launch.h"
-#include "app/startup/truth_value.h"
 #include "host/creation_failure.h"
 #include "host/program_folder.h"
 
 namespace vorlane {
 
+bool readsAsTruthValue(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  if (lower == "true" || lower == "false") {
+    return true;
+  }
+  // Digits with at most one point, and at least one digit.
+  const std::string_view number =
+      text.substr(!text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0);
+  const std::size_t point = number.find('.');
+  return number.find_first_not_of("0123456789.") == std::string_view::npos &&
+         number.find('.', point + 1) == std::string_view::npos &&
+         number.size() > (point == std::string_view::npos ? 0 : 1);
+}
+
 Starter::Starter(StarterServices services, ProgramState& state, OptionsView& view,
-                 MemoryWatchControl& watch, std::string_view folderText, std::string exeBaseName,
-                 std::string logFolder)
+                 std::function<void()> startWatch, std::string_view folderText,
+                 std::string exeBaseName, std::string logFolder)
     : services_(services),
       state_(state),
       view_(view),
-      watch_(watch),
-      folderText_(folderText),
+      startWatch_(std::move(startWatch)),
       exeBaseName_(std::move(exeBaseName)),
       progfolder_(vorlane::progfolder(folderText)),
       logFolder_(logFolder.empty() ? progfolder_ : std::move(logFolder)),
@@ -27,7 +41,6 @@ Starter::Starter(StarterServices services, ProgramState& state, OptionsView& vie
 
 void Starter::start() {
   state_.tickcount = 0;
-  progfolder_ = vorlane::progfolder(folderText_);
   try {
     const auto firstuse = services_.settings.read("firstuse");
     if (firstuse && readsAsTruthValue(*firstuse)) {
@@ -66,7 +79,7 @@ void Starter::greetFirstUse() {
 
 void Starter::showOptionsScreen() { view_.show(); }
 
-void Starter::startfunction() { watch_.startWatch(); }
+void Starter::startfunction() { startWatch_(); }
 
 bool Starter::page(const std::string& text) {
   services_.popup.mention(text);
@@ -125,7 +138,10 @@ void Starter::applyOptions(const std::string& mode, const std::string& startrun)
 }
 
 void Starter::startlog() {
-  startLogger(progfolder_, services_.launcher, services_.popup, services_.lifetime);
+  if (!services_.launcher.start(progfolder_ + "logger.exe")) {
+    services_.popup.showmsg("Error Detected!\r\n\"logger.exe\" not found!");
+    services_.lifetime.endProgram();
+  }
 }
 
 void Starter::restartLearning() {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
 #include "app/learning/tabulation.h"
 #include "app/program_state.h"
-#include "app/startup/memory_watch_control.h"
 #include "app/startup/options_view.h"
 #include "app/startup/start_controller.h"
 #include "host/message_pump.h"
@@ -22,6 +22,12 @@ inline constexpr const char* kApplicationTitle = "Zendry's Vorlane";
 // Shown when Apply cannot store the options; the options screen stays up.
 inline constexpr const char* kSettingsNotStored =
     "Your options could not be saved! \r\nPlease try Apply again.";
+
+// Whether a stored "firstuse" text reads as a truth value: "True" or "False" in
+// any letter case, or a decimal number (optional sign, digits with an optional
+// fraction: "0", "-1", "2.5", ".5"). No blanks, no exponent, nothing else:
+// anything that is not plainly one of these counts as a first use.
+bool readsAsTruthValue(std::string_view text);
 
 struct StarterServices {
   frmmsg& popup;
@@ -42,8 +48,9 @@ class Starter final : public StartController, public TabulationController {
   // `exeBaseName` its file name without extension ("Vorlane"); a second copy's
   // Apply never runs `start`, so `progfolder` is known from here on.
   // `logFolder` is where log.dat lives, ending in a backslash; empty: beside it.
+  // `startWatch` enables the memory watch's timers.
   Starter(StarterServices services, ProgramState& state, OptionsView& view,
-          MemoryWatchControl& watch, std::string_view folderText, std::string exeBaseName,
+          std::function<void()> startWatch, std::string_view folderText, std::string exeBaseName,
           std::string logFolder = {});
 
   // A first use (greeting, options screen) or a later start (tabulation, then
@@ -56,7 +63,8 @@ class Starter final : public StartController, public TabulationController {
   // the Run key cannot be opened. A value the store refuses is told to the
   // user, the options screen stays up, and nothing further happens.
   void setoptions();
-  // Starts the logger; when it cannot, tells the user and ends the program.
+  // Starts progfolder + "logger.exe" without waiting for it; when it cannot,
+  // tells the user and, after the click on "Close", ends the program.
   void startlog() override;
   void restartLearning() override;
   void restartLearningKeepingChoices() override;
@@ -73,8 +81,7 @@ class Starter final : public StartController, public TabulationController {
   StarterServices services_;
   ProgramState& state_;
   OptionsView& view_;
-  MemoryWatchControl& watch_;
-  std::string folderText_;
+  std::function<void()> startWatch_;
   std::string exeBaseName_;
   std::string progfolder_;
   std::string logFolder_;

@@ -1,5 +1,7 @@
 #include "app/win32/options_window.h"
 
+#include <iterator>
+
 namespace vorlane::win32 {
 
 namespace {
@@ -26,26 +28,17 @@ FormOptions frmstarterOptions() {
 }  // namespace
 
 PropertyBag applyButtonProperties() {
+  // Each name followed by its stored text.
+  static constexpr const char* kStored[] = {
+      "BTYPE",   "3",        "TX",     "Ap&ply", "ENAB",  "True",     "FONT",  "Verdana|8.25|1|0|0",
+      "COLTYPE", "2",        "BCOL",   "65535",  "BCOLO", "65535",    "FCOL",  "0",
+      "FCOLO",   "16711680", "FOCUSR", "True",   "MCOL",  "12632256", "UMCOL", "True",
+      "MPTR",    "0",        "SOFT",   "False",  "NGREY", "False",    "CHECK", "False",
+      "VALUE",   "False",    "PICPOS", "0",      "FX",    "2"};
   PropertyBag bag;
-  bag.write("BTYPE", "3");
-  bag.write("TX", "Ap&ply");
-  bag.write("ENAB", "True");
-  bag.write("FONT", "Verdana|8.25|1|0|0");
-  bag.write("COLTYPE", "2");
-  bag.write("BCOL", "65535");
-  bag.write("BCOLO", "65535");
-  bag.write("FCOL", "0");
-  bag.write("FCOLO", "16711680");
-  bag.write("FOCUSR", "True");
-  bag.write("MCOL", "12632256");
-  bag.write("UMCOL", "True");
-  bag.write("MPTR", "0");
-  bag.write("SOFT", "False");
-  bag.write("NGREY", "False");
-  bag.write("CHECK", "False");
-  bag.write("VALUE", "False");
-  bag.write("PICPOS", "0");
-  bag.write("FX", "2");
+  for (std::size_t i = 0; i < std::size(kStored); i += 2) {
+    bag.write(kStored[i], kStored[i + 1]);
+  }
   return bag;
 }
 

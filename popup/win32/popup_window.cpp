@@ -4,13 +4,7 @@ namespace vorlane::win32 {
 
 namespace {
 
-Font arial(double points, bool bold) {
-  Font font;
-  font.face = "Arial";
-  font.size = points;
-  font.bold = bold;
-  return font;
-}
+Font arial(double points, bool bold) { return Font{"Arial", points, bold}; }
 
 FormOptions formOptions() {
   FormOptions options{"Form2", 3240, 1665};
@@ -32,13 +26,6 @@ LabelOptions twoLineOptions() {
   return options;
 }
 
-Font arialBlack() {
-  Font font;
-  font.face = "Arial Black";
-  font.size = 9.75;
-  return font;
-}
-
 }  // namespace
 
 PopupWindow::PopupWindow(frmmsg& popup, PicturePtr logo)
@@ -48,7 +35,7 @@ PopupWindow::PopupWindow(frmmsg& popup, PicturePtr logo)
                       labelOptions(arial(15.75, true), Alignment::kLeft, true)),
       // "\xA9" is the copyright sign in the ANSI code page the labels use.
       Label3_(Frame1_, {2880, 0, 255, 255}, "\xA9",
-              labelOptions(arialBlack(), Alignment::kLeft, false)),
+              labelOptions(Font{"Arial Black", 9.75, false}, Alignment::kLeft, false)),
       imgLogo_(Frame1_, {1320, 480, 495, 465}, std::move(logo)),
       Label2_(Frame1_, {2400, 840, 615, 255}, "Close", linkOptions()),
       Picture1_(Frame1_, {0, 1080, 4575, 50}, RGB(0, 0, 0)),

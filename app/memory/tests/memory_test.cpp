@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/memory/form1.h"
+#include "app/memory/general_number.h"
 #include "app/memory/memory_watch.h"
 #include "tests/fakes/fake_popup.h"
 #include "tests/fakes/fake_pump.h"
@@ -246,18 +247,13 @@ TEST(MemoryWatchTest, NoTickStartsASecondClearingWhileOneRuns) {
   EXPECT_EQ(clearMinutes, (std::vector<std::uint64_t>{15, 37, 44}));
 }
 
-struct Comma final : UserNumberFormat {
-  std::string decimalSeparator() const override { return ","; }
-};
-
 TEST(Form1Test, Command1ShowsTheTotalInTheUsersFormatAndCommand2ClearsTen) {
   FakeMemory memory;
   memory.status.totalPhysBytes = 24 * 1024 * kMiB;
   Log log;
   FakePopup popup(log);
   RecordingClearer clearer;
-  const Comma comma;
-  Form1 form(memory, popup, clearer, comma);
+  Form1 form(memory, popup, clearer, [] { return std::string(","); });
   form.Command1_Click();
   EXPECT_EQ(log, Log{"showmsg: 24576,2109393105"});
   form.Command2_Click();

@@ -58,8 +58,7 @@ struct Win32ClearingTest : ::testing::Test {
   ProgramState state;
   WatchingPump watching{pump, static_cast<PopupWindow&>(popup.view()).twoLineArea()};
   RamClearer clearer{state, memory, allocator, watching, pump, popup};
-  Win32UserNumberFormat numberFormat;
-  Form1 logic{memory, popup, clearer, numberFormat};
+  Form1 logic{memory, popup, clearer, userDecimalSeparator};
   Form1Window window{logic};
 };
 

@@ -5,7 +5,9 @@
 
 namespace vorlane::win32 {
 
-// The diagnostic form `Form1` as a window, for tests and diagnostics builds.
+// The diagnostic form `Form1` as a window, for tests and diagnostics builds:
+// sizable, placed where the system places new windows, two standard push
+// buttons routed to Command1_Click and Command2_Click.
 class Form1Window {
  public:
   explicit Form1Window(Form1& logic);

@@ -6,7 +6,7 @@
 
 namespace vorlane {
 
-std::string Win32UserNumberFormat::decimalSeparator() const {
+std::string userDecimalSeparator() {
   // The setting allows up to three characters plus the terminator.
   std::array<char, 8> buffer{};
   const int length = ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, buffer.data(),

@@ -1,13 +1,10 @@
 #pragma once
 
-#include "app/memory/general_number.h"
+#include <string>
 
 namespace vorlane {
 
 // The decimal separator of the logged-on user's regional settings.
-class Win32UserNumberFormat final : public UserNumberFormat {
- public:
-  std::string decimalSeparator() const override;
-};
+std::string userDecimalSeparator();
 
 }  // namespace vorlane
