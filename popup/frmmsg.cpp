@@ -2,6 +2,34 @@
 
 namespace vorlane {
 
+void Sweep::tick() {
+  if (rightwards) {
+    left += kStep;
+    if (left >= kEnd) {
+      left = kEnd;
+      rightwards = false;
+    }
+  } else {
+    left -= kStep;
+    if (left <= 0) {
+      left = 0;
+      rightwards = true;
+    }
+  }
+}
+
+void Sweep::advance(std::uint64_t ticks) {
+  // The state at creation (2400, rightwards) is off the cycle of a way there
+  // and back; one tick puts any state on it.
+  constexpr std::uint64_t kCycle = 2 * (kEnd / kStep);
+  if (ticks > kCycle) {
+    ticks = kCycle + (ticks - kCycle) % kCycle;
+  }
+  for (std::uint64_t i = 0; i < ticks; ++i) {
+    tick();
+  }
+}
+
 frmmsg::frmmsg(ViewFactory createView, TimerService& timers, MessagePump& pump,
                MonotonicClock& clock)
     : createView_(std::move(createView)), timers_(timers), pump_(pump), clock_(clock) {}

@@ -18,7 +18,8 @@ class BlockAllocator {
  public:
   virtual ~BlockAllocator() = default;
   // A block of exactly `bytes` bytes, or null when the memory cannot be had
-  // (commit limit or address space exhausted, or `bytes` is 0).
+  // (commit limit or address space exhausted, or `bytes` is 0); throws when
+  // not even the block's small object can be made.
   virtual std::unique_ptr<MemoryBlock> claim(std::size_t bytes) = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace vorlane {
 
@@ -15,14 +16,19 @@ std::string nextLoadingFrame(std::string_view current) {
   return std::string(kFrames[(frame - kFrames.begin() + 1) % kFrames.size()]);
 }
 
-Splash::Splash(SplashView& view, TimerService& timers, frmmsg& popup, StartController& controller)
-    : view_(view), timers_(timers), popup_(popup), controller_(controller) {}
+Splash::Splash(SplashView& view, TimerService& timers, frmmsg& popup, std::function<void()> start,
+               std::function<void()> showOptionsScreen)
+    : view_(view),
+      timers_(timers),
+      popup_(popup),
+      start_(std::move(start)),
+      showOptionsScreen_(std::move(showOptionsScreen)) {}
 
 bool Splash::load(bool anotherCopyRunning) {
   if (anotherCopyRunning) {
     view_.unload();
     popup_.mention("Welcome to the options screen!");
-    controller_.showOptionsScreen();
+    showOptionsScreen_();
     return false;
   }
   delaytimer_ = timers_.createTimer(kDelayMilliseconds, true, [this] { onDelay(); });
@@ -35,7 +41,7 @@ void Splash::onDelay() {
   delaytimer_->setEnabled(false);
   // The hidden splash never shows again: its animation would wake us for nothing.
   Timer2_->setEnabled(false);
-  controller_.start();
+  start_();
 }
 
 void Splash::onAnimation() { view_.setLoadingCaption(nextLoadingFrame(view_.loadingCaption())); }

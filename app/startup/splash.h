@@ -1,10 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
-#include "app/startup/start_controller.h"
 #include "host/timer.h"
 #include "popup/frmmsg.h"
 
@@ -33,7 +33,10 @@ class Splash {
   static constexpr unsigned kDelayMilliseconds = 3000;
   static constexpr unsigned kAnimationMilliseconds = 75;
 
-  Splash(SplashView& view, TimerService& timers, frmmsg& popup, StartController& controller);
+  // `start` is the start controller's hand-over, once, when the splash ends;
+  // `showOptionsScreen` is a second copy's way back to the options screen.
+  Splash(SplashView& view, TimerService& timers, frmmsg& popup, std::function<void()> start,
+         std::function<void()> showOptionsScreen);
 
   // The load of `frmSplash`: true when it is to become visible; false for a
   // second copy: unloaded, the user welcomed to the options screen, no `start`.
@@ -46,7 +49,8 @@ class Splash {
   SplashView& view_;
   TimerService& timers_;
   frmmsg& popup_;
-  StartController& controller_;
+  std::function<void()> start_;
+  std::function<void()> showOptionsScreen_;
   std::unique_ptr<Timer> delaytimer_;
   std::unique_ptr<Timer> Timer2_;
 };

@@ -7,7 +7,6 @@
 #include "app/learning/tabulation.h"
 #include "app/program_state.h"
 #include "app/startup/options_view.h"
-#include "app/startup/start_controller.h"
 #include "host/message_pump.h"
 #include "host/program_launcher.h"
 #include "host/run_registry.h"
@@ -42,7 +41,7 @@ struct StarterServices {
 
 // `frmstarter`'s logic: the start controller and the Apply action of the
 // options screen. One instance for the program's life.
-class Starter final : public StartController, public TabulationController {
+class Starter final : public TabulationController {
  public:
   // `folderText` is the running program's folder ("C:\" or "C:\Apps"),
   // `exeBaseName` its file name without extension ("Vorlane"); a second copy's
@@ -53,10 +52,12 @@ class Starter final : public StartController, public TabulationController {
           std::function<void()> startWatch, std::string_view folderText, std::string exeBaseName,
           std::string logFolder = {});
 
-  // A first use (greeting, options screen) or a later start (tabulation, then
-  // the watch); every failure on the way to the watch leads to the greeting.
-  void start() override;
-  void showOptionsScreen() override;
+  // The splash's hand-over: a first use (greeting, options screen) or a later
+  // start (tabulation, then the watch); every failure on the way to the watch
+  // leads to the greeting.
+  void start();
+  // A second copy's way back to the options: the screen without `start`.
+  void showOptionsScreen();
   void startfunction() override;
   // Apply: saves the options, updates the Run entry and, on a first use,
   // explains the learning and starts the logger; then ends the program, unless

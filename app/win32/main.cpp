@@ -76,7 +76,9 @@ int runVorlane() {
   starter = &frmstarter;
 
   SplashWindow frmSplash;
-  Splash splash(frmSplash, timers, popup, frmstarter);
+  Splash splash(
+      frmSplash, timers, popup, [&] { frmstarter.start(); },
+      [&] { frmstarter.showOptionsScreen(); });
   if (splash.load(instance.previousInstance())) {
     frmSplash.show();
   }

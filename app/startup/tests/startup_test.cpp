@@ -307,19 +307,18 @@ TEST(ReadsAsTruthValue, TakesTruthWordsAndNumbersOnly) {
   }
 }
 
-struct SplashRig final : SplashView, StartController {
+struct SplashRig final : SplashView {
   std::string loadingCaption() const override { return caption; }
   void setLoadingCaption(const std::string& text) override { caption = text; }
   void hide() override { journal.push_back("hide"); }
   void unload() override { journal.push_back("unload"); }
-  void start() override { journal.push_back("start"); }
-  void showOptionsScreen() override { journal.push_back("options"); }
 
   std::string caption = "Loading...";
   Journal journal;
   FakePopup popup{journal};
   FakeTimerService timers;
-  Splash splash{*this, timers, popup, *this};
+  Splash splash{*this, timers, popup, [this] { journal.push_back("start"); },
+                [this] { journal.push_back("options"); }};
 };
 
 TEST(SplashTest, LoadsAsTheSecondCopyOrHandsOverOnceAfterThreeSeconds) {
