@@ -1,20 +1,8 @@
 #include "app/startup/splash.h"
 
-#include <algorithm>
-#include <array>
 #include <utility>
 
 namespace vorlane {
-
-std::string nextLoadingFrame(std::string_view current) {
-  static constexpr std::array<std::string_view, 6> kFrames = {
-      "Loading", "Loading.", "Loading..", "Loading...", "Loading....", "Loading....."};
-  const auto frame = std::find(kFrames.begin(), kFrames.end(), current);
-  if (frame == kFrames.end()) {
-    return std::string(current);
-  }
-  return std::string(kFrames[(frame - kFrames.begin() + 1) % kFrames.size()]);
-}
 
 Splash::Splash(SplashView& view, TimerService& timers, frmmsg& popup, std::function<void()> start,
                std::function<void()> showOptionsScreen)
@@ -44,6 +32,9 @@ void Splash::onDelay() {
   start_();
 }
 
-void Splash::onAnimation() { view_.setLoadingCaption(nextLoadingFrame(view_.loadingCaption())); }
+void Splash::onAnimation() {
+  loadingDots_ = (loadingDots_ + 1) % 6;
+  view_.setLoadingCaption("Loading" + std::string(loadingDots_, '.'));
+}
 
 }  // namespace vorlane

@@ -3,23 +3,17 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <string_view>
 
 #include "host/timer.h"
 #include "popup/frmmsg.h"
 
 namespace vorlane {
 
-// The caption of `Label4` after `current` in the six-frame cycle "Loading",
-// "Loading.", ... "Loading....."; a caption outside the cycle stays as it is.
-std::string nextLoadingFrame(std::string_view current);
-
 // `frmSplash` as its logic sees it.
 class SplashView {
  public:
   virtual ~SplashView() = default;
   // The caption of `Label4` ("Loading..." at creation).
-  virtual std::string loadingCaption() const = 0;
   virtual void setLoadingCaption(const std::string& caption) = 0;
   // Hides the splash; it stays loaded.
   virtual void hide() = 0;
@@ -27,7 +21,8 @@ class SplashView {
   virtual void unload() = 0;
 };
 
-// `frmSplash`'s logic: the load, the hand-over `delaytimer`, the animation `Timer2`.
+// `frmSplash`'s logic: the load, the hand-over `delaytimer`, and the animation
+// `Timer2`, which turns `Label4` through "Loading", "Loading.", ... "Loading.....".
 class Splash {
  public:
   static constexpr unsigned kDelayMilliseconds = 3000;
@@ -53,6 +48,7 @@ class Splash {
   std::function<void()> showOptionsScreen_;
   std::unique_ptr<Timer> delaytimer_;
   std::unique_ptr<Timer> Timer2_;
+  std::size_t loadingDots_ = 3;  // "Loading..." at creation
 };
 
 }  // namespace vorlane

@@ -14,7 +14,6 @@ class SplashWindow final : public SplashView {
   SplashWindow();
 
   void show() { frmSplash_.show(); }
-  std::string loadingCaption() const override { return Label4_.text(); }
   void setLoadingCaption(const std::string& caption) override { Label4_.setText(caption); }
   void hide() override { frmSplash_.hide(); }
   void unload() override;

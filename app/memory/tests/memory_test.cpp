@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "app/memory/form1.h"
-#include "app/memory/general_number.h"
 #include "app/memory/memory_watch.h"
 #include "tests/fakes/fake_popup.h"
 #include "tests/fakes/fake_pump.h"

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "app/memory/win32/form1_window.h"
-#include "app/memory/win32/user_number_format.h"
 #include "app/memory/win32/virtual_alloc_allocator.h"
 #include "host/win32/clock.h"
 #include "host/win32/memory_status.h"

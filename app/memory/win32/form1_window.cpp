@@ -1,5 +1,7 @@
 #include "app/memory/win32/form1_window.h"
 
+#include <array>
+
 namespace vorlane::win32 {
 
 namespace {
@@ -7,6 +9,17 @@ namespace {
 const Font kButtonFont{"MS Sans Serif", 8.25, false};
 
 }  // namespace
+
+std::string userDecimalSeparator() {
+  // The setting allows up to three characters plus the terminator.
+  std::array<char, 8> buffer{};
+  const int length = ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, buffer.data(),
+                                      static_cast<int>(buffer.size()));
+  if (length <= 1) {
+    return ".";
+  }
+  return std::string(buffer.data(), static_cast<std::size_t>(length - 1));
+}
 
 // Not topmost, with a taskbar button, sizable.
 Form1Window::Form1Window(Form1& logic)

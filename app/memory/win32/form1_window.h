@@ -1,9 +1,14 @@
 #pragma once
 
+#include <string>
+
 #include "app/memory/form1.h"
 #include "host/win32/forms.h"
 
 namespace vorlane::win32 {
+
+// The decimal separator of the logged-on user's regional settings.
+std::string userDecimalSeparator();
 
 // The diagnostic form `Form1` as a window, for tests and diagnostics builds:
 // sizable, placed where the system places new windows, two standard push
