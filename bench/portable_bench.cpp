@@ -12,7 +12,7 @@
 
 #include "app/learning/tabulation.h"
 #include "app/memory/ram_clearer.h"
-#include "bench/idle_controller.h"
+#include "bench/bench_support.h"
 #include "logger/log_format.h"
 #include "tests/fakes/fake_popup.h"
 #include "tests/fakes/fake_pump.h"
@@ -20,14 +20,6 @@
 
 namespace vorlane {
 namespace {
-
-std::string makeLog(int samples) {
-  std::string log;
-  for (int i = 0; i < samples; ++i) {
-    log += formatSample(20.0 + (i % 6000) / 100.0 + 1.0 / 3.0) + "\r\n";
-  }
-  return log;
-}
 
 // The log in memory, read in pieces as large as the reader asks for.
 class MemoryFiles final : public TextFiles {

@@ -34,18 +34,13 @@ OpenedText Tabulation::openWhenAvailable(const std::string& path) {
 bool Tabulation::readSamples(TextReader& reader) {
   auto& [popup, pump, lifetime, files, settings, timers] = services_;
   // A 64-bit sum of values of at most 100 cannot overflow, however long the log.
-  bool ended = false;
   unsigned sinceOffer = 0;
   const auto add = [&](std::int32_t sample) {
-    if (ended) {
-      return;
-    }
     ++count_;
     sum_ += sample;
     if (++sinceOffer == kSamplesPerOffer) {
       sinceOffer = 0;
       pump.pumpIfDue();
-      ended = lifetime.ending();
     }
   };
   LogFieldReader fields;
@@ -55,7 +50,7 @@ bool Tabulation::readSamples(TextReader& reader) {
     // read so far is learned, but not a field it cut, which may be torn.
     const auto got = reader.read(piece.data(), piece.size());
     if (!got) {
-      return !ended;
+      return true;
     }
     if (*got == 0) {
       break;
@@ -63,12 +58,12 @@ bool Tabulation::readSamples(TextReader& reader) {
     fields.feed(std::string_view(piece.data(), *got), add);
     // Per piece too: megabytes without a sample still leave the loop served.
     pump.pumpIfDue();
-    if (ended || lifetime.ending()) {
+    if (lifetime.ending()) {
       return false;
     }
   }
   fields.finish(add);
-  return !ended;
+  return true;
 }
 
 TabulateOutcome Tabulation::restart(TabulationController& controller, OpenFailure failure) {

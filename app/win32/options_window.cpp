@@ -9,19 +9,9 @@ namespace {
 const Font kGroupFont{"Arial", 9, true};
 const Font kOptionFont{"MS Sans Serif", 8.25, false};
 
-// The progress bar lies below the client area, so nobody ever sees it.
-const TwipsRect kProgressBar{2640, 3960, 1455, 255};
-const TwipsRect kApplyButton{120, 1680, 4575, 375};
-
 XpButtonOptions applyButtonOptions(const PropertyBag& properties) {
   XpButtonOptions options;
   options.properties = &properties;
-  return options;
-}
-
-FormOptions frmstarterOptions() {
-  FormOptions options{"Zendry's Vorlane", 4905, 2265};
-  options.taskbarButton = true;
   return options;
 }
 
@@ -43,7 +33,7 @@ PropertyBag applyButtonProperties() {
 }
 
 OptionsWindow::OptionsWindow(std::function<void()> onApply, const OptionsServices& services)
-    : frmstarter_(frmstarterOptions()),
+    : frmstarter_(FormOptions{"Zendry's Vorlane", 4905, 2265, RGB(0, 0, 0), false, true}),
       Picture1_(frmstarter_, {50, 50, 4815, 2175}, ::GetSysColor(COLOR_WINDOW)),
       Label1_(Picture1_, {0, 0, 4815, 375}, "Options",
               labelOptions(Font{"Arial", 9.75, true}, Alignment::kCenter)),
@@ -52,13 +42,14 @@ OptionsWindow::OptionsWindow(std::function<void()> onApply, const OptionsService
               ::GetSysColor(COLOR_WINDOW)),
       Option1_(Frame1_, {120, 240, 1455, 375}, "Stealth ", kOptionFont, false),
       Option2_(Frame1_, {120, 600, 1455, 375}, "Normal", kOptionFont, true),
-      VelkXPButton1_(Picture1_, kApplyButton, services.timers, services.pump, services.keystrokes,
-                     applyButtonOptions(applyProperties_)),
+      VelkXPButton1_(Picture1_, {120, 1680, 4575, 375}, services.timers, services.pump,
+                     services.keystrokes, applyButtonOptions(applyProperties_)),
       Frame2_(Picture1_, {1920, 480, 2775, 1095}, "Run When Computer Starts", kGroupFont,
               ::GetSysColor(COLOR_WINDOW)),
       Option3_(Frame2_, {120, 600, 1455, 375}, "False", kOptionFont, false),
       Option4_(Frame2_, {120, 240, 1455, 375}, "True", kOptionFont, true),
-      pb_(frmstarter_, kProgressBar, services.messages) {
+      // Below the client area, so nobody ever sees it.
+      pb_(frmstarter_, {2640, 3960, 1455, 255}, services.messages) {
   VelkXPButton1_.events().Click = std::move(onApply);
   // The title's label is transparent and its box reaches over the rule: the
   // rule lies in front, or the label's background would hide it.

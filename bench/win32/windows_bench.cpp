@@ -15,7 +15,7 @@
 #include "app/memory/memory_watch.h"
 #include "app/memory/ram_clearer.h"
 #include "app/memory/win32/virtual_alloc_allocator.h"
-#include "bench/idle_controller.h"
+#include "bench/bench_support.h"
 #include "host/win32/clock.h"
 #include "host/win32/memory_status.h"
 #include "host/win32/message_pump.h"
@@ -53,13 +53,9 @@ void tabulate(int samples, const char* span) {
   const std::string progfolder =
       std::string(folder) + "vorlane-bench-" + std::to_string(::GetCurrentProcessId()) + "\\";
   ::CreateDirectoryA(progfolder.c_str(), nullptr);
-  std::string log;
-  for (int i = 0; i < samples; ++i) {
-    log += formatSample(20.0 + (i % 6000) / 100.0 + 1.0 / 3.0) + "\r\n";
-  }
   Win32TextFiles files;
   files.truncate(progfolder + "log.dat");
-  files.append(progfolder + "log.dat", log);
+  files.append(progfolder + "log.dat", makeLog(samples));
 
   Win32MessagePump pump;
   Win32TimerService timers;
