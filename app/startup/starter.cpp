@@ -60,7 +60,10 @@ void Starter::start() {
     return;
   }
   try {
-    greetFirstUse();
+    if (page("Welcome to Zendry's Vorlane")) {
+      firstuseflag_ = true;
+      view_.show();
+    }
   } catch (const CreationFailure&) {
     throw;
   } catch (const std::exception&) {
@@ -68,16 +71,6 @@ void Starter::start() {
     services_.lifetime.endProgram();
   }
 }
-
-void Starter::greetFirstUse() {
-  if (!page("Welcome to Zendry's Vorlane")) {
-    return;
-  }
-  firstuseflag_ = true;
-  view_.show();
-}
-
-void Starter::showOptionsScreen() { view_.show(); }
 
 void Starter::startfunction() { startWatch_(); }
 
@@ -97,7 +90,7 @@ void Starter::applyOptions(const std::string& mode, const std::string& startrun)
   // the next start would greet the user as new. The first refusal stops here.
   if (!settings.write("firstuse", firstuseflag_ ? "True" : "False") ||
       !settings.write("mode", mode) || !settings.write("startrun", startrun)) {
-    services_.popup.showmsg(kSettingsNotStored);
+    services_.popup.showmsg("Your options could not be saved! \r\nPlease try Apply again.");
     if (!services_.lifetime.ending()) {
       view_.show();
     }

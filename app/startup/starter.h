@@ -18,9 +18,6 @@
 namespace vorlane {
 
 inline constexpr const char* kApplicationTitle = "Zendry's Vorlane";
-// Shown when Apply cannot store the options; the options screen stays up.
-inline constexpr const char* kSettingsNotStored =
-    "Your options could not be saved! \r\nPlease try Apply again.";
 
 // Whether a stored "firstuse" text reads as a truth value: "True" or "False" in
 // any letter case, or a decimal number (optional sign, digits with an optional
@@ -56,8 +53,6 @@ class Starter final : public TabulationController {
   // start (tabulation, then the watch); every failure on the way to the watch
   // leads to the greeting.
   void start();
-  // A second copy's way back to the options: the screen without `start`.
-  void showOptionsScreen();
   void startfunction() override;
   // Apply: saves the options, updates the Run entry and, on a first use,
   // explains the learning and starts the logger; then ends the program, unless
@@ -70,10 +65,7 @@ class Starter final : public TabulationController {
   void restartLearning() override;
   void restartLearningKeepingChoices() override;
 
-  bool firstuseflag() const { return firstuseflag_; }
-
  private:
-  void greetFirstUse();
   // Shows one waiting page; false when the program is ending meanwhile.
   bool page(const std::string& text);
   // setoptions with the given "mode" and "startrun" values.

@@ -77,8 +77,7 @@ int runVorlane() {
 
   SplashWindow frmSplash;
   Splash splash(
-      frmSplash, timers, popup, [&] { frmstarter.start(); },
-      [&] { frmstarter.showOptionsScreen(); });
+      frmSplash, timers, popup, [&] { frmstarter.start(); }, [&] { options.show(); });
   if (splash.load(instance.previousInstance())) {
     frmSplash.show();
   }

@@ -226,7 +226,7 @@ TEST(StarterTest, EachWayThroughTheStartAndApplyEndsWhereItShould) {
     SCOPED_TRACE(c.name);
     Rig rig(c.setup, c.log, c.refused);
     if (c.setup & kSecondCopy) {
-      rig.starter.showOptionsScreen();
+      rig.host.show();
     } else {
       EXPECT_NO_THROW(rig.starter.start());
     }
@@ -251,7 +251,6 @@ TEST(StarterTest, LaterStartLearnsTheRoundedMeanThenStartsTheLoggerAndTheWatch) 
   EXPECT_EQ(rig.state.learnedfree, 12);
   EXPECT_EQ(rig.state.runmode, "stealth");
   EXPECT_EQ(rig.state.tickcount, 0);
-  EXPECT_FALSE(rig.starter.firstuseflag());
 
   Rig ended(kLaterStart, "10\r\n20\r\n30\r\n");
   ended.pump.script([] {});
