@@ -80,7 +80,8 @@ void frmmsg::hidemsg() {
   view().hide();
   if (shown_) {
     shown_ = false;
-    stopSweepTimers();
+    animate1_->setEnabled(false);
+    animate2_->setEnabled(false);
   }
 }
 
@@ -167,11 +168,6 @@ void frmmsg::startSweepTimers() {
   // Enabling the one already running leaves its rhythm alone.
   (sweep_.rightwards ? animate2_ : animate1_)->setEnabled(false);
   (sweep_.rightwards ? animate1_ : animate2_)->setEnabled(true);
-}
-
-void frmmsg::stopSweepTimers() {
-  animate1_->setEnabled(false);
-  animate2_->setEnabled(false);
 }
 
 }  // namespace vorlane

@@ -82,7 +82,6 @@ class frmmsg final {
   void animateTick();
   void Timer1Tick();
   void startSweepTimers();
-  void stopSweepTimers();
 
   ViewFactory createView_;
   TimerService& timers_;

@@ -36,11 +36,6 @@ std::int32_t capClearing(std::int32_t n, std::uint64_t totalPhysBytes) {
   return n;
 }
 
-std::string clearingText(std::int32_t n, std::int32_t percent) {
-  return "Clearing Ram... " + std::to_string(n) + "MB" + "\r\n" + std::to_string(percent) +
-         "% done.";
-}
-
 RamClearer::RamClearer(ProgramState& state, MemoryStatusSource& memory, BlockAllocator& allocator,
                        MessagePump& pump, ProgramLifetime& lifetime, frmmsg& popup)
     : state_(state),
@@ -112,7 +107,10 @@ void RamClearer::claimBlocks(std::int32_t n) noexcept {
       return;
     }
     if (showProgress) {
-      attempt([&] { popup_.viewmsg(clearingText(n, state_.clearpercent)); });
+      attempt([&] {
+        popup_.viewmsg("Clearing Ram... " + std::to_string(n) + "MB\r\n" +
+                       std::to_string(state_.clearpercent) + "% done.");
+      });
     }
   }
   // Giving a block back costs about as much as claiming it (under Wine some
