@@ -60,14 +60,12 @@ struct RecordingClearer final : RamClearing {
   void clearram(std::int32_t& n) override {
     requests.push_back(n);
     busy = true;
-    if (during) {
-      during();
-    }
+    during();
     busy = false;
   }
   bool clearing() const override { return busy; }
   std::vector<std::int32_t> requests;
-  std::function<void()> during;
+  std::function<void()> during = [] {};
   bool busy = false;
 };
 

@@ -73,16 +73,6 @@ TEST_F(Win32ClearingTest, Command2ClickedShowsProgressWhileTheBlocksAreHeld) {
   EXPECT_FALSE(popup.shown());
 }
 
-// The loop is served between pieces of each block, not only between blocks.
-TEST_F(Win32ClearingTest, ATimerKeepsFiringWhileFiveHundredMegabytesAreCleared) {
-  state.runmode = "stealth";  // no pop-up text: the page faults alone
-  RamClearer direct(state, memory, allocator, pump, pump, popup);
-  expectTimerKeepsFiring(pump, timers, [&direct] {
-    std::int32_t n = 500;
-    direct.clearram(n);
-  });
-}
-
 TEST(VirtualAllocBlockAllocator, GivesWritableBlocksAndRefusesImpossibleOnes) {
   VirtualAllocBlockAllocator allocator;
   EXPECT_EQ(allocator.claim(0), nullptr);
