@@ -21,7 +21,6 @@ inline std::string makeLog(int samples) {
 class IdleController final : public TabulationController {
  public:
   void startlog() override {}
-  void startfunction() override {}
   void restartLearning() override {}
   void restartLearningKeepingChoices() override {}
 };

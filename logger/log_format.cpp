@@ -29,7 +29,6 @@ void multiply(BigNumber& number, std::uint32_t factor) {
   }
 }
 
-// Divides in place; returns the remainder.
 std::uint32_t divide(BigNumber& number, std::uint32_t divisor) {
   std::uint64_t remainder = 0;
   for (auto word = number.rbegin(); word != number.rend(); ++word) {

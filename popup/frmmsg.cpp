@@ -62,8 +62,6 @@ void frmmsg::showmsg(const std::string& msg) {
   waitForClose();
 }
 
-void frmmsg::viewmsg(const std::string& msg) { showText(msg); }
-
 void frmmsg::timemsg(const std::string& msg, const std::int32_t& time) {
   showPage("", msg);
   if (time > 0) {
@@ -78,11 +76,9 @@ void frmmsg::hidemsg() {
   view().setTwoLineText("");
   view().setOneLineText("");
   view().hide();
-  if (shown_) {
-    shown_ = false;
-    animate1_->setEnabled(false);
-    animate2_->setEnabled(false);
-  }
+  shown_ = false;
+  animate1_->setEnabled(false);
+  animate2_->setEnabled(false);
 }
 
 void frmmsg::linkClicked() { closed_ = true; }
@@ -115,10 +111,10 @@ void frmmsg::showPage(const std::string& link, const std::string& msg) {
   // A time-out belongs to the timed text it came with; it must not end a wait
   // that is meant for the user's click.
   Timer1_->setEnabled(false);
-  showText(msg);
+  viewmsg(msg);
 }
 
-void frmmsg::showText(const std::string& msg) {
+void frmmsg::viewmsg(const std::string& msg) {
   timedText_ = false;
   view().setTwoLineText("");
   view().setOneLineText("");

@@ -77,7 +77,6 @@ class frmmsg final {
  private:
   // Shows `msg` under the link text `link`, with no time-out armed.
   void showPage(const std::string& link, const std::string& msg);
-  void showText(const std::string& msg);
   void waitForClose();
   void animateTick();
   void Timer1Tick();

@@ -129,8 +129,7 @@ TabulateOutcome Tabulation::tabulate(const std::string& progfolder,
       roundHalfEven(static_cast<double>(sum_) / static_cast<double>(count_)));
   popup.hidemsg();
   state_.runmode = settings.read("mode").value_or(std::string());
-  controller.startfunction();
-  return TabulateOutcome::Watching;
+  return TabulateOutcome::Learned;
 }
 
 }  // namespace vorlane

@@ -18,8 +18,6 @@ class TabulationController {
   virtual ~TabulationController() = default;
   // Starts the logger; on failure the program is ending when it returns.
   virtual void startlog() = 0;
-  // Begins the memory watch.
-  virtual void startfunction() = 0;
   // The log is missing: finish as a first use with the options screen's
   // defaults (firstuseflag set, then setoptions), so that learning starts over.
   virtual void restartLearning() = 0;
@@ -29,7 +27,7 @@ class TabulationController {
 };
 
 enum class TabulateOutcome {
-  Watching,      // learnedfree and runmode set, the watch running
+  Learned,       // learnedfree and runmode set: the caller starts the watch
   ProgramEnded,  // missing log, missing logger, or the program ended from outside
   FirstUse,      // the caller greets the user and shows the options screen
 };
@@ -62,7 +60,6 @@ class Tabulation {
   TabulateOutcome tabulate(const std::string& progfolder, TabulationController& controller);
 
  private:
-  // Opens the log, waiting while it is there but unavailable.
   OpenedText openWhenAvailable(const std::string& path);
   // Counts and sums the samples up to the end or a failing read; false when
   // the program ends meanwhile.

@@ -13,7 +13,6 @@ class MemoryBlock {
   virtual std::size_t size() const = 0;
 };
 
-// Where the clearing routine takes its blocks from.
 class BlockAllocator {
  public:
   virtual ~BlockAllocator() = default;

@@ -14,7 +14,6 @@ namespace {
 // Any non-zero byte will do; a space, as the pages were filled with spaces
 // before. Not zero, so no system can treat the pages as untouched zero pages.
 constexpr unsigned char kFillByte = 0x20;
-constexpr const char* kStealthMode = "stealth";
 
 // Runs one step of the routine; a failing step is dropped, the next goes on.
 template <typename Step>
@@ -83,7 +82,7 @@ void RamClearer::claimBlocks(std::int32_t n) noexcept {
   // or, on a quit, whatever was claimed goes back when this returns.
   std::vector<std::unique_ptr<MemoryBlock>> blocks;
   attempt([&] { blocks.reserve(static_cast<std::size_t>(n) + 1); });
-  const bool showProgress = state_.runmode != kStealthMode;
+  const bool showProgress = state_.runmode != "stealth";
   // Full turns at the start and end handle what is pending; due turns between.
   attempt([&] { pump_.pumpOnce(); });
   for (std::int64_t i = 0; i <= n; ++i) {

@@ -46,7 +46,11 @@ void Starter::start() {
     if (firstuse && readsAsTruthValue(*firstuse)) {
       firstuseflag_ = false;
       view_.hide();
-      if (tabulation_.tabulate(logFolder_, *this) != TabulateOutcome::FirstUse) {
+      const TabulateOutcome outcome = tabulation_.tabulate(logFolder_, *this);
+      if (outcome == TabulateOutcome::Learned) {
+        startWatch_();  // `startfunction`
+      }
+      if (outcome != TabulateOutcome::FirstUse) {
         return;
       }
     }
@@ -71,8 +75,6 @@ void Starter::start() {
     services_.lifetime.endProgram();
   }
 }
-
-void Starter::startfunction() { startWatch_(); }
 
 bool Starter::page(const std::string& text) {
   services_.popup.mention(text);

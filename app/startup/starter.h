@@ -53,7 +53,6 @@ class Starter final : public TabulationController {
   // start (tabulation, then the watch); every failure on the way to the watch
   // leads to the greeting.
   void start();
-  void startfunction() override;
   // Apply: saves the options, updates the Run entry and, on a first use,
   // explains the learning and starts the logger; then ends the program, unless
   // the Run key cannot be opened. A value the store refuses is told to the
@@ -68,7 +67,6 @@ class Starter final : public TabulationController {
  private:
   // Shows one waiting page; false when the program is ending meanwhile.
   bool page(const std::string& text);
-  // setoptions with the given "mode" and "startrun" values.
   void applyOptions(const std::string& mode, const std::string& startrun);
 
   StarterServices services_;
