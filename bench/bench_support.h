@@ -21,8 +21,7 @@ inline std::string makeLog(int samples) {
 class IdleController final : public TabulationController {
  public:
   void startlog() override {}
-  void restartLearning() override {}
-  void restartLearningKeepingChoices() override {}
+  void restartLearning(bool) override {}
 };
 
 }  // namespace vorlane

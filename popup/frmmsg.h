@@ -72,7 +72,6 @@ class frmmsg final {
   bool closed() const { return closed_; }
   bool shown() const { return shown_; }
   const std::string& linkText() const { return linkText_; }
-  bool linkUnderlined() const { return underlined_; }
 
  private:
   // Shows `msg` under the link text `link`, with no time-out armed.

@@ -66,22 +66,6 @@ bool Tabulation::readSamples(TextReader& reader) {
   return true;
 }
 
-TabulateOutcome Tabulation::restart(TabulationController& controller, OpenFailure failure) {
-  auto& [popup, pump, lifetime, files, settings, timers] = services_;
-  popup.mention("Corrupted / Missing Log File!");
-  if (lifetime.ending()) {
-    return TabulateOutcome::ProgramEnded;
-  }
-  if (failure == OpenFailure::Missing) {
-    controller.restartLearning();
-  } else {
-    controller.restartLearningKeepingChoices();
-  }
-  // Apply stops early, the program running, when the Run key cannot be opened:
-  // rather than leave a hidden program doing nothing, show the options screen.
-  return lifetime.ending() ? TabulateOutcome::ProgramEnded : TabulateOutcome::FirstUse;
-}
-
 TabulateOutcome Tabulation::tabulate(const std::string& progfolder,
                                      TabulationController& controller) {
   auto& [popup, pump, lifetime, files, settings, timers] = services_;
@@ -101,7 +85,14 @@ TabulateOutcome Tabulation::tabulate(const std::string& progfolder,
       return TabulateOutcome::ProgramEnded;
     }
     if (!opened.reader) {
-      return restart(controller, opened.failure);
+      popup.mention("Corrupted / Missing Log File!");
+      if (!lifetime.ending()) {
+        controller.restartLearning(opened.failure != OpenFailure::Missing);
+      }
+      // Apply stops early, the program running, when the Run key cannot be
+      // opened: rather than leave a hidden program doing nothing, show the
+      // options screen.
+      return lifetime.ending() ? TabulateOutcome::ProgramEnded : TabulateOutcome::FirstUse;
     }
     if (!readSamples(*opened.reader)) {
       return TabulateOutcome::ProgramEnded;

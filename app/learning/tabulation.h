@@ -18,12 +18,10 @@ class TabulationController {
   virtual ~TabulationController() = default;
   // Starts the logger; on failure the program is ending when it returns.
   virtual void startlog() = 0;
-  // The log is missing: finish as a first use with the options screen's
-  // defaults (firstuseflag set, then setoptions), so that learning starts over.
-  virtual void restartLearning() = 0;
-  // The log is there but stays unreadable: learning starts over as above, but
-  // with the mode and Run choice the user stored before.
-  virtual void restartLearningKeepingChoices() = 0;
+  // Learning starts over, finishing as a first use (firstuseflag set, then
+  // setoptions): with the options screen's defaults when the log is missing,
+  // with the mode and Run choice stored before when it stays unreadable.
+  virtual void restartLearning(bool keepStoredChoices) = 0;
 };
 
 enum class TabulateOutcome {
@@ -64,7 +62,6 @@ class Tabulation {
   // Counts and sums the samples up to the end or a failing read; false when
   // the program ends meanwhile.
   bool readSamples(TextReader& reader);
-  TabulateOutcome restart(TabulationController& controller, OpenFailure failure);
 
   TabulationServices services_;
   ProgramState& state_;

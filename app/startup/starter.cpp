@@ -139,13 +139,12 @@ void Starter::startlog() {
   }
 }
 
-void Starter::restartLearning() {
+void Starter::restartLearning(bool keepStoredChoices) {
   firstuseflag_ = true;
-  setoptions();
-}
-
-void Starter::restartLearningKeepingChoices() {
-  firstuseflag_ = true;
+  if (!keepStoredChoices) {
+    setoptions();
+    return;
+  }
   // A choice never stored reads as the options screen's default.
   applyOptions(services_.settings.read("mode").value_or("normal"),
                services_.settings.read("startrun").value_or("true"));

@@ -61,8 +61,7 @@ class Starter final : public TabulationController {
   // Starts progfolder + "logger.exe" without waiting for it; when it cannot,
   // tells the user and, after the click on "Close", ends the program.
   void startlog() override;
-  void restartLearning() override;
-  void restartLearningKeepingChoices() override;
+  void restartLearning(bool keepStoredChoices) override;
 
  private:
   // Shows one waiting page; false when the program is ending meanwhile.
