@@ -209,7 +209,7 @@ TEST(MemoryWatchTest, SteadyFiguresClearAtTheirMinutes) {
     MemoryWatch watch(timers, memory, state, clearer);
     timers.advance(kMinute * 60);
     EXPECT_TRUE(clearer.requests.empty());  // both timers start disabled
-    clearer.during = [&] { minutes.push_back(timers.now() / kMinute - 60); };
+    clearer.during = [&] { minutes.push_back(timers.milliseconds() / kMinute - 60); };
     watch.startWatch();
     watch.startWatch();  // a second start changes nothing
     timers.advance(c.minutes * kMinute);
@@ -232,7 +232,7 @@ TEST(MemoryWatchTest, NoTickStartsASecondClearingWhileOneRuns) {
   MemoryWatch watch(timers, memory, state, clearer);
   std::vector<std::uint64_t> clearMinutes;
   clearer.during = [&] {
-    clearMinutes.push_back(timers.now() / kMinute);
+    clearMinutes.push_back(timers.milliseconds() / kMinute);
     if (clearMinutes.size() == 1) {
       timers.advance(16 * kMinute);
     }
