@@ -16,7 +16,8 @@ class SplashWindow final : public SplashView {
   void show() { frmSplash_.show(); }
   void setLoadingCaption(const std::string& caption) override { Label4_.setText(caption); }
   void hide() override { frmSplash_.hide(); }
-  void unload() override;
+  // The window goes at once; the toolkit objects forget their handles as it does.
+  void unload() override { ::DestroyWindow(frmSplash_.handle()); }
 
   Form& form() { return frmSplash_; }
 

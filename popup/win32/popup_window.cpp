@@ -48,19 +48,9 @@ void PopupWindow::setLinkText(const std::string& text) {
   Label2_.accessibleChanged();
 }
 
-void PopupWindow::setLinkUnderline(bool underline) { Label2_.setUnderline(underline); }
-
-void PopupWindow::setTwoLineText(const std::string& text) { Label1_.setText(text); }
-
-void PopupWindow::setOneLineText(const std::string& text) { Label4_.setText(text); }
-
-void PopupWindow::setBarLeft(int twips) { pic_.setLeft(twips); }
-
 void PopupWindow::showOnTop() {
   frmmsg_.show();
   frmmsg_.makeTopmost();
 }
-
-void PopupWindow::hide() { frmmsg_.hide(); }
 
 }  // namespace vorlane::win32
