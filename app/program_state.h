@@ -12,7 +12,6 @@ struct ProgramState {
   std::int32_t learnedfree = 0;
   // The "mode" setting as read at start: "stealth", "normal", or empty.
   std::string runmode;
-  // Percentage done of the clearing in progress.
   std::int32_t clearpercent = 0;
   // Minute counter the two watch timers share; set to 0 by the start.
   std::int32_t tickcount = 0;

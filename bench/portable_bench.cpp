@@ -12,7 +12,7 @@
 
 #include "app/learning/tabulation.h"
 #include "app/memory/ram_clearer.h"
-#include "bench/idle_controller.h"
+#include "bench/bench_support.h"
 #include "logger/log_format.h"
 #include "tests/fakes/fake_popup.h"
 #include "tests/fakes/fake_pump.h"
@@ -21,26 +21,9 @@
 namespace vorlane {
 namespace {
 
-std::string makeLog(int samples) {
-  std::string log;
-  for (int i = 0; i < samples; ++i) {
-    log += formatSample(20.0 + (i % 6000) / 100.0 + 1.0 / 3.0) + "\r\n";
-  }
-  return log;
-}
-
-// The log in memory, read in pieces as large as the reader asks for.
-class MemoryFiles final : public TextFiles {
- public:
-  explicit MemoryFiles(std::string content) : content_(std::move(content)) {}
-  OpenedText openForReading(const std::string&) override {
-    return {std::make_unique<Reader>(content_), OpenFailure::None};
-  }
-  std::optional<std::string> readAll(const std::string&) override { return content_; }
-  bool truncate(const std::string&) override { return false; }
-  bool append(const std::string&, std::string_view) override { return false; }
-
- private:
+// The log in memory, read in pieces as large as the reader asks for; no stored
+// settings; 8 GiB of memory, 2 GiB free; blocks of heap.
+struct BenchHost final : TextFiles, SettingsStore, MemoryStatusSource, BlockAllocator {
   struct Reader final : TextReader {
     explicit Reader(const std::string& text) : content(text) {}
     std::optional<std::size_t> read(char* buffer, std::size_t capacity) override {
@@ -51,18 +34,27 @@ class MemoryFiles final : public TextFiles {
     const std::string& content;
     std::size_t at = 0;
   };
-  std::string content_;
-};
+  struct HeapBlock final : MemoryBlock {
+    explicit HeapBlock(std::size_t size) : bytes(size) {}
+    unsigned char* data() override { return bytes.data(); }
+    std::size_t size() const override { return bytes.size(); }
+    std::vector<unsigned char> bytes;
+  };
 
-class NoSettings final : public SettingsStore {
- public:
+  OpenedText openForReading(const std::string&) override {
+    return {std::make_unique<Reader>(log), OpenFailure::None};
+  }
+  std::optional<std::string> readAll(const std::string&) override { return log; }
+  bool truncate(const std::string&) override { return false; }
+  bool append(const std::string&, std::string_view) override { return false; }
   std::optional<std::string> read(std::string_view) override { return std::nullopt; }
   bool write(std::string_view, std::string_view) override { return false; }
-};
-
-class FixedMemory final : public MemoryStatusSource {
- public:
   MemoryStatus read() override { return {8ull << 30, 2ull << 30}; }
+  std::unique_ptr<MemoryBlock> claim(std::size_t bytes) override {
+    return std::make_unique<HeapBlock>(bytes);
+  }
+
+  std::string log;
 };
 
 void formatOneSample(benchmark::State& state) {
@@ -87,15 +79,15 @@ BENCHMARK(parseLog)->Arg(43200)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 void tabulateLog(benchmark::State& state) {
   const int samples = static_cast<int>(state.range(0));
-  MemoryFiles files(makeLog(samples));
+  BenchHost host;
+  host.log = makeLog(samples);
   testing::FakePopup popup;
-  NoSettings settings;
   IdleController controller;
   testing::FakeTimerService timers;
   for (auto _ : state) {
     testing::FakePump pump;
     ProgramState program;
-    Tabulation tabulation({popup, pump, pump, files, settings, timers}, program);
+    Tabulation tabulation({popup, pump, pump, host, host, timers}, program);
     benchmark::DoNotOptimize(tabulation.tabulate("C:\\Apps\\", controller));
     state.counters["full_turns"] = pump.pumpCount();
     state.counters["due_offers"] = pump.dueOffers();
@@ -104,31 +96,13 @@ void tabulateLog(benchmark::State& state) {
 }
 BENCHMARK(tabulateLog)->Arg(43200)->Arg(525600)->Unit(benchmark::kMillisecond);
 
-class HeapBlock final : public MemoryBlock {
- public:
-  explicit HeapBlock(std::size_t bytes) : bytes_(bytes) {}
-  unsigned char* data() override { return bytes_.data(); }
-  std::size_t size() const override { return bytes_.size(); }
-
- private:
-  std::vector<unsigned char> bytes_;
-};
-
-class HeapAllocator final : public BlockAllocator {
- public:
-  std::unique_ptr<MemoryBlock> claim(std::size_t bytes) override {
-    return std::make_unique<HeapBlock>(bytes);
-  }
-};
-
 void clearMegabytes(benchmark::State& state) {
   ProgramState program;
-  FixedMemory memory;
-  HeapAllocator allocator;
+  BenchHost host;
   testing::FakePopup popup;
   for (auto _ : state) {
     testing::FakePump pump;
-    RamClearer clearer(program, memory, allocator, pump, pump, popup);
+    RamClearer clearer(program, host, host, pump, pump, popup);
     std::int32_t megabytes = static_cast<std::int32_t>(state.range(0));
     clearer.clearram(megabytes);
   }

@@ -12,7 +12,7 @@ namespace vorlane {
 
 namespace {
 
-constexpr int kSignificantDigits = 15;
+constexpr std::size_t kSignificantDigits = 15;
 
 // A whole number of any size, in 32-bit words, least significant first.
 using BigNumber = std::vector<std::uint32_t>;
@@ -29,7 +29,6 @@ void multiply(BigNumber& number, std::uint32_t factor) {
   }
 }
 
-// Divides in place; returns the remainder.
 std::uint32_t divide(BigNumber& number, std::uint32_t divisor) {
   std::uint64_t remainder = 0;
   for (auto word = number.rbegin(); word != number.rend(); ++word) {
@@ -43,10 +42,10 @@ std::uint32_t divide(BigNumber& number, std::uint32_t divisor) {
   return static_cast<std::uint32_t>(remainder);
 }
 
-// The digits of a finite, non-zero magnitude rounded to kSignificantDigits
-// (halves to even), and the power of ten of the first; exact, without printf,
-// whose MinGW implementation alone would double the logger's size.
-std::pair<std::string, int> roundedDigits(double magnitude) {
+// The exact decimal digits of a finite, non-zero magnitude, without trailing
+// zeros, and the power of ten of the first; without printf, whose MinGW
+// implementation alone would double the logger's size.
+std::pair<std::string, int> exactDigits(double magnitude) {
   int binaryExponent = 0;
   const double fraction = std::frexp(magnitude, &binaryExponent);
   const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
@@ -62,7 +61,6 @@ std::pair<std::string, int> roundedDigits(double magnitude) {
     }
     multiply(number, factor);
   }
-  const int decimalShift = std::min(binaryExponent, 0);
   std::string digits;  // least significant first until reversed
   while (!number.empty()) {
     std::uint32_t group = divide(number, 1000000000);
@@ -71,30 +69,9 @@ std::pair<std::string, int> roundedDigits(double magnitude) {
     }
   }
   digits.erase(digits.find_last_not_of('0') + 1);
+  const int exponent = static_cast<int>(digits.size()) - 1 + std::min(binaryExponent, 0);
+  digits.erase(0, digits.find_first_not_of('0'));
   std::reverse(digits.begin(), digits.end());
-  int exponent = static_cast<int>(digits.size()) - 1 + decimalShift;
-
-  if (digits.size() > static_cast<std::size_t>(kSignificantDigits)) {
-    const char first = digits[kSignificantDigits];
-    const bool restZero =
-        digits.find_first_not_of('0', kSignificantDigits + 1) == std::string::npos;
-    const bool odd = (digits[kSignificantDigits - 1] - '0') % 2 != 0;
-    const bool up = first > '5' || (first == '5' && (!restZero || odd));
-    digits.resize(kSignificantDigits);
-    if (up) {
-      std::size_t at = digits.size();
-      while (at > 0 && digits[at - 1] == '9') {
-        digits[--at] = '0';
-      }
-      if (at == 0) {
-        digits.insert(digits.begin(), '1');
-        digits.pop_back();
-        ++exponent;
-      } else {
-        ++digits[at - 1];
-      }
-    }
-  }
   return {digits, exponent};
 }
 
@@ -107,31 +84,40 @@ std::string formatSample(double value) {
   if (value == 0.0) {
     return "0";  // also for -0
   }
-  auto [digits, exponent] = roundedDigits(std::fabs(value));
-  while (digits.size() > 1 && digits.back() == '0') {
-    digits.pop_back();
+  auto [digits, exponent] = exactDigits(std::fabs(value));
+  // Rounded halves to even: with no trailing zeros, what follows the kept
+  // digits is a half exactly when it is a lone "5".
+  if (digits.size() > kSignificantDigits) {
+    const char first = digits[kSignificantDigits];
+    const bool odd = (digits[kSignificantDigits - 1] - '0') % 2 != 0;
+    const bool up =
+        first > '5' || (first == '5' && (digits.size() > kSignificantDigits + 1 || odd));
+    digits.resize(kSignificantDigits);
+    if (up) {
+      // The carry turns trailing nines into zeros, which are dropped anyway.
+      while (!digits.empty() && digits.back() == '9') {
+        digits.pop_back();
+      }
+      if (digits.empty()) {
+        digits = "1";
+        ++exponent;
+      } else {
+        ++digits.back();
+      }
+    }
   }
+  digits.erase(digits.find_last_not_of('0') + 1);
 
-  std::string out;
-  if (value < 0) {
-    out += '-';
-  }
+  const std::string sign = value < 0 ? "-" : "";
   if (exponent < 0) {
-    out += "0.";
-    out.append(static_cast<std::size_t>(-exponent - 1), '0');
-    out += digits;
-    return out;
+    return sign + "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
   }
   const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
-  if (digits.size() <= wholeDigits) {
-    out += digits;
-    out.append(wholeDigits - digits.size(), '0');
-  } else {
-    out.append(digits, 0, wholeDigits);
-    out += '.';
-    out.append(digits, wholeDigits, std::string::npos);
+  if (digits.size() > wholeDigits) {
+    digits.insert(wholeDigits, ".");
   }
-  return out;
+  digits.resize(std::max(digits.size(), wholeDigits), '0');
+  return sign + digits;
 }
 
 }  // namespace vorlane

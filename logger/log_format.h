@@ -50,21 +50,17 @@ class LogFieldReader {
       onSample(*sample);
     }
   }
-  // Fields skipped so far because they were not samples.
-  std::size_t skipped() const { return skipped_; }
 
+ private:
   static bool isSeparator(char c) {
     return c == '\r' || c == '\n' || c == ',' || c == ' ' || c == '\t';
   }
-
- private:
   // The sample of the field held so far, if it is one; empties the field.
   std::optional<std::int32_t> endField();
 
   char field_[kLongestField] = {};
   std::size_t length_ = 0;
   bool overlong_ = false;
-  std::size_t skipped_ = 0;
 };
 
 // Every sample of `content`, in file order.

@@ -12,44 +12,17 @@ namespace vorlane {
 
 namespace {
 
-// True when `field` is written as a plain decimal number, optionally signed,
-// with an optional fraction and exponent. Words the number parser would also
-// take ("inf", "nan", hexadecimal) are not samples.
-bool isDecimalNumber(std::string_view field) {
-  std::size_t i = 0;
-  const auto skip = [&](std::string_view oneOf) {
-    const bool found = i < field.size() && oneOf.find(field[i]) != std::string_view::npos;
-    i += found ? 1 : 0;
-    return found;
-  };
-  const auto digits = [&] {
-    const std::size_t from = i;
-    while (skip("0123456789")) {
-    }
-    return i - from;
-  };
-  skip("+-");
-  const std::size_t whole = digits();
-  if (whole + (skip(".") ? digits() : 0) == 0) {
-    return false;
-  }
-  if (skip("eE")) {
-    skip("+-");
-    if (digits() == 0) {
-      return false;
-    }
-  }
-  return i == field.size();
-}
-
 std::optional<std::int32_t> sampleFrom(std::string_view field) {
-  if (!isDecimalNumber(field)) {
+  // Made of these characters alone, a field strtod reads to its end is a plain
+  // decimal number, optionally signed, with an optional fraction and exponent:
+  // words it would also take ("inf", "nan", hexadecimal) are not samples.
+  if (field.find_first_not_of("0123456789+-.eE") != std::string_view::npos) {
     return std::nullopt;
   }
   // strtod rather than std::from_chars: the programs link strtod anyway, and
-  // from_chars for doubles adds 42 KB to the x86 exe. The field is a plain
-  // decimal number by now and the programs keep the "C" locale, so both read
-  // it alike; a result that underflows to 0 or overflows is out of range.
+  // from_chars for doubles adds 42 KB to the x86 exe. The programs keep the "C"
+  // locale, so both read the field alike; a result that underflows to 0 or
+  // overflows is out of range.
   const std::string text(field);
   errno = 0;
   char* end = nullptr;
@@ -73,9 +46,6 @@ std::optional<std::int32_t> LogFieldReader::endField() {
   const auto sample = overlong_ ? std::nullopt : sampleFrom(std::string_view(field_, length_));
   length_ = 0;
   overlong_ = false;
-  if (!sample) {
-    ++skipped_;
-  }
   return sample;
 }
 

@@ -8,13 +8,14 @@ namespace vorlane {
 
 LoggerCore::LoggerCore(std::string logPath, MemoryStatusSource& memory, TextFiles& files,
                        TimerService& timers)
-    : memory_(memory), files_(files), timers_(timers), logPath_(std::move(logPath)) {}
+    : memory_(memory),
+      files_(files),
+      logPath_(std::move(logPath)),
+      Timer1_(timers.createTimer(kTickMilliseconds, false, [this] { tick(); })) {}
 
 bool LoggerCore::start() {
   const bool emptied = files_.truncate(logPath_);
-  if (!Timer1_) {
-    Timer1_ = timers_.createTimer(kTickMilliseconds, true, [this] { tick(); });
-  }
+  Timer1_->setEnabled(true);
   return emptied;
 }
 

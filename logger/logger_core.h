@@ -20,7 +20,7 @@ class LoggerCore {
   LoggerCore(std::string logPath, MemoryStatusSource& memory, TextFiles& files,
              TimerService& timers);
 
-  // Empties the log and starts Timer1; false when the log could not be emptied.
+  // Empties the log and enables Timer1; false when the log could not be emptied.
   // Sampling starts all the same: a log only appended to still teaches the main
   // program something, a silent logger nothing.
   bool start();
@@ -32,7 +32,6 @@ class LoggerCore {
  private:
   MemoryStatusSource& memory_;
   TextFiles& files_;
-  TimerService& timers_;
   std::string logPath_;
   std::unique_ptr<Timer> Timer1_;
 };

@@ -2,6 +2,34 @@
 
 namespace vorlane {
 
+void Sweep::tick() {
+  if (rightwards) {
+    left += kStep;
+    if (left >= kEnd) {
+      left = kEnd;
+      rightwards = false;
+    }
+  } else {
+    left -= kStep;
+    if (left <= 0) {
+      left = 0;
+      rightwards = true;
+    }
+  }
+}
+
+void Sweep::advance(std::uint64_t ticks) {
+  // The state at creation (2400, rightwards) is off the cycle of a way there
+  // and back; one tick puts any state on it.
+  constexpr std::uint64_t kCycle = 2 * (kEnd / kStep);
+  if (ticks > kCycle) {
+    ticks = kCycle + (ticks - kCycle) % kCycle;
+  }
+  for (std::uint64_t i = 0; i < ticks; ++i) {
+    tick();
+  }
+}
+
 frmmsg::frmmsg(ViewFactory createView, TimerService& timers, MessagePump& pump,
                MonotonicClock& clock)
     : createView_(std::move(createView)), timers_(timers), pump_(pump), clock_(clock) {}
@@ -25,34 +53,21 @@ PopupView& frmmsg::view() {
 }
 
 void frmmsg::mention(const std::string& msg) {
-  setLinkText("Next");
-  closed_ = false;
-  // A time-out belongs to the timed text it came with; it must not end a wait
-  // that is meant for the user's click.
-  Timer1_->setEnabled(false);
-  showText(msg);
+  showPage("Next", msg);
   waitForClose();
 }
 
 void frmmsg::showmsg(const std::string& msg) {
-  setLinkText("Close");
-  closed_ = false;
-  Timer1_->setEnabled(false);
-  showText(msg);
+  showPage("Close", msg);
   waitForClose();
 }
 
-void frmmsg::viewmsg(const std::string& msg) { showText(msg); }
-
 void frmmsg::timemsg(const std::string& msg, const std::int32_t& time) {
-  setLinkText("");
-  closed_ = false;
-  Timer1_->setEnabled(false);
+  showPage("", msg);
   if (time > 0) {
     Timer1_->setInterval(static_cast<unsigned>(time));
     Timer1_->setEnabled(true);
   }
-  showText(msg);
   timedText_ = true;
 }
 
@@ -61,10 +76,9 @@ void frmmsg::hidemsg() {
   view().setTwoLineText("");
   view().setOneLineText("");
   view().hide();
-  if (shown_) {
-    shown_ = false;
-    stopSweepTimers();
-  }
+  shown_ = false;
+  animate1_->setEnabled(false);
+  animate2_->setEnabled(false);
 }
 
 void frmmsg::linkClicked() { closed_ = true; }
@@ -89,13 +103,18 @@ void frmmsg::pointerOverPanel() {
   }
 }
 
-void frmmsg::setLinkText(const std::string& text) {
+void frmmsg::showPage(const std::string& link, const std::string& msg) {
   PopupView& shownOn = view();  // made first, so that it starts from the earlier text
-  linkText_ = text;
-  shownOn.setLinkText(text);
+  linkText_ = link;
+  shownOn.setLinkText(link);
+  closed_ = false;
+  // A time-out belongs to the timed text it came with; it must not end a wait
+  // that is meant for the user's click.
+  Timer1_->setEnabled(false);
+  viewmsg(msg);
 }
 
-void frmmsg::showText(const std::string& msg) {
+void frmmsg::viewmsg(const std::string& msg) {
   timedText_ = false;
   view().setTwoLineText("");
   view().setOneLineText("");
@@ -145,11 +164,6 @@ void frmmsg::startSweepTimers() {
   // Enabling the one already running leaves its rhythm alone.
   (sweep_.rightwards ? animate2_ : animate1_)->setEnabled(false);
   (sweep_.rightwards ? animate1_ : animate2_)->setEnabled(true);
-}
-
-void frmmsg::stopSweepTimers() {
-  animate1_->setEnabled(false);
-  animate2_->setEnabled(false);
 }
 
 }  // namespace vorlane

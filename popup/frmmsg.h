@@ -9,9 +9,25 @@
 #include "host/message_pump.h"
 #include "host/timer.h"
 #include "popup/popup_view.h"
-#include "popup/sweep.h"
 
 namespace vorlane {
+
+// The sweep of the pop-up's bar: 150 twips a tick between 0 and 2400, turning on
+// the tick that reaches an end.
+struct Sweep {
+  static constexpr int kStep = 150;
+  static constexpr int kEnd = 2400;
+  static constexpr unsigned kTickMilliseconds = 50;
+
+  int left = kEnd;         // 2400 at creation
+  bool rightwards = true;  // `animate1` at creation
+
+  // One tick of whichever timer is enabled.
+  void tick();
+  // `ticks` ticks at once: after its first tick the sweep repeats every 32
+  // ticks, so any number of them costs at most 33 steps.
+  void advance(std::uint64_t ticks);
+};
 
 // The notification pop-up, shared by every part of the program: everything it
 // decides, over a view that draws it. The view and the timers are made by the
@@ -56,16 +72,14 @@ class frmmsg final {
   bool closed() const { return closed_; }
   bool shown() const { return shown_; }
   const std::string& linkText() const { return linkText_; }
-  bool linkUnderlined() const { return underlined_; }
 
  private:
-  void setLinkText(const std::string& text);
-  void showText(const std::string& msg);
+  // Shows `msg` under the link text `link`, with no time-out armed.
+  void showPage(const std::string& link, const std::string& msg);
   void waitForClose();
   void animateTick();
   void Timer1Tick();
   void startSweepTimers();
-  void stopSweepTimers();
 
   ViewFactory createView_;
   TimerService& timers_;

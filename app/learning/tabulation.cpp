@@ -3,19 +3,11 @@
 #include <memory>
 #include <vector>
 
-#include "app/learning/logger_launch.h"
 #include "host/rounding.h"
 #include "logger/log_format.h"
+#include "logger/logger_core.h"
 
 namespace vorlane {
-
-std::optional<std::int32_t> meanHalfEven(std::int64_t sum, std::uint64_t count) {
-  if (count == 0) {
-    return std::nullopt;
-  }
-  return static_cast<std::int32_t>(
-      roundHalfEven(static_cast<double>(sum) / static_cast<double>(count)));
-}
 
 OpenedText Tabulation::openWhenAvailable(const std::string& path) {
   auto& [popup, pump, lifetime, files, settings, timers] = services_;
@@ -42,18 +34,13 @@ OpenedText Tabulation::openWhenAvailable(const std::string& path) {
 bool Tabulation::readSamples(TextReader& reader) {
   auto& [popup, pump, lifetime, files, settings, timers] = services_;
   // A 64-bit sum of values of at most 100 cannot overflow, however long the log.
-  bool ended = false;
   unsigned sinceOffer = 0;
   const auto add = [&](std::int32_t sample) {
-    if (ended) {
-      return;
-    }
     ++count_;
     sum_ += sample;
     if (++sinceOffer == kSamplesPerOffer) {
       sinceOffer = 0;
       pump.pumpIfDue();
-      ended = lifetime.ending();
     }
   };
   LogFieldReader fields;
@@ -63,7 +50,7 @@ bool Tabulation::readSamples(TextReader& reader) {
     // read so far is learned, but not a field it cut, which may be torn.
     const auto got = reader.read(piece.data(), piece.size());
     if (!got) {
-      return !ended;
+      return true;
     }
     if (*got == 0) {
       break;
@@ -71,28 +58,12 @@ bool Tabulation::readSamples(TextReader& reader) {
     fields.feed(std::string_view(piece.data(), *got), add);
     // Per piece too: megabytes without a sample still leave the loop served.
     pump.pumpIfDue();
-    if (ended || lifetime.ending()) {
+    if (lifetime.ending()) {
       return false;
     }
   }
   fields.finish(add);
-  return !ended;
-}
-
-TabulateOutcome Tabulation::restart(TabulationController& controller, OpenFailure failure) {
-  auto& [popup, pump, lifetime, files, settings, timers] = services_;
-  popup.mention("Corrupted / Missing Log File!");
-  if (lifetime.ending()) {
-    return TabulateOutcome::ProgramEnded;
-  }
-  if (failure == OpenFailure::Missing) {
-    controller.restartLearning();
-  } else {
-    controller.restartLearningKeepingChoices();
-  }
-  // Apply stops early, the program running, when the Run key cannot be opened:
-  // rather than leave a hidden program doing nothing, show the options screen.
-  return lifetime.ending() ? TabulateOutcome::ProgramEnded : TabulateOutcome::FirstUse;
+  return true;
 }
 
 TabulateOutcome Tabulation::tabulate(const std::string& progfolder,
@@ -109,12 +80,19 @@ TabulateOutcome Tabulation::tabulate(const std::string& progfolder,
   {
     // One open serves as both the probe and the reading; the file is closed
     // at the end of this block, before the logger, which empties it, starts.
-    OpenedText opened = openWhenAvailable(progfolder + kLogFileName);
+    OpenedText opened = openWhenAvailable(progfolder + LoggerCore::kLogFileName);
     if (lifetime.ending()) {
       return TabulateOutcome::ProgramEnded;
     }
     if (!opened.reader) {
-      return restart(controller, opened.failure);
+      popup.mention("Corrupted / Missing Log File!");
+      if (!lifetime.ending()) {
+        controller.restartLearning(opened.failure != OpenFailure::Missing);
+      }
+      // Apply stops early, the program running, when the Run key cannot be
+      // opened: rather than leave a hidden program doing nothing, show the
+      // options screen.
+      return lifetime.ending() ? TabulateOutcome::ProgramEnded : TabulateOutcome::FirstUse;
     }
     if (!readSamples(*opened.reader)) {
       return TabulateOutcome::ProgramEnded;
@@ -135,15 +113,14 @@ TabulateOutcome Tabulation::tabulate(const std::string& progfolder,
   if (lifetime.ending()) {
     return TabulateOutcome::ProgramEnded;
   }
-  const auto mean = meanHalfEven(sum_, count_);
-  if (!mean) {
+  if (count_ == 0) {
     return TabulateOutcome::FirstUse;
   }
-  state_.learnedfree = *mean;
+  state_.learnedfree = static_cast<std::int32_t>(
+      roundHalfEven(static_cast<double>(sum_) / static_cast<double>(count_)));
   popup.hidemsg();
   state_.runmode = settings.read("mode").value_or(std::string());
-  controller.startfunction();
-  return TabulateOutcome::Watching;
+  return TabulateOutcome::Learned;
 }
 
 }  // namespace vorlane

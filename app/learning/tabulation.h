@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "app/program_state.h"
@@ -19,18 +18,14 @@ class TabulationController {
   virtual ~TabulationController() = default;
   // Starts the logger; on failure the program is ending when it returns.
   virtual void startlog() = 0;
-  // Begins the memory watch.
-  virtual void startfunction() = 0;
-  // The log is missing: finish as a first use with the options screen's
-  // defaults (firstuseflag set, then setoptions), so that learning starts over.
-  virtual void restartLearning() = 0;
-  // The log is there but stays unreadable: learning starts over as above, but
-  // with the mode and Run choice the user stored before.
-  virtual void restartLearningKeepingChoices() = 0;
+  // Learning starts over, finishing as a first use (firstuseflag set, then
+  // setoptions): with the options screen's defaults when the log is missing,
+  // with the mode and Run choice stored before when it stays unreadable.
+  virtual void restartLearning(bool keepStoredChoices) = 0;
 };
 
 enum class TabulateOutcome {
-  Watching,      // learnedfree and runmode set, the watch running
+  Learned,       // learnedfree and runmode set: the caller starts the watch
   ProgramEnded,  // missing log, missing logger, or the program ended from outside
   FirstUse,      // the caller greets the user and shows the options screen
 };
@@ -43,10 +38,6 @@ struct TabulationServices {
   SettingsStore& settings;
   TimerService& timers;
 };
-
-// The mean of `count` samples summing to `sum`, rounded half to even; nothing
-// when there are no samples.
-std::optional<std::int32_t> meanHalfEven(std::int64_t sum, std::uint64_t count);
 
 // `tabulate`: learns the usual free memory from the log of the last logger run.
 class Tabulation {
@@ -67,12 +58,10 @@ class Tabulation {
   TabulateOutcome tabulate(const std::string& progfolder, TabulationController& controller);
 
  private:
-  // Opens the log, waiting while it is there but unavailable.
   OpenedText openWhenAvailable(const std::string& path);
   // Counts and sums the samples up to the end or a failing read; false when
   // the program ends meanwhile.
   bool readSamples(TextReader& reader);
-  TabulateOutcome restart(TabulationController& controller, OpenFailure failure);
 
   TabulationServices services_;
   ProgramState& state_;

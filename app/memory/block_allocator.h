@@ -13,12 +13,12 @@ class MemoryBlock {
   virtual std::size_t size() const = 0;
 };
 
-// Where the clearing routine takes its blocks from.
 class BlockAllocator {
  public:
   virtual ~BlockAllocator() = default;
   // A block of exactly `bytes` bytes, or null when the memory cannot be had
-  // (commit limit or address space exhausted, or `bytes` is 0).
+  // (commit limit or address space exhausted, or `bytes` is 0); throws when
+  // not even the block's small object can be made.
   virtual std::unique_ptr<MemoryBlock> claim(std::size_t bytes) = 0;
 };
 

@@ -5,7 +5,6 @@
 
 #include "app/memory/ram_clearer.h"
 #include "app/program_state.h"
-#include "app/startup/memory_watch_control.h"
 #include "host/memory_status.h"
 #include "host/timer.h"
 
@@ -19,7 +18,7 @@ namespace vorlane {
 //  - Timer2 (every 30 s) clears 30 MB when less than 5 % is free and at least
 //    seven Timer1 ticks have passed since the last reset; then it resets.
 // No tick starts a clearing while one runs (its loop turns serve the timers).
-class MemoryWatch final : public MemoryWatchControl {
+class MemoryWatch final {
  public:
   static constexpr unsigned kTimer1Interval = 60000;
   static constexpr unsigned kTimer2Interval = 30000;
@@ -39,7 +38,7 @@ class MemoryWatch final : public MemoryWatchControl {
   MemoryWatch& operator=(const MemoryWatch&) = delete;
 
   // `startfunction`: enables Timer1, then Timer2; again, it changes nothing.
-  void startWatch() override;
+  void startWatch();
 
  private:
   void Timer1_Timer();

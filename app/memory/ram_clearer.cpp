@@ -14,7 +14,6 @@ namespace {
 // Any non-zero byte will do; a space, as the pages were filled with spaces
 // before. Not zero, so no system can treat the pages as untouched zero pages.
 constexpr unsigned char kFillByte = 0x20;
-constexpr const char* kStealthMode = "stealth";
 
 // Runs one step of the routine; a failing step is dropped, the next goes on.
 template <typename Step>
@@ -34,11 +33,6 @@ std::int32_t capClearing(std::int32_t n, std::uint64_t totalPhysBytes) {
     return static_cast<std::int32_t>(roundHalfEven(allowed));
   }
   return n;
-}
-
-std::string clearingText(std::int32_t n, std::int32_t percent) {
-  return "Clearing Ram... " + std::to_string(n) + "MB" + "\r\n" + std::to_string(percent) +
-         "% done.";
 }
 
 RamClearer::RamClearer(ProgramState& state, MemoryStatusSource& memory, BlockAllocator& allocator,
@@ -88,7 +82,7 @@ void RamClearer::claimBlocks(std::int32_t n) noexcept {
   // or, on a quit, whatever was claimed goes back when this returns.
   std::vector<std::unique_ptr<MemoryBlock>> blocks;
   attempt([&] { blocks.reserve(static_cast<std::size_t>(n) + 1); });
-  const bool showProgress = state_.runmode != kStealthMode;
+  const bool showProgress = state_.runmode != "stealth";
   // Full turns at the start and end handle what is pending; due turns between.
   attempt([&] { pump_.pumpOnce(); });
   for (std::int64_t i = 0; i <= n; ++i) {
@@ -112,7 +106,10 @@ void RamClearer::claimBlocks(std::int32_t n) noexcept {
       return;
     }
     if (showProgress) {
-      attempt([&] { popup_.viewmsg(clearingText(n, state_.clearpercent)); });
+      attempt([&] {
+        popup_.viewmsg("Clearing Ram... " + std::to_string(n) + "MB\r\n" +
+                       std::to_string(state_.clearpercent) + "% done.");
+      });
     }
   }
   // Giving a block back costs about as much as claiming it (under Wine some

@@ -66,7 +66,4 @@ class RamClearer final : public RamClearing {
 // `n`, lowered to the physical memory in units of 4 MiB (halves to even).
 std::int32_t capClearing(std::int32_t n, std::uint64_t totalPhysBytes);
 
-// The progress text: "Clearing Ram... 26MB", CR LF, "50% done.".
-std::string clearingText(std::int32_t n, std::int32_t percent);
-
 }  // namespace vorlane

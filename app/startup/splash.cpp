@@ -1,28 +1,22 @@
 #include "app/startup/splash.h"
 
-#include <algorithm>
-#include <array>
+#include <utility>
 
 namespace vorlane {
 
-std::string nextLoadingFrame(std::string_view current) {
-  static constexpr std::array<std::string_view, 6> kFrames = {
-      "Loading", "Loading.", "Loading..", "Loading...", "Loading....", "Loading....."};
-  const auto frame = std::find(kFrames.begin(), kFrames.end(), current);
-  if (frame == kFrames.end()) {
-    return std::string(current);
-  }
-  return std::string(kFrames[(frame - kFrames.begin() + 1) % kFrames.size()]);
-}
-
-Splash::Splash(SplashView& view, TimerService& timers, frmmsg& popup, StartController& controller)
-    : view_(view), timers_(timers), popup_(popup), controller_(controller) {}
+Splash::Splash(SplashView& view, TimerService& timers, frmmsg& popup, std::function<void()> start,
+               std::function<void()> showOptionsScreen)
+    : view_(view),
+      timers_(timers),
+      popup_(popup),
+      start_(std::move(start)),
+      showOptionsScreen_(std::move(showOptionsScreen)) {}
 
 bool Splash::load(bool anotherCopyRunning) {
   if (anotherCopyRunning) {
     view_.unload();
     popup_.mention("Welcome to the options screen!");
-    controller_.showOptionsScreen();
+    showOptionsScreen_();
     return false;
   }
   delaytimer_ = timers_.createTimer(kDelayMilliseconds, true, [this] { onDelay(); });
@@ -35,9 +29,12 @@ void Splash::onDelay() {
   delaytimer_->setEnabled(false);
   // The hidden splash never shows again: its animation would wake us for nothing.
   Timer2_->setEnabled(false);
-  controller_.start();
+  start_();
 }
 
-void Splash::onAnimation() { view_.setLoadingCaption(nextLoadingFrame(view_.loadingCaption())); }
+void Splash::onAnimation() {
+  loadingDots_ = (loadingDots_ + 1) % 6;
+  view_.setLoadingCaption("Loading" + std::string(loadingDots_, '.'));
+}
 
 }  // namespace vorlane

@@ -3,21 +3,35 @@
 #include <exception>
 #include <utility>
 
-#include "app/learning/logger_launch.h"
-#include "app/startup/truth_value.h"
 #include "host/creation_failure.h"
 #include "host/program_folder.h"
 
 namespace vorlane {
 
+bool readsAsTruthValue(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  if (lower == "true" || lower == "false") {
+    return true;
+  }
+  // Digits with at most one point, and at least one digit.
+  const std::string_view number =
+      text.substr(!text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0);
+  const std::size_t point = number.find('.');
+  return number.find_first_not_of("0123456789.") == std::string_view::npos &&
+         number.find('.', point + 1) == std::string_view::npos &&
+         number.size() > (point == std::string_view::npos ? 0 : 1);
+}
+
 Starter::Starter(StarterServices services, ProgramState& state, OptionsView& view,
-                 MemoryWatchControl& watch, std::string_view folderText, std::string exeBaseName,
-                 std::string logFolder)
+                 std::function<void()> startWatch, std::string_view folderText,
+                 std::string exeBaseName, std::string logFolder)
     : services_(services),
       state_(state),
       view_(view),
-      watch_(watch),
-      folderText_(folderText),
+      startWatch_(std::move(startWatch)),
       exeBaseName_(std::move(exeBaseName)),
       progfolder_(vorlane::progfolder(folderText)),
       logFolder_(logFolder.empty() ? progfolder_ : std::move(logFolder)),
@@ -27,13 +41,16 @@ Starter::Starter(StarterServices services, ProgramState& state, OptionsView& vie
 
 void Starter::start() {
   state_.tickcount = 0;
-  progfolder_ = vorlane::progfolder(folderText_);
   try {
     const auto firstuse = services_.settings.read("firstuse");
     if (firstuse && readsAsTruthValue(*firstuse)) {
       firstuseflag_ = false;
       view_.hide();
-      if (tabulation_.tabulate(logFolder_, *this) != TabulateOutcome::FirstUse) {
+      const TabulateOutcome outcome = tabulation_.tabulate(logFolder_, *this);
+      if (outcome == TabulateOutcome::Learned) {
+        startWatch_();  // `startfunction`
+      }
+      if (outcome != TabulateOutcome::FirstUse) {
         return;
       }
     }
@@ -47,7 +64,10 @@ void Starter::start() {
     return;
   }
   try {
-    greetFirstUse();
+    if (page("Welcome to Zendry's Vorlane")) {
+      firstuseflag_ = true;
+      view_.show();
+    }
   } catch (const CreationFailure&) {
     throw;
   } catch (const std::exception&) {
@@ -55,18 +75,6 @@ void Starter::start() {
     services_.lifetime.endProgram();
   }
 }
-
-void Starter::greetFirstUse() {
-  if (!page("Welcome to Zendry's Vorlane")) {
-    return;
-  }
-  firstuseflag_ = true;
-  view_.show();
-}
-
-void Starter::showOptionsScreen() { view_.show(); }
-
-void Starter::startfunction() { watch_.startWatch(); }
 
 bool Starter::page(const std::string& text) {
   services_.popup.mention(text);
@@ -84,7 +92,7 @@ void Starter::applyOptions(const std::string& mode, const std::string& startrun)
   // the next start would greet the user as new. The first refusal stops here.
   if (!settings.write("firstuse", firstuseflag_ ? "True" : "False") ||
       !settings.write("mode", mode) || !settings.write("startrun", startrun)) {
-    services_.popup.showmsg(kSettingsNotStored);
+    services_.popup.showmsg("Your options could not be saved! \r\nPlease try Apply again.");
     if (!services_.lifetime.ending()) {
       view_.show();
     }
@@ -125,16 +133,18 @@ void Starter::applyOptions(const std::string& mode, const std::string& startrun)
 }
 
 void Starter::startlog() {
-  startLogger(progfolder_, services_.launcher, services_.popup, services_.lifetime);
+  if (!services_.launcher.start(progfolder_ + "logger.exe")) {
+    services_.popup.showmsg("Error Detected!\r\n\"logger.exe\" not found!");
+    services_.lifetime.endProgram();
+  }
 }
 
-void Starter::restartLearning() {
+void Starter::restartLearning(bool keepStoredChoices) {
   firstuseflag_ = true;
-  setoptions();
-}
-
-void Starter::restartLearningKeepingChoices() {
-  firstuseflag_ = true;
+  if (!keepStoredChoices) {
+    setoptions();
+    return;
+  }
   // A choice never stored reads as the options screen's default.
   applyOptions(services_.settings.read("mode").value_or("normal"),
                services_.settings.read("startrun").value_or("true"));

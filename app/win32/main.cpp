@@ -69,12 +69,15 @@ int runVorlane() {
   Starter* starter = nullptr;
   SharedOptionsWindow options([&] { starter->setoptions(); },
                               OptionsServices{messages, timers, pump, keystrokes});
-  Starter frmstarter({popup, settings, runRegistry, launcher, pump, pump, files, timers}, state,
-                     options, watch, programFolderText(), exeBaseName(modulePath()), logFolder());
+  Starter frmstarter(
+      {popup, settings, runRegistry, launcher, pump, pump, files, timers}, state, options,
+      [&watch] { watch.startWatch(); }, programFolderText(), exeBaseName(modulePath()),
+      logFolder());
   starter = &frmstarter;
 
   SplashWindow frmSplash;
-  Splash splash(frmSplash, timers, popup, frmstarter);
+  Splash splash(
+      frmSplash, timers, popup, [&] { frmstarter.start(); }, [&] { options.show(); });
   if (splash.load(instance.previousInstance())) {
     frmSplash.show();
   }

@@ -11,7 +11,6 @@
 
 namespace vorlane::win32 {
 
-// What the options screen's controls need from the program.
 struct OptionsServices {
   ModalMessageBox& messages;
   TimerService& timers;

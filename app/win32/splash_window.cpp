@@ -42,7 +42,4 @@ SplashWindow::SplashWindow()
                       "Copyright \xA9 ZendrySoft. All rights reserved.",
                       labelOptions(arial(9, false), Alignment::kLeft, false)) {}
 
-// The window goes at once; the toolkit objects forget their handles as it does.
-void SplashWindow::unload() { ::DestroyWindow(frmSplash_.handle()); }
-
 }  // namespace vorlane::win32

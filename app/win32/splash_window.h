@@ -14,10 +14,10 @@ class SplashWindow final : public SplashView {
   SplashWindow();
 
   void show() { frmSplash_.show(); }
-  std::string loadingCaption() const override { return Label4_.text(); }
   void setLoadingCaption(const std::string& caption) override { Label4_.setText(caption); }
   void hide() override { frmSplash_.hide(); }
-  void unload() override;
+  // The window goes at once; the toolkit objects forget their handles as it does.
+  void unload() override { ::DestroyWindow(frmSplash_.handle()); }
 
   Form& form() { return frmSplash_; }
 

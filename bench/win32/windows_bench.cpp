@@ -15,14 +15,13 @@
 #include "app/memory/memory_watch.h"
 #include "app/memory/ram_clearer.h"
 #include "app/memory/win32/virtual_alloc_allocator.h"
-#include "bench/idle_controller.h"
+#include "bench/bench_support.h"
 #include "host/win32/clock.h"
 #include "host/win32/memory_status.h"
 #include "host/win32/message_pump.h"
 #include "host/win32/registry_settings_store.h"
 #include "host/win32/text_files.h"
 #include "host/win32/timer_service.h"
-#include "logger/log_format.h"
 #include "popup/frmmsg.h"
 #include "popup/win32/popup_window.h"
 #include "tests/fakes/fake_popup.h"
@@ -53,13 +52,9 @@ void tabulate(int samples, const char* span) {
   const std::string progfolder =
       std::string(folder) + "vorlane-bench-" + std::to_string(::GetCurrentProcessId()) + "\\";
   ::CreateDirectoryA(progfolder.c_str(), nullptr);
-  std::string log;
-  for (int i = 0; i < samples; ++i) {
-    log += formatSample(20.0 + (i % 6000) / 100.0 + 1.0 / 3.0) + "\r\n";
-  }
   Win32TextFiles files;
   files.truncate(progfolder + "log.dat");
-  files.append(progfolder + "log.dat", log);
+  files.append(progfolder + "log.dat", makeLog(samples));
 
   Win32MessagePump pump;
   Win32TimerService timers;
@@ -80,32 +75,29 @@ void tabulate(int samples, const char* span) {
 
 // The clearing routine's loop turns, timed: the gap is from the end of one
 // served turn to the start of the next.
-class TimingPump final : public MessagePump {
- public:
-  explicit TimingPump(MessagePump& pump) : pump_(pump) {}
+struct TimingPump final : MessagePump {
+  explicit TimingPump(MessagePump& loop) : pump(loop) {}
   void pumpOnce() override {
     const double before = nowMs();
-    pump_.pumpOnce();
+    pump.pumpOnce();
     served(before);
   }
   bool pumpIfDue() override {
     const double before = nowMs();
-    return pump_.pumpIfDue() && served(before);
+    return pump.pumpIfDue() && served(before);
   }
-  void waitUntil(const std::function<bool()>& done) override { pump_.waitUntil(done); }
-  std::vector<double> gaps;
-
- private:
+  void waitUntil(const std::function<bool()>& done) override { pump.waitUntil(done); }
   bool served(double before) {
-    if (last_ > 0) {
-      gaps.push_back(before - last_);
+    if (last > 0) {
+      gaps.push_back(before - last);
     }
-    last_ = nowMs();
+    last = nowMs();
     return true;
   }
 
-  MessagePump& pump_;
-  double last_ = 0;
+  MessagePump& pump;
+  std::vector<double> gaps;
+  double last = 0;
 };
 
 // Three runs, each the bare loop then the routine, the best of each kept: on

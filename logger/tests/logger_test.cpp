@@ -14,11 +14,14 @@
 namespace vorlane {
 namespace {
 
-TEST(FormatSample, WritesFifteenSignificantDigitsWithoutExponent) {
+TEST(FormatSample, WritesTheCorrectlyRoundedFifteenSignificantDigitsWithoutExponent) {
   const std::pair<double, const char*> cases[] = {
       {-0.0, "0"},
       {99.99999999999999, "100"},
       {123456789012345678.0, "123456789012346000"},
+      {1000000000000005.0, "1000000000000000"},  // halves to even
+      {1000000000000015.0, "1000000000000020"},
+      {999999999999999.5, "1000000000000000"},
       {1e-20, "0.00000000000000000001"},
       {std::numeric_limits<double>::quiet_NaN(), ""},
       {std::numeric_limits<double>::infinity(), ""},
@@ -26,10 +29,7 @@ TEST(FormatSample, WritesFifteenSignificantDigitsWithoutExponent) {
   for (const auto& [value, line] : cases) {
     EXPECT_EQ(formatSample(value), line) << value;
   }
-}
-
-// The C library's correctly rounding "%.14e" is the reference, at every size.
-TEST(FormatSample, HasTheCorrectlyRoundedDigitsOfEveryDouble) {
+  // The C library's correctly rounding "%.14e" is the reference, at every size.
   std::uint64_t seed = 987654321;
   for (int i = 0; i < 20000; ++i) {
     seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
@@ -73,12 +73,10 @@ TEST(LogFieldReader, RoundsSamplesHalfToEvenAndSkipsTheRestWhereverThePiecesAreC
     }
     reader.finish(keep);
     EXPECT_EQ(samples, expected);
-    EXPECT_EQ(reader.skipped(), 19u);
   }
 }
 
-class FakeHost final : public MemoryStatusSource, public TextFiles {
- public:
+struct FakeHost final : MemoryStatusSource, TextFiles {
   MemoryStatus read() override { return status; }
   OpenedText openForReading(const std::string&) override { return {}; }
   std::optional<std::string> readAll(const std::string&) override { return log; }

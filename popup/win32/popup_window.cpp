@@ -4,56 +4,26 @@ namespace vorlane::win32 {
 
 namespace {
 
-Font arial(double points, bool bold) {
-  Font font;
-  font.face = "Arial";
-  font.size = points;
-  font.bold = bold;
-  return font;
-}
-
-FormOptions formOptions() {
-  FormOptions options{"Form2", 3240, 1665};
-  options.topmost = true;
-  return options;
-}
-
-LabelOptions linkOptions() {
-  LabelOptions options = labelOptions(arial(8.25, false), Alignment::kCenter, false);
-  options.colour = RGB(0, 0, 255);
-  return options;
-}
-
-// The two-line area centres its lines against each other and grows from its
-// top-left corner.
-LabelOptions twoLineOptions() {
-  LabelOptions options = labelOptions(arial(8.25, true), Alignment::kCenter, true);
-  options.sizeFromTopLeft = true;
-  return options;
-}
-
-Font arialBlack() {
-  Font font;
-  font.face = "Arial Black";
-  font.size = 9.75;
-  return font;
-}
+Font arial(double points, bool bold) { return Font{"Arial", points, bold}; }
 
 }  // namespace
 
 PopupWindow::PopupWindow(frmmsg& popup, PicturePtr logo)
-    : frmmsg_(formOptions()),
+    : frmmsg_(FormOptions{"Form2", 3240, 1665, RGB(0, 0, 0), true}),  // topmost
       Frame1_(frmmsg_, {50, 50, 3135, 1575}, RGB(255, 255, 255)),
       lblProductName_(Frame1_, {60, 120, 2865, 360}, "Zendry's Vorlane",
                       labelOptions(arial(15.75, true), Alignment::kLeft, true)),
       // "\xA9" is the copyright sign in the ANSI code page the labels use.
       Label3_(Frame1_, {2880, 0, 255, 255}, "\xA9",
-              labelOptions(arialBlack(), Alignment::kLeft, false)),
+              labelOptions(Font{"Arial Black", 9.75, false}, Alignment::kLeft, false)),
       imgLogo_(Frame1_, {1320, 480, 495, 465}, std::move(logo)),
-      Label2_(Frame1_, {2400, 840, 615, 255}, "Close", linkOptions()),
+      Label2_(Frame1_, {2400, 840, 615, 255}, "Close",
+              LabelOptions{arial(8.25, false), RGB(0, 0, 255), Alignment::kCenter}),
       Picture1_(Frame1_, {0, 1080, 4575, 50}, RGB(0, 0, 0)),
       pic_(Frame1_, {2400, 1080, 735, 50}, RGB(67, 117, 154)),
-      Label1_(Frame1_, {120, 1150, 2925, 450}, "", twoLineOptions()),
+      // Centres its lines against each other and grows from its top-left corner.
+      Label1_(Frame1_, {120, 1150, 2925, 450}, "",
+              LabelOptions{arial(8.25, true), std::nullopt, Alignment::kCenter, true, true}),
       Label4_(Frame1_, {120, 1200, 2925, 225}, "",
               labelOptions(arial(9, true), Alignment::kLeft, true)),
       linkAccessible_(popup) {
@@ -78,19 +48,9 @@ void PopupWindow::setLinkText(const std::string& text) {
   Label2_.accessibleChanged();
 }
 
-void PopupWindow::setLinkUnderline(bool underline) { Label2_.setUnderline(underline); }
-
-void PopupWindow::setTwoLineText(const std::string& text) { Label1_.setText(text); }
-
-void PopupWindow::setOneLineText(const std::string& text) { Label4_.setText(text); }
-
-void PopupWindow::setBarLeft(int twips) { pic_.setLeft(twips); }
-
 void PopupWindow::showOnTop() {
   frmmsg_.show();
   frmmsg_.makeTopmost();
 }
-
-void PopupWindow::hide() { frmmsg_.hide(); }
 
 }  // namespace vorlane::win32

@@ -19,17 +19,16 @@ class PopupWindow final : public PopupView {
   ~PopupWindow() override;
 
   void setLinkText(const std::string& text) override;
-  void setLinkUnderline(bool underline) override;
-  void setTwoLineText(const std::string& text) override;
-  void setOneLineText(const std::string& text) override;
-  void setBarLeft(int twips) override;
+  void setLinkUnderline(bool underline) override { Label2_.setUnderline(underline); }
+  void setTwoLineText(const std::string& text) override { Label1_.setText(text); }
+  void setOneLineText(const std::string& text) override { Label4_.setText(text); }
+  void setBarLeft(int twips) override { pic_.setLeft(twips); }
   void showOnTop() override;
   void takeForeground() override { frmmsg_.activate(); }
-  void hide() override;
+  void hide() override { frmmsg_.hide(); }
 
   Form& form() { return frmmsg_; }
   Label& link() { return Label2_; }
-  Label& twoLineArea() { return Label1_; }
 
  private:
   Form frmmsg_;

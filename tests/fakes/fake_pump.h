@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <deque>
 #include <functional>
 #include <stdexcept>
@@ -15,17 +14,14 @@ class FakePump final : public MessagePump, public ProgramLifetime {
  public:
   void script(std::function<void()> event) { events_.push_back(std::move(event)); }
   void onEveryTurn(std::function<void()> hook) { everyTurn_ = std::move(hook); }
-  // In microseconds; without it every offered due turn is served.
-  void useClock(std::function<std::uint64_t()> microseconds) { clock_ = std::move(microseconds); }
 
   void pumpOnce() override {
     ++pumps_;
     turn();
   }
+  // Every offered due turn is served.
   bool pumpIfDue() override {
     ++dueOffers_;
-    if (clock_ && !schedule_.due(clock_())) return false;
-    ++dueTurns_;
     turn();
     return true;
   }
@@ -40,7 +36,6 @@ class FakePump final : public MessagePump, public ProgramLifetime {
 
   int pumpCount() const { return pumps_; }
   int dueOffers() const { return dueOffers_; }
-  int dueTurns() const { return dueTurns_; }
   bool scriptEmpty() const { return events_.empty(); }
 
  private:
@@ -51,16 +46,12 @@ class FakePump final : public MessagePump, public ProgramLifetime {
       events_.pop_front();
       event();
     }
-    if (clock_) schedule_.served(clock_());
   }
 
   std::deque<std::function<void()>> events_;
   std::function<void()> everyTurn_;
-  std::function<std::uint64_t()> clock_;
-  LoopSchedule schedule_;
   int pumps_ = 0;
   int dueOffers_ = 0;
-  int dueTurns_ = 0;
   bool ended_ = false;
 };
 

@@ -31,7 +31,6 @@ class FakeTimerService final : public TimerService, public MonotonicClock {
     }
     now_ = end;
   }
-  std::uint64_t now() const { return now_; }
   std::uint64_t milliseconds() override { return now_; }
   // Enabled timers with a non-zero interval: what would wake the program.
   int activeTimers() const {

@@ -60,14 +60,12 @@ struct RecordingClearer final : RamClearing {
   void clearram(std::int32_t& n) override {
     requests.push_back(n);
     busy = true;
-    if (during) {
-      during();
-    }
+    during();
     busy = false;
   }
   bool clearing() const override { return busy; }
   std::vector<std::int32_t> requests;
-  std::function<void()> during;
+  std::function<void()> during = [] {};
   bool busy = false;
 };
 
@@ -184,6 +182,15 @@ TEST_F(RamClearerTest, StepsThatFailAreSkippedAndTheRestGoesOn) {
   EXPECT_EQ(log.size(), 5u);
 }
 
+struct WatchRig {
+  FakeTimerService timers;
+  FakeMemory memory;
+  ProgramState state;
+  RecordingClearer clearer;
+  MemoryWatch watch{timers, memory, state, clearer};
+  std::vector<std::uint64_t> minutes;  // of each clearing
+};
+
 TEST(MemoryWatchTest, SteadyFiguresClearAtTheirMinutes) {
   const struct {
     const char* name;
@@ -201,22 +208,17 @@ TEST(MemoryWatchTest, SteadyFiguresClearAtTheirMinutes) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    FakeTimerService timers;
-    FakeMemory memory;
-    memory.status = MemoryStatus{c.totalBytes, c.availBytes};
-    ProgramState state;
-    state.learnedfree = c.learnedfree;
-    RecordingClearer clearer;
-    std::vector<std::uint64_t> minutes;
-    MemoryWatch watch(timers, memory, state, clearer);
-    timers.advance(kMinute * 60);
-    EXPECT_TRUE(clearer.requests.empty());  // both timers start disabled
-    clearer.during = [&] { minutes.push_back(timers.now() / kMinute - 60); };
-    watch.startWatch();
-    watch.startWatch();  // a second start changes nothing
-    timers.advance(c.minutes * kMinute);
-    EXPECT_EQ(minutes, c.clearMinutes);
-    EXPECT_EQ(clearer.requests, c.megabytes);
+    WatchRig rig;
+    rig.memory.status = MemoryStatus{c.totalBytes, c.availBytes};
+    rig.state.learnedfree = c.learnedfree;
+    rig.timers.advance(kMinute * 60);
+    EXPECT_TRUE(rig.clearer.requests.empty());  // both timers start disabled
+    rig.clearer.during = [&] { rig.minutes.push_back(rig.timers.milliseconds() / kMinute - 60); };
+    rig.watch.startWatch();
+    rig.watch.startWatch();  // a second start changes nothing
+    rig.timers.advance(c.minutes * kMinute);
+    EXPECT_EQ(rig.minutes, c.clearMinutes);
+    EXPECT_EQ(rig.clearer.requests, c.megabytes);
   }
   EXPECT_EQ(megabytesToClear(30.0, 40, 8192 * kMiB), 819);  // 819.207
   EXPECT_EQ(megabytesToClear(0.0, 100, std::uint64_t{1} << 62), INT32_MAX);
@@ -226,29 +228,20 @@ TEST(MemoryWatchTest, SteadyFiguresClearAtTheirMinutes) {
 // A clearing that takes sixteen minutes of loop turns: neither timer starts
 // another one meanwhile, and the emergency waits seven ticks after the reset.
 TEST(MemoryWatchTest, NoTickStartsASecondClearingWhileOneRuns) {
-  FakeTimerService timers;
-  FakeMemory memory;
-  ProgramState state;
-  state.learnedfree = 40;
-  RecordingClearer clearer;
-  MemoryWatch watch(timers, memory, state, clearer);
-  std::vector<std::uint64_t> clearMinutes;
-  clearer.during = [&] {
-    clearMinutes.push_back(timers.now() / kMinute);
-    if (clearMinutes.size() == 1) {
-      timers.advance(16 * kMinute);
+  WatchRig rig;
+  rig.state.learnedfree = 40;
+  rig.clearer.during = [&] {
+    rig.minutes.push_back(rig.timers.milliseconds() / kMinute);
+    if (rig.minutes.size() == 1) {
+      rig.timers.advance(16 * kMinute);
     }
   };
-  watch.startWatch();
-  timers.advance(15 * kMinute - 1);
-  memory.status.availPhysBytes = 2 * kMiB;  // below 5 % and below the learned level
-  timers.advance(30 * kMinute);
-  EXPECT_EQ(clearMinutes, (std::vector<std::uint64_t>{15, 37, 44}));
+  rig.watch.startWatch();
+  rig.timers.advance(15 * kMinute - 1);
+  rig.memory.status.availPhysBytes = 2 * kMiB;  // below 5 % and below the learned level
+  rig.timers.advance(30 * kMinute);
+  EXPECT_EQ(rig.minutes, (std::vector<std::uint64_t>{15, 37, 44}));
 }
-
-struct Comma final : UserNumberFormat {
-  std::string decimalSeparator() const override { return ","; }
-};
 
 TEST(Form1Test, Command1ShowsTheTotalInTheUsersFormatAndCommand2ClearsTen) {
   FakeMemory memory;
@@ -256,8 +249,7 @@ TEST(Form1Test, Command1ShowsTheTotalInTheUsersFormatAndCommand2ClearsTen) {
   Log log;
   FakePopup popup(log);
   RecordingClearer clearer;
-  const Comma comma;
-  Form1 form(memory, popup, clearer, comma);
+  Form1 form(memory, popup, clearer, [] { return std::string(","); });
   form.Command1_Click();
   EXPECT_EQ(log, Log{"showmsg: 24576,2109393105"});
   form.Command2_Click();

@@ -57,26 +57,21 @@ TEST(PopupWindow, EveryControlWhereTheLayoutPutsItAndRealInput) {
   // The underline stays until the pointer crosses the bare panel.
   pointAt(window.link().handle(), 10, 8);
   testing::waitFor(timers, pump, [&] { return underlined(window.link().handle()); });
-  for (const WORD key : {WORD{0}, WORD{VK_RETURN}, WORD{VK_SPACE}}) {
-    bool onTop = false;
-    std::unique_ptr<Timer> user = timers.createTimer(300, true, [&] {
-      user->setEnabled(false);
-      onTop = window.form().visible() && (::GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_TOPMOST);
-      for (const DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
-        key ? ::keybd_event(static_cast<BYTE>(key), 0, flags, 0)
-            : ::mouse_event(flags ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-      }
-    });
-    bool gaveUp = false;
-    auto guard = timers.createTimer(5000, true, [&] {
-      gaveUp = true;
-      popup.linkClicked();
-    });
-    popup.mention("page");
-    EXPECT_TRUE(onTop) << key;
-    EXPECT_FALSE(gaveUp) << key << ": the input never arrived";
-    EXPECT_FALSE(window.form().visible());
-  }
+  // Space on a page clicks the link (a click and Enter the end-to-end pages
+  // use); the page is topmost.
+  std::unique_ptr<Timer> space = timers.createTimer(300, true, [&] {
+    space->setEnabled(false);
+    EXPECT_TRUE(::GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    ::keybd_event(VK_SPACE, 0, 0, 0);
+    ::keybd_event(VK_SPACE, 0, KEYEVENTF_KEYUP, 0);
+  });
+  const auto guard = timers.createTimer(5000, true, [&] {
+    ADD_FAILURE() << "the key never arrived";
+    popup.linkClicked();
+  });
+  popup.mention("page");
+  guard->setEnabled(false);
+  EXPECT_FALSE(window.form().visible());
   popup.viewmsg("");
   pointAt(form, 23, 53);
   testing::waitFor(timers, pump, [&] { return !underlined(window.link().handle()); });
