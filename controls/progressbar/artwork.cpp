@@ -1,6 +1,7 @@
 #include "controls/progressbar/artwork.h"
 
 #include <algorithm>
+#include <array>
 
 #include "host/rounding.h"
 

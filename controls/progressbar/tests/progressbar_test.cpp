@@ -15,6 +15,10 @@ namespace {
 
 using Stored = std::map<std::string, std::string, std::less<>>;
 
+// The skins in ProgressLook order, as their golden strips are named.
+const char* const kSkinNames[] = {"master", "blue",    "bluemet",   "goldmet",
+                                  "grmet",  "greymet", "orangemet", "redmet"};
+
 struct RecordingMessageBox final : ModalMessageBox {
   void showStop(const std::string& text, const std::string& title) override {
     shown += text + "|" + title + ";";
@@ -94,9 +98,8 @@ TEST(ProgressBar, EverySkinInBothStylesMatchesItsGoldenStrip) {
       EXPECT_TRUE(rig.messages.shown.empty()) << row;
       strip.writePixels(0, row * 18, rig.surface.pixels());
     }
-    const std::string name(kSkinNames[static_cast<std::size_t>(skin)]);
-    EXPECT_TRUE(testing::matchesGolden(strip.pixels(),
-                                       "controls/progressbar/tests/golden/" + name + ".png"));
+    EXPECT_TRUE(testing::matchesGolden(strip.pixels(), "controls/progressbar/tests/golden/" +
+                                                           std::string(kSkinNames[skin]) + ".png"));
   }
 }
 
