@@ -22,6 +22,6 @@ constexpr Color kBackColour = rgb(0xEC, 0xE9, 0xD8);
 // gives null.
 const PicturePtr& framePicture();
 const PicturePtr& blankPicture();
-const PicturePtr& skinPicture(int skin, int index);
+PicturePtr skinPicture(int skin, int index);
 
 }  // namespace vorlane::progressbar

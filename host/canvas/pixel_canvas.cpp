@@ -10,15 +10,12 @@ namespace vorlane {
 
 namespace {
 
-// Integer division rounding towards positive infinity (denominator > 0).
-std::int64_t divideUp(std::int64_t numerator, std::int64_t denominator) {
-  return numerator / denominator + (numerator % denominator > 0 ? 1 : 0);
-}
-
 // The quotient to the nearest whole number, a half rounding down: between two
-// equally near pixels GDI takes the smaller coordinate.
+// equally near pixels GDI takes the smaller coordinate (denominator > 0). It is
+// (2n - d) / 2d rounded towards positive infinity.
 std::int64_t nearestHalfDown(std::int64_t numerator, std::int64_t denominator) {
-  return divideUp(2 * numerator - denominator, 2 * denominator);
+  const std::int64_t twice = 2 * numerator - denominator;
+  return twice / (2 * denominator) + (twice % (2 * denominator) > 0 ? 1 : 0);
 }
 
 // Which source pixel destination pixel `offset` of a stretched copy shows, as

@@ -57,7 +57,7 @@ void GdiCanvas::ellipse(const Rect& rect, Color pen, Color fill) {
 }
 
 HFONT GdiCanvas::fontFor(const Font& font) {
-  if (!font_ || fontMade_ != font) {
+  if (!font_ || !(fontMade_ == font)) {
     font_ = createFont(font);
     fontMade_ = font;
   }
