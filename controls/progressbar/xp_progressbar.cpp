@@ -79,12 +79,11 @@ void Xp_ProgressBar::setValue(std::int32_t New_Value) {
 }
 
 void Xp_ProgressBar::setMin(std::int32_t New_Mini) {
-  if (refused(New_Mini > max_, "Minimum can NOT be biger than maximum !") ||
-      refused(New_Mini < 0, "Minimum can NOT be smaller then 0 !")) {
-    return;
+  if (!refused(New_Mini > max_, "Minimum can NOT be biger than maximum !") &&
+      !refused(New_Mini < 0, "Minimum can NOT be smaller then 0 !")) {
+    min_ = New_Mini;
+    changed_("Min");
   }
-  min_ = New_Mini;
-  changed_("Min");
 }
 
 void Xp_ProgressBar::setMax(std::int32_t New_Maxi) {
@@ -192,10 +191,7 @@ void Xp_ProgressBar::DrawBlocks() {
   if (!range) {
     return;
   }
-  double step = *range * 0.01;
-  if (max_ != 100 && value_ > 0) {
-    step = 0;
-  }
+  const double step = (max_ != 100 && value_ > 0) ? 0 : *range * 0.01;
   if (value_ < min_ + state_.threshold) {
     return;
   }
