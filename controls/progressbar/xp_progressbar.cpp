@@ -183,12 +183,8 @@ void Xp_ProgressBar::DrawBlocks() {
   if (value_ <= min_) {
     resizeHandler();
   }
-  if (state_.outOfRange) {
-    return;
-  }
-  const double onePercent = state_.width * 0.01;
   const auto range = toInt16(max_ - min_);
-  if (!range) {
+  if (state_.outOfRange || !range) {
     return;
   }
   const double step = (max_ != 100 && value_ > 0) ? 0 : *range * 0.01;
@@ -200,7 +196,7 @@ void Xp_ProgressBar::DrawBlocks() {
   if (*range <= 0) {
     return;
   }
-  const double unit = onePercent * (100.0 / *range);
+  const double unit = state_.width * 0.01 * (100.0 / *range);
   while (state_.blockX < state_.blockTicks * unit) {
     if (state_.blockX + kBlockPitch >= state_.width) {
       FinishBar();

@@ -52,10 +52,7 @@ GdiPicture::GdiPicture(const Picture& picture) {
   }
   UniqueBitmap colourBitmap = bitmapFromPixels(colour);
   UniqueBitmap maskBitmap = adoptGdi(::CreateBitmap(width, height, 1, 1, mask.data()));
-  ICONINFO info{};
-  info.fIcon = TRUE;
-  info.hbmColor = colourBitmap.get();
-  info.hbmMask = maskBitmap.get();
+  ICONINFO info{TRUE, 0, 0, maskBitmap.get(), colourBitmap.get()};
   // The icon keeps copies of both bitmaps; ours go when this returns.
   icon_ = UniqueIcon(::CreateIconIndirect(&info));
 }
