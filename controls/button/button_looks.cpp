@@ -28,23 +28,20 @@ void xpFrame(Painter& d) {
 }
 
 void roundedRaised(Painter& d, CaptionStyle style) {
-  const Palette& c = d.c;
-  const std::int32_t W = d.W;
-  const std::int32_t H = d.H;
-  d.fill(1, 1, W - 2, H - 2, c.light);
+  d.fill(1, 1, d.W - 2, d.H - 2, d.c.light);
   d.caption(style);
-  d.frame(0, 0, W, H, c.darkShadow);
-  d.corners(c.darkShadow);
-  d.line(1, 2, 2, 0, c.face);
-  d.line(3, 2, W - 3, 2, c.highlight);
-  d.line(2, 2, 2, H - 3, c.highlight);
-  d.pixel(3, 3, c.highlight);
-  d.line(W - 3, 1, W - 3, H - 3, c.face);
-  d.line(1, H - 3, W - 3, H - 3, c.face);
-  d.pixel(W - 4, H - 4, c.face);
-  d.line(W - 2, 2, W - 2, H - 2, c.shadow);
-  d.line(2, H - 2, W - 2, H - 2, c.shadow);
-  d.pixel(W - 3, H - 3, c.shadow);
+  d.frame(0, 0, d.W, d.H, d.c.darkShadow);
+  d.corners(d.c.darkShadow);
+  d.line(1, 2, 2, 0, d.c.face);
+  d.line(3, 2, d.W - 3, 2, d.c.highlight);
+  d.line(2, 2, 2, d.H - 3, d.c.highlight);
+  d.pixel(3, 3, d.c.highlight);
+  d.line(d.W - 3, 1, d.W - 3, d.H - 3, d.c.face);
+  d.line(1, d.H - 3, d.W - 3, d.H - 3, d.c.face);
+  d.pixel(d.W - 4, d.H - 4, d.c.face);
+  d.line(d.W - 2, 2, d.W - 2, d.H - 2, d.c.shadow);
+  d.line(2, d.H - 2, d.W - 2, d.H - 2, d.c.shadow);
+  d.pixel(d.W - 3, d.H - 3, d.c.shadow);
 }
 
 void flatFocus(Painter& d) {
@@ -69,7 +66,7 @@ void plainBevel(Painter& d, CaptionStyle style, bool sunk) {
   const Color topLeft = sunk ? d.c.shadow : light;
   const Color bottomRight = sunk ? light : d.c.shadow;
   d.caption(style);
-  d.bevel(topLeft, bottomRight, topLeft, bottomRight, framed ? -1 : 0);
+  d.bevel(topLeft, bottomRight, topLeft, bottomRight, framed ? 1 : 0);
   if (framed) {
     d.frame(0, 0, d.W, d.H, d.c.darkShadow);
   }
@@ -104,7 +101,7 @@ void classicPressed(Painter& d) {
 void classicNormal(Painter& d) {
   d.hoverCaption();
   if (showsDefault(d)) {
-    d.bevel(d.c.highlight, d.c.darkShadow, d.c.light, d.c.shadow, -1);
+    d.bevel(d.c.highlight, d.c.darkShadow, d.c.light, d.c.shadow, 1);
     d.focus();
     d.frame(0, 0, d.W, d.H, d.c.darkShadow);
   } else {
@@ -121,24 +118,20 @@ void xpDisabled(Painter& d) {
   d.corners(d.shadeP(P, -72));
 }
 void xpPressed(Painter& d) {
-  const std::int32_t W = d.W;
-  const std::int32_t H = d.H;
   const Color base = d.shadeP(d.c.pressedFace, -32);
   d.gradient(base, 25, true, false);
   d.caption(Style::kPressed);
   xpFrame(d);
-  d.line(2, H - 2, W - 2, H - 2, d.shadeP(base, 16));
-  d.line(1, H - 3, W - 2, H - 3, d.shadeP(base, 10));
-  d.line(W - 2, 2, W - 2, H - 2, d.shadeP(base, 5));
-  d.line(W - 3, 3, W - 3, H - 3, d.c.pressedFace);
-  d.line(2, 1, W - 2, 1, d.shadeP(base, -32));
-  d.line(1, 2, W - 2, 2, d.shadeP(base, -24));
-  d.line(1, 2, 1, H - 2, d.shadeP(base, -32));
-  d.line(2, 2, 2, H - 2, d.shadeP(base, -22));
+  d.line(2, d.H - 2, d.W - 2, d.H - 2, d.shadeP(base, 16));
+  d.line(1, d.H - 3, d.W - 2, d.H - 3, d.shadeP(base, 10));
+  d.line(d.W - 2, 2, d.W - 2, d.H - 2, d.shadeP(base, 5));
+  d.line(d.W - 3, 3, d.W - 3, d.H - 3, d.c.pressedFace);
+  d.line(2, 1, d.W - 2, 1, d.shadeP(base, -32));
+  d.line(1, 2, d.W - 2, 2, d.shadeP(base, -24));
+  d.line(1, 2, 1, d.H - 2, d.shadeP(base, -32));
+  d.line(2, 2, 2, d.H - 2, d.shadeP(base, -22));
 }
 void xpNormal(Painter& d) {
-  const std::int32_t W = d.W;
-  const std::int32_t H = d.H;
   const Color P = d.c.pressedFace;
   d.gradient(P, 25, true, true);
   d.hoverCaption();
@@ -148,40 +141,38 @@ void xpNormal(Painter& d) {
   } else if ((d.state.focused || d.state.isDefault) && d.p.showFocusRect) {
     xpEdge(d, 0xE7AE8C, 0xEF826B, 0xFFE7CE, 0xF7D7BD, 0xF0D1B5);
   } else {
-    d.line(2, H - 2, W - 2, H - 2, d.shadeP(P, -48));
-    d.line(1, H - 3, W - 2, H - 3, d.shadeP(P, -32));
-    d.line(W - 2, 2, W - 2, H - 2, d.shadeP(P, -36));
-    d.line(W - 3, 3, W - 3, H - 3, d.shadeP(P, -24));
-    d.line(2, 1, W - 2, 1, d.shadeP(P, 16));
-    d.line(1, 2, W - 2, 2, d.shadeP(P, 10));
-    d.line(1, 2, 1, H - 2, d.shadeP(P, -5));
-    d.line(2, 3, 2, H - 3, d.shadeP(P, -10));
+    d.line(2, d.H - 2, d.W - 2, d.H - 2, d.shadeP(P, -48));
+    d.line(1, d.H - 3, d.W - 2, d.H - 3, d.shadeP(P, -32));
+    d.line(d.W - 2, 2, d.W - 2, d.H - 2, d.shadeP(P, -36));
+    d.line(d.W - 3, 3, d.W - 3, d.H - 3, d.shadeP(P, -24));
+    d.line(2, 1, d.W - 2, 1, d.shadeP(P, 16));
+    d.line(1, 2, d.W - 2, 2, d.shadeP(P, 10));
+    d.line(1, 2, 1, d.H - 2, d.shadeP(P, -5));
+    d.line(2, 3, 2, d.H - 3, d.shadeP(P, -10));
   }
 }
 
 // Type 4.
 void roundedBevelDisabled(Painter& d) { roundedRaised(d, Style::kEmbossed); }
 void roundedBevelPressed(Painter& d) {
-  const std::int32_t W = d.W;
-  const std::int32_t H = d.H;
   const Color S = d.c.shadow;
   const Color pressedFace = d.shade(S, -16);
-  d.fill(1, 1, W - 2, H - 2, pressedFace);
-  d.withEffectFace(pressedFace, [&d] { d.caption(Style::kPressed); });
-  d.frame(0, 0, W, H, d.c.darkShadow);
-  d.frame(1, 1, W - 2, H - 2, d.shade(S, -64));
-  d.frame(2, 2, W - 4, H - 4, d.shade(S, -32));
+  d.fill(1, 1, d.W - 2, d.H - 2, pressedFace);
+  d.caption(Style::kPressed, pressedFace);
+  d.frame(0, 0, d.W, d.H, d.c.darkShadow);
+  d.frame(1, 1, d.W - 2, d.H - 2, d.shade(S, -64));
+  d.frame(2, 2, d.W - 4, d.H - 4, d.shade(S, -32));
   d.pixel(2, 2, d.shade(S, -64));
   d.pixel(3, 3, d.shade(S, -32));
   d.corners(d.c.darkShadow);
-  d.line(W - 3, 1, W - 3, H - 3, S);
-  d.line(1, H - 3, W - 2, H - 3, S);
-  d.pixel(W - 4, H - 4, S);
-  d.line(W - 2, 3, W - 2, H - 2, d.shade(S, -16));
-  d.line(3, H - 2, W - 2, H - 2, d.shade(S, -16));
-  d.line(W - 2, H - 3, W - 4, H - 1, d.shade(S, -32));
-  d.pixel(2, H - 2, d.shade(S, -32));
-  d.pixel(W - 2, 2, d.shade(S, -32));
+  d.line(d.W - 3, 1, d.W - 3, d.H - 3, S);
+  d.line(1, d.H - 3, d.W - 2, d.H - 3, S);
+  d.pixel(d.W - 4, d.H - 4, S);
+  d.line(d.W - 2, 3, d.W - 2, d.H - 2, d.shade(S, -16));
+  d.line(3, d.H - 2, d.W - 2, d.H - 2, d.shade(S, -16));
+  d.line(d.W - 2, d.H - 3, d.W - 4, d.H - 1, d.shade(S, -32));
+  d.pixel(2, d.H - 2, d.shade(S, -32));
+  d.pixel(d.W - 2, 2, d.shade(S, -32));
 }
 void roundedBevelNormal(Painter& d) {
   roundedRaised(d, d.hovering() ? Style::kHover : Style::kNormal);
@@ -213,23 +204,27 @@ void flatFramedNormal(Painter& d) {
   flatFocus(d);
 }
 
-// Types 7, 8 and 12: an edge always, only under the mouse, or a bevel under it.
+// Types 7, 8, 12 and 11: an edge always, only under the mouse, a bevel under
+// it, or only what lies behind the button.
 void edgedDisabled(Painter& d) {
+  d.background();
   d.caption(Style::kEmbossed);
   if (d.p.type == ButtonType::kThinEdge) {
     d.edge(d.c.highlight, d.c.shadow);
   }
 }
 void edgedPressed(Painter& d) {
+  d.background();
   d.caption(Style::kPressed);
   if (d.p.type == ButtonType::kHotBevel) {
     d.bevel(d.c.darkShadow, d.c.highlight, d.c.shadow, d.c.light);
-  } else {
+  } else if (d.p.type != ButtonType::kTransparent) {
     d.edge(d.c.shadow, d.c.highlight);
   }
   d.focus();
 }
 void edgedNormal(Painter& d) {
+  d.background();
   d.hoverCaption();
   const ButtonType type = d.p.type;
   if (type == ButtonType::kThinEdge || (type == ButtonType::kHotEdge && d.hovering())) {
@@ -260,22 +255,6 @@ void hotTrackNormal(Painter& d) {
   if (d.hovering()) {
     d.frame(0, 0, d.W, d.H, d.c.accent);
   }
-  d.focus();
-}
-
-// Type 11.
-void transparentDisabled(Painter& d) {
-  d.background();
-  d.caption(Style::kEmbossed);
-}
-void transparentPressed(Painter& d) {
-  d.background();
-  d.caption(Style::kPressed);
-  d.focus();
-}
-void transparentNormal(Painter& d) {
-  d.background();
-  d.hoverCaption();
   d.focus();
 }
 
@@ -310,11 +289,7 @@ void gradientNormal(Painter& d) {
   } else {
     d.gradient(d.c.highlight, 58, false, true);
   }
-  if (d.state.isDefault) {
-    d.withBoldCaption([&d] { d.hoverCaption(); });
-  } else {
-    d.hoverCaption();
-  }
+  d.hoverCaption(d.state.isDefault);
   gradientFrame(d);
   d.focus();
 }
@@ -334,7 +309,7 @@ const Look* lookOf(ButtonType type) {
       {edgedDisabled, edgedPressed, edgedNormal},
       {hotTrackDisabled, hotTrackPressed, hotTrackNormal},
       {nullptr, nullptr, nullptr},
-      {transparentDisabled, transparentPressed, transparentNormal},
+      {edgedDisabled, edgedPressed, edgedNormal},
       {edgedDisabled, edgedPressed, edgedNormal},
       {ovalDisabled, ovalPressed, ovalNormal},
       {gradientDisabled, gradientPressed, gradientNormal},

@@ -3,18 +3,10 @@
 
 #include "controls/button/button_painter.h"
 
-#include <cstdlib>
-
 #include "controls/button/painter_steps.h"
 #include "host/rounding.h"
 
 namespace vorlane {
-
-namespace {
-
-constexpr unsigned kCaptionFlags = kTextCenter | kTextVCenter | kTextWordBreak;
-
-}  // namespace
 
 Painter::Painter(Canvas& canvas, const PaintJob& job)
     : c(job.palette),
@@ -26,29 +18,15 @@ Painter::Painter(Canvas& canvas, const PaintJob& job)
       job_(job),
       captionLayout_(&job.layout),
       font_(job.properties.font),
-      effectFace_(job.palette.pressedFace),
       lastStyle_(job.previousStyle) {}
 
-void Painter::bevel(Color outerTopLeft, Color outerBottomRight, Color innerTopLeft,
-                    Color innerBottomRight, std::int16_t inset) {
-  const std::int32_t e = std::abs(inset);
-  const std::int32_t R = W - 1 + inset;
-  const std::int32_t B = H - 1 + inset;
-  line(e, B, e, e, outerTopLeft);
-  line(e, e, R, e, outerTopLeft);
-  line(R, e, R, B, outerBottomRight);
-  line(R, B, e - 1, B, outerBottomRight);
-  line(e + 1, B - 1, e + 1, e + 1, innerTopLeft);
-  line(e + 1, e + 1, R - 1, e + 1, innerTopLeft);
-  line(R - 1, e + 1, R - 1, B - 1, innerBottomRight);
-  line(R - 1, B - 1, e, B - 1, innerBottomRight);
-}
-
-void Painter::edge(Color topLeft, Color bottomRight) {
-  line(0, H - 1, 0, 0, topLeft);
-  line(0, 0, W - 1, 0, topLeft);
-  line(W - 1, 0, W - 1, H - 1, bottomRight);
-  line(W - 1, H - 1, -1, H - 1, bottomRight);
+void Painter::edge(Color topLeft, Color bottomRight, std::int32_t inset) {
+  const std::int32_t R = W - 1 - inset;
+  const std::int32_t B = H - 1 - inset;
+  line(inset, B, inset, inset, topLeft);
+  line(inset, inset, R, inset, topLeft);
+  line(R, inset, R, B, bottomRight);
+  line(R, B, inset - 1, B, bottomRight);
 }
 
 void Painter::gradient(Color base, std::int32_t k, bool proportional, bool downward) {
@@ -75,16 +53,16 @@ void Painter::focus() {
 }
 
 void Painter::background() {
-  if (job_.background != nullptr) {
+  if (p.type == ButtonType::kTransparent && job_.background != nullptr) {
     canvas_.copyFrom(*job_.background, 0, 0, W, H, 0, 0);
   }
 }
 
 void Painter::text(const Rect& rect, Color color) {
-  canvas_.drawText(p.caption, rect, kCaptionFlags, color, font_);
+  canvas_.drawText(p.caption, rect, kTextCenter | kTextVCenter | kTextWordBreak, color, font_);
 }
 
-void Painter::caption(CaptionStyle style) {
+void Painter::caption(CaptionStyle style, Color effectFace) {
   // Per style, in CaptionStyle's order: a copy moved one pixel (if any), then
   // the caption, moved or not, over the effect or not.
   static constexpr struct {
@@ -107,7 +85,7 @@ void Painter::caption(CaptionStyle style) {
   const Rect& normal = captionLayout_->caption;
   const Rect& pressed = captionLayout_->pressedCaption;
   if (steps.effect) {
-    captionEffect(steps.moved ? pressed : normal);
+    captionEffect(steps.moved ? pressed : normal, effectFace);
   }
   if (steps.copy != nullptr) {
     text(pressed, c.*steps.copy);
@@ -117,14 +95,14 @@ void Painter::caption(CaptionStyle style) {
   text(steps.moved ? pressed : normal, light ? c.light : c.*steps.color);
 }
 
-void Painter::captionEffect(const Rect& rect) {
+void Painter::captionEffect(const Rect& rect, Color effectFace) {
   if (p.effect <= SpecialEffect::kNone) {
     return;
   }
   Color base = c.face;
   if (p.type == ButtonType::kXP || p.type == ButtonType::kRoundedBevel ||
       p.type == ButtonType::kGradient) {
-    base = effectFace_;
+    base = effectFace;
   } else if (state.painted == ButtonState::kNormal && state.hovering &&
              p.scheme != ColorScheme::kCustom && p.type == ButtonType::kHotTrack) {
     base = c.accentTint;
@@ -133,13 +111,13 @@ void Painter::captionEffect(const Rect& rect) {
                [this, &rect](std::int32_t d, Color color) { text(rect.offset(d, d), color); });
 }
 
-void Painter::blit(const Picture& picture, std::int32_t dx, std::int32_t dy, BlitOptions options) {
+void Painter::blit(const Picture& picture, std::int32_t offset, BlitOptions options) {
   options.mask = c.mask;
   options.useMaskColor = p.useMaskColor;
   options.maskFill = c.mask;
   const ButtonLayout& l = job_.layout;
-  blitPicture(canvas_, l.pictureLeft + dx, l.pictureTop + dy, l.pictureWidth, l.pictureHeight,
-              picture, options);
+  blitPicture(canvas_, l.pictureLeft + offset, l.pictureTop + offset, l.pictureWidth,
+              l.pictureHeight, picture, options);
 }
 
 void Painter::pictureEffect(std::int32_t offset, const Picture& picture) {
@@ -153,9 +131,7 @@ void Painter::pictureEffect(std::int32_t offset, const Picture& picture) {
     base = c.accentTint;
   }
   effectCopies(base, [this, offset, &picture](std::int32_t d, Color color) {
-    BlitOptions options;
-    options.silhouette = color;
-    blit(picture, offset + d, offset + d, options);
+    blit(picture, offset + d, {color});
   });
 }
 
@@ -166,51 +142,34 @@ void Painter::picture() {
   const Picture& normal = *p.pictureNormal;
   const Picture* over = p.pictureOver.get();
   const bool hotTrack = p.type == ButtonType::kHotTrack;
-  const auto plain = [this](const Picture& picture, std::int32_t d) { blit(picture, d, d, {}); };
-  const auto silhouette = [this, &normal](Color color, std::int32_t d) {
-    BlitOptions options;
-    options.silhouette = color;
-    options.darkOnly = true;
-    blit(normal, d, d, options);
-  };
   if (!p.enabled) {
     if (p.type == ButtonType::kXP) {
-      BlitOptions options;
-      options.greyscale = true;
-      blit(normal, 1, 1, options);
+      blit(normal, 1, {-1, false, true});
     } else if (p.type == ButtonType::kFlatFramed || p.type == ButtonType::kSoftBevel || hotTrack) {
-      silhouette(hotTrack ? shade(c.shadow, 13) : c.shadow, 0);
+      blit(normal, 0, {hotTrack ? shade(c.shadow, 13) : c.shadow, true});
     } else {
-      silhouette(c.highlight, 1);
-      silhouette(c.shadow, 0);
+      blit(normal, 1, {c.highlight, true});
+      blit(normal, 0, {c.shadow, true});
     }
   } else if (state.painted == ButtonState::kPressed) {
-    const bool flat = p.type == ButtonType::kFlatFramed;
+    const std::int32_t offset = p.type == ButtonType::kFlatFramed || hotTrack ? 0 : 1;
     if (over != nullptr && !hotTrack) {
-      plain(*over, flat ? 0 : 1);
-    } else if (!flat && !hotTrack) {
-      pictureEffect(1, normal);
-      plain(normal, 1);
+      blit(*over, offset);
     } else {
-      pictureEffect(0, normal);
-      plain(normal, 0);
+      pictureEffect(offset, normal);
+      blit(normal, offset);
     }
   } else if (!state.hovering) {
     pictureEffect(0, normal);
-    BlitOptions options;
-    options.greyscale = p.useGreyscale;
-    options.blend = hotTrack;
-    blit(normal, 0, 0, options);
+    blit(normal, 0, {-1, false, p.useGreyscale, hotTrack});
   } else if (hotTrack) {
     pictureEffect(-1, normal);
-    BlitOptions options;
-    options.silhouette = c.shadow;
-    blit(normal, 1, 1, options);
-    plain(normal, -1);
+    blit(normal, 1, {c.shadow});
+    blit(normal, -1);
   } else {
     const Picture& shown = over != nullptr ? *over : normal;
     pictureEffect(0, shown);
-    plain(shown, 0);
+    blit(shown, 0);
   }
   if (p.picturePosition == PicturePosition::kCentre) {
     caption(lastStyle_);

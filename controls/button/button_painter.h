@@ -48,15 +48,15 @@ struct PaintJob {
 CaptionStyle paintButton(Canvas& canvas, const PaintJob& job);
 
 // The pixel work of pictures: composites `picture` onto `canvas` at (x, y),
-// width by height. `mask` -1 matches nothing (as does any mask without
-// `useMaskColor`); `silhouette` -1 for none. An icon is drawn over a square of
-// `maskFill`.
+// width by height. `silhouette` -1 for none; `mask` -1 matches nothing (as does
+// any mask without `useMaskColor`). An icon is drawn over a square of
+// `maskFill`. The options a look chooses come first, for brace lists.
 struct BlitOptions {
-  std::int64_t mask = -1;
   std::int64_t silhouette = -1;
   bool darkOnly = false;
   bool greyscale = false;
   bool blend = false;
+  std::int64_t mask = -1;
   bool useMaskColor = true;
   Color maskFill = 0;
 };

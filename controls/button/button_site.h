@@ -19,8 +19,6 @@ namespace vorlane {
 // gathered before a paint starts.
 class ButtonSite {
  public:
-  using ParentColors = vorlane::ParentColors;
-
   virtual ~ButtonSite() = default;
 
   // The surface: client area in pixels (origin top-left), drawing, outline,

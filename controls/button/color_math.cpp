@@ -14,21 +14,9 @@ Color ShadeColor(Color color, std::int32_t amount, bool proportionalBlue, bool s
   blue = proportionalBlue ? blue + (blue * amount) / 192 : blue + amount;
   red += amount;
   green += amount;
-  auto clamp = [amount](std::int32_t component) {
-    if (amount > 0) {
-      return std::min(component, 255);
-    }
-    if (amount < 0) {
-      return std::max(component, 0);
-    }
-    return component;
-  };
-  // An amount beyond +-255 could still leave the range the other way; the
-  // final mask keeps each component in its own byte whatever comes in.
-  red = std::clamp(clamp(red), 0, 255);
-  green = std::clamp(clamp(green), 0, 255);
-  blue = std::clamp(clamp(blue), 0, 255);
-  return rgb(red, green, blue);
+  // Clamped both ways: an amount beyond +-255 cannot spill a component into
+  // its neighbour.
+  return rgb(std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255));
 }
 
 Color TintColor(Color color, std::int32_t floor) {

@@ -37,39 +37,37 @@ class Painter {
     canvas_.line(x1, y1, x2, y2, color);
   }
   void pixel(std::int32_t x, std::int32_t y, Color color) { canvas_.setPixel(x, y, color); }
-  // Two outlines of the client area moved in by `inset` (negative: out).
+  // One outline of the client area, moved in by `inset` pixels.
+  void edge(Color topLeft, Color bottomRight, std::int32_t inset = 0);
+  // Two outlines, the inner one a pixel further in.
   void bevel(Color outerTopLeft, Color outerBottomRight, Color innerTopLeft, Color innerBottomRight,
-             std::int16_t inset = 0);
-  // One outline of the client area.
-  void edge(Color topLeft, Color bottomRight);
+             std::int32_t inset = 0) {
+    edge(outerTopLeft, outerBottomRight, inset);
+    edge(innerTopLeft, innerBottomRight, inset + 1);
+  }
   void oval(Color pen, Color fill) { canvas_.ellipse({0, 0, W, H}, pen, fill); }
   // Rows of `base` shaded by up to -k, from top to bottom or the other way.
   void gradient(Color base, std::int32_t k, bool proportional, bool downward);
   void corners(Color color);
   void focus();
-  void caption(CaptionStyle style);
-  // The caption's hover style while hovering, else its normal one.
-  void hoverCaption() { caption(hovering() ? CaptionStyle::kHover : CaptionStyle::kNormal); }
-  // Plain text: no style, no effect.
-  void text(const Rect& rect, Color color);
-  void background();
-  const Rect& captionRect() const { return captionLayout_->caption; }
-  // Type 14's default caption, bold, for the steps `draw` takes.
-  template <typename Steps>
-  void withBoldCaption(Steps draw) {
-    captionLayout_ = &job_.boldLayout;
-    font_.bold = true;
-    draw();
+  // The caption in `style`; its effect copies shade `effectFace` on the looks
+  // that take the pressed face (type 4 pressed gives its own).
+  void caption(CaptionStyle style, Color effectFace);
+  void caption(CaptionStyle style) { caption(style, c.pressedFace); }
+  // The caption's hover style while hovering, else its normal one; `bold` for
+  // type 14's default caption.
+  void hoverCaption(bool bold = false) {
+    captionLayout_ = bold ? &job_.boldLayout : &job_.layout;
+    font_.bold = bold || p.font.bold;
+    caption(hovering() ? CaptionStyle::kHover : CaptionStyle::kNormal);
     captionLayout_ = &job_.layout;
     font_.bold = p.font.bold;
   }
-  // The caption effect takes another pressed face for `draw` (type 4 pressed).
-  template <typename Steps>
-  void withEffectFace(Color pressedFace, Steps draw) {
-    effectFace_ = pressedFace;
-    draw();
-    effectFace_ = c.pressedFace;
-  }
+  // Plain text: no style, no effect.
+  void text(const Rect& rect, Color color);
+  // What lies behind a see-through button (type 11 only).
+  void background();
+  const Rect& captionRect() const { return captionLayout_->caption; }
 
   void picture();
   CaptionStyle lastStyle() const { return lastStyle_; }
@@ -85,15 +83,15 @@ class Painter {
       draw(-1, shade(base, -first));
     }
   }
-  void captionEffect(const Rect& rect);
+  void captionEffect(const Rect& rect, Color effectFace);
   void pictureEffect(std::int32_t offset, const Picture& picture);
-  void blit(const Picture& picture, std::int32_t dx, std::int32_t dy, BlitOptions options);
+  // Draws `picture` at its place in the layout moved `offset` pixels down and right.
+  void blit(const Picture& picture, std::int32_t offset, BlitOptions options = {});
 
   Canvas& canvas_;
   const PaintJob& job_;
   const ButtonLayout* captionLayout_;
   Font font_;
-  Color effectFace_;
   CaptionStyle lastStyle_;
 };
 

@@ -10,8 +10,6 @@ namespace vorlane {
 
 VelkXPButton::VelkXPButton(ButtonSite& site) : site_(site), input_(*this, site) {}
 
-VelkXPButton::~VelkXPButton() = default;
-
 void VelkXPButton::InitProperties() {
   props_.enabled = true;
   props_.showFocusRect = true;

@@ -25,11 +25,9 @@ class VelkXPButton final : private ButtonInput::Target {
   explicit VelkXPButton(ButtonSite& site);
   VelkXPButton(const VelkXPButton&) = delete;
   VelkXPButton& operator=(const VelkXPButton&) = delete;
-  ~VelkXPButton();
 
   ButtonEvents& events() { return input_.events(); }
 
-  // Container lifecycle.
   void InitProperties();
   void ReadProperties(const PropertyBag& bag);
   void WriteProperties(PropertyBag& bag) const { writeProperties(props_, bag); }
@@ -39,13 +37,12 @@ class VelkXPButton final : private ButtonInput::Target {
   void Terminate();
   void AmbientChanged();
 
-  // Public methods.
   void Refresh();
   void DisableRefresh() { paintingAllowed_ = false; }
   static const char* Version() { return "2.0.6"; }
 
   // Draws the button in its last drawn state onto `canvas`: the one paint
-  // function behind WM_PAINT, WM_PRINTCLIENT, the tests and the gallery.
+  // function behind WM_PAINT, WM_PRINTCLIENT and the tests.
   void paint(Canvas& canvas);
 
   // Properties. The font's views (FontBold to FontName) change the font
@@ -130,7 +127,6 @@ class VelkXPButton final : private ButtonInput::Target {
     imageList_ = std::move(imageList);
   }
 
-  // Input from the surface.
   ButtonInput& input() { return input_; }
 
   // Read-only views of the state painting works from, for hosts and tests.

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "host/win32/tests/test_support.h"
-#include "host/win32/wide_text.h"
 #include "tests/e2e/driver.h"
 
 namespace vorlane::e2e {
@@ -14,21 +13,20 @@ const char* const kMissingLog = "Corrupted / Missing Log File!";
 // 37.4 and 38.6 read as 37 and 39: the learned level is 38 %.
 const char* const kLearnedLog = "37.4\r\n38.6\r\n";
 
+// Every stage's folder is named in Cyrillic and CJK ("Память 記憶"), which no
+// one ANSI code page holds.
 class Scenario : public ::testing::Test, public Stage {
  protected:
-  explicit Scenario(std::string stem = "vorlane-e2e") : stem_(std::move(stem)) {}
-  void SetUp() override { ASSERT_TRUE(open(stem_)); }
+  void SetUp() override {
+    ASSERT_TRUE(
+        open("vorlane-e2e-\xD0\x9F\xD0\xB0\xD0\xBC\xD1\x8F\xD1\x82\xD1\x8C "
+             "\xE8\xA8\x98\xE6\x86\xB6"));
+  }
   void TearDown() override { EXPECT_TRUE(close()) << "a program outlived the scenario"; }
 
-  static bool clickText(DWORD pid, const std::string& text) {
-    HWND window = waitForText(pid, text);
-    return window != nullptr && (click(window), true);
-  }
-  static bool checked(DWORD pid, const char* option, DWORD timeoutMs = 2000) {
+  static bool checked(Process& program, const char* option, DWORD timeoutMs = 2000) {
     return eventually(
-        [&] {
-          return ::SendMessageA(waitForText(pid, option, 0), BM_GETCHECK, 0, 0) == BST_CHECKED;
-        },
+        [&] { return ::SendMessageA(program.find(option, 0), BM_GETCHECK, 0, 0) == BST_CHECKED; },
         timeoutMs);
   }
   static bool hasKeyboard(HWND window) {
@@ -37,8 +35,10 @@ class Scenario : public ::testing::Test, public Stage {
   }
 
   // The four learning pages, each left by a click on its link or, `byEnter`,
-  // by Enter; each saved as `shots`-pageN.
-  static void pageThroughLearning(DWORD pid, const std::string& shots = "", bool byEnter = false) {
+  // by Enter, and each saved as `shots`-pageN; then the program ends, having
+  // stored the first use in `mode` and `startrun`.
+  void finishLearning(Process& vorlane, const char* mode, const char* startrun,
+                      const std::string& shots = "", bool byEnter = false) const {
     const char* const pages[][2] = {
         {"Vorlane will now start \r\nlearning your memory usage...", "Next"},
         {"Please use your computer \r\nas normally as possible...", "Next"},
@@ -46,8 +46,8 @@ class Scenario : public ::testing::Test, public Stage {
         {"Vorlane will start work the \r\nnext time you use this computer.", "Close"}};
     for (int number = 1; number <= 4; ++number) {
       const auto [text, linkText] = pages[number - 1];
-      HWND page = waitForText(pid, text);
-      HWND link = waitForText(pid, linkText, 2000);
+      HWND page = vorlane.find(text);
+      HWND link = vorlane.find(linkText, 2000);
       ASSERT_TRUE(page && link) << text;
       EXPECT_TRUE(shots.empty() || saveScreenshot(page, shots + "-page" + std::to_string(number)));
       if (byEnter) {
@@ -56,8 +56,10 @@ class Scenario : public ::testing::Test, public Stage {
       } else {
         click(link);
       }
-      ASSERT_TRUE(textGone(pid, text)) << text;
+      ASSERT_TRUE(vorlane.gone(text)) << text;
     }
+    EXPECT_EQ(vorlane.exitCode(10000), 0u);
+    expectStored("True", mode, startrun);
   }
 
   // What the options screen stored, the Run entry of this folder's Vorlane.exe
@@ -71,8 +73,33 @@ class Scenario : public ::testing::Test, public Stage {
     EXPECT_TRUE(eventually([&] { return loggersRunning() == 1; }, 5000));
   }
 
+  // The learning restarted from `opening` and finished with the defaults at
+  // 38 % of 2 GiB free; the logger samples into `logFolder` until every
+  // program ends. The later start in `mode` then learns those samples and, at
+  // 30 % free, clears (38 - 30) % of 2 GiB in 1048567-byte megabytes: 164.
+  void learnThenClear(const char* opening, const std::string& logFolder, const char* mode) const {
+    Process learning = start("Vorlane.exe", 1000, "2147483648 816043786");
+    ASSERT_NE(learning.find(opening), nullptr);
+    EXPECT_EQ(loggersRunning(), opening == kGreeting ? 1u : 0u) << "the log read decides";
+    ASSERT_TRUE(learning.click("Next"));
+    if (opening == kGreeting) {
+      ASSERT_NE(learning.find("Ap&ply"), nullptr);
+      pressKey('P', true);  // the options screen has the keyboard: its access key applies
+    }
+    ASSERT_NO_FATAL_FAILURE(finishLearning(learning, "normal", "true"));
+    const std::string log = logFolder + "\\log.dat";
+    EXPECT_TRUE(eventually([&] { return samplesIn(log, "37.9999999888241") >= 3; }, 5000))
+        << readFileText(log).value_or("no log");
+    endPrograms();
+    ASSERT_TRUE(setUserValue(kSettingsKey, "mode", mode));
+    Process watching = start("Vorlane.exe", 1000, "2147483648 644245094");
+    checkLaterStartClears(*this, watching, mode, 164, "29.9999999813735", log, 30000,
+                          [](bool ok, const std::string& what, const std::string& seen) {
+                            EXPECT_TRUE(ok) << what << ": " << seen;
+                          });
+  }
+
  private:
-  std::string stem_;
   win32::testing::DesktopLock desktop_;
 };
 
@@ -82,52 +109,46 @@ using FirstUse = Scenario;
 TEST_F(FirstUse, SplashGreetingOptionsAndPagesByRealClicksAtRealSpeed) {
   // A Run entry left from before: choosing "False" must take it away.
   ASSERT_TRUE(setUserValue(kRunKey, kRunValue, "\"C:\\old\\Vorlane.exe\""));
-  const Process vorlane = start("Vorlane.exe");
-  const DWORD pid = vorlane.id;
-  HWND company = waitForText(pid, "ZendrySoft");
+  Process vorlane = start("Vorlane.exe");
+  HWND company = vorlane.find("ZendrySoft");
   ASSERT_NE(company, nullptr);
   const DWORD splashSeen = ::GetTickCount();
   EXPECT_TRUE(saveScreenshot(company, "firstuse-1-splash"));
   for (const char* text : {"Presents", "Zendry's Vorlane", "Platform: ME/XP", "Version 0.1 (Beta)",
                            "First Build: 18/10/03"}) {
-    EXPECT_NE(waitForText(pid, text, 0), nullptr) << text;
+    EXPECT_NE(vorlane.find(text, 0), nullptr) << text;
   }
-  TextWatch splash{pid};
-  ASSERT_TRUE(splash.until([&] { return splash.seen(kGreeting).has_value(); }, 6000, 5));
+  ASSERT_TRUE(vorlane.watch([&] { return vorlane.seen(kGreeting).has_value(); }, 6000, 5));
   EXPECT_GE(::GetTickCount() - splashSeen, 2500u) << "the splash went early";
   int frames = 0;
-  for (const std::string& text : splash.history) {
+  for (const std::string& text : vorlane.history) {
     const bool frame = text.rfind("Loading", 0) == 0;
     EXPECT_TRUE(!frame || (text.size() <= 12 && text.find_first_not_of('.', 7) == text.npos));
     frames += frame;
   }
-  EXPECT_GE(frames, 5) << splash.all();
+  EXPECT_GE(frames, 5) << vorlane.seenTexts();
 
-  HWND greeting = waitForText(pid, kGreeting);
-  EXPECT_TRUE(textGone(pid, "ZendrySoft", 1000)) << "the splash stayed with the greeting";
+  HWND greeting = vorlane.find(kGreeting);
+  EXPECT_TRUE(vorlane.gone("ZendrySoft", 1000)) << "the splash stayed with the greeting";
   EXPECT_TRUE(saveScreenshot(greeting, "firstuse-2-greeting"));
-  ASSERT_TRUE(clickText(pid, "Next"));
-  HWND title = waitForText(pid, "Options");
-  EXPECT_TRUE(textGone(pid, kGreeting, 1000));
+  ASSERT_TRUE(vorlane.click("Next"));
+  HWND title = vorlane.find("Options");
+  EXPECT_TRUE(vorlane.gone(kGreeting, 1000));
   for (const char* text : {"Mode Select", "Run When Computer Starts", "Stealth ", "False"}) {
-    EXPECT_NE(waitForText(pid, text, 0), nullptr) << text;
+    EXPECT_NE(vorlane.find(text, 0), nullptr) << text;
   }
-  HWND apply = waitForText(pid, "Ap&ply", 0);
+  HWND apply = vorlane.find("Ap&ply", 0);
   char className[32] = {};
   ::GetClassNameA(apply, className, sizeof className);
   EXPECT_STREQ(className, "VelkXPButton");
-  EXPECT_TRUE(checked(pid, "Normal") && checked(pid, "True"));
+  EXPECT_TRUE(checked(vorlane, "Normal") && checked(vorlane, "True"));
   EXPECT_TRUE(saveScreenshot(title, "firstuse-3-options"));
-  ASSERT_TRUE(clickText(pid, "Stealth ") && checked(pid, "Stealth "));
-  ASSERT_TRUE(clickText(pid, "False") && checked(pid, "False"));
-  EXPECT_FALSE(checked(pid, "Normal", 0) || checked(pid, "True", 0));
+  ASSERT_TRUE(vorlane.click("Stealth ") && checked(vorlane, "Stealth "));
+  ASSERT_TRUE(vorlane.click("False") && checked(vorlane, "False"));
+  EXPECT_FALSE(checked(vorlane, "Normal", 0) || checked(vorlane, "True", 0));
   EXPECT_TRUE(saveScreenshot(title, "firstuse-4-options-stealth-false"));
   click(apply);
-
-  pageThroughLearning(pid, "firstuse-5");
-  ASSERT_FALSE(HasFatalFailure());
-  EXPECT_EQ(vorlane.exitCode(10000), 0u);
-  expectStored("True", "stealth", "false");
+  finishLearning(vorlane, "stealth", "false", "firstuse-5");
   EXPECT_TRUE(eventually([&] { return readFileText(path("log.dat")).has_value(); }, 5000));
 }
 
@@ -135,17 +156,15 @@ TEST_F(FirstUse, SplashGreetingOptionsAndPagesByRealClicksAtRealSpeed) {
 // arrows, Tab, Space and Alt+P, Enter on each page. Every key waits for the
 // focus or the choice it is meant for.
 TEST_F(FirstUse, AWholeFirstUseByKeyboardAlone) {
-  const Process vorlane = start("Vorlane.exe", 10);
-  const DWORD pid = vorlane.id;
-  ASSERT_TRUE(hasKeyboard(waitForText(pid, kGreeting)));
+  Process vorlane = start("Vorlane.exe", 10);
+  ASSERT_TRUE(hasKeyboard(vorlane.find(kGreeting)));
   pressKey(VK_ESCAPE);
-  EXPECT_FALSE(textGone(pid, kGreeting, 300)) << "Esc dismissed the greeting";
+  EXPECT_FALSE(vorlane.gone(kGreeting, 300)) << "Esc dismissed the greeting";
   pressKey(VK_RETURN);
-  ASSERT_NE(waitForText(pid, "Options"), nullptr) << "Enter did not pass the greeting";
+  ASSERT_NE(vorlane.find("Options"), nullptr) << "Enter did not pass the greeting";
   const auto focusOn = [&](const char* text) {
-    HWND window = waitForText(pid, text, 0);
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
+    HWND window = vorlane.find(text, 0);
+    GUITHREADINFO info{sizeof info};
     return eventually(
         [&] {
           return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) &&
@@ -159,13 +178,10 @@ TEST_F(FirstUse, AWholeFirstUseByKeyboardAlone) {
                                                 {VK_SPACE, "False"}, {VK_DOWN, "True"}};
   for (const auto& [key, text] : steps) {
     pressKey(key);
-    ASSERT_TRUE(key == VK_TAB ? focusOn(text) : checked(pid, text)) << "key " << key;
+    ASSERT_TRUE(key == VK_TAB ? focusOn(text) : checked(vorlane, text)) << "key " << key;
   }
   pressKey('P', true);
-  pageThroughLearning(pid, "", true);
-  ASSERT_FALSE(HasFatalFailure());
-  EXPECT_EQ(vorlane.exitCode(10000), 0u);
-  expectStored("True", "stealth", "true");
+  finishLearning(vorlane, "stealth", "true", "", true);
 }
 
 // logger.exe alone: one copy at a time, the log emptied at its start and one
@@ -188,8 +204,8 @@ TEST_F(Logger, SamplesEachScaledMinuteRunsOnceAndOutlivesALockedLog) {
   DWORD held = 0;
   {
     // Opened for nobody else: a few ticks find the log locked.
-    const win32::UniqueFile lock(::CreateFileA(path("log.dat").c_str(), GENERIC_READ, 0, nullptr,
-                                               OPEN_EXISTING, 0, nullptr));
+    const win32::UniqueFile lock(::CreateFileW(win32::widen(path("log.dat")).c_str(), GENERIC_READ,
+                                               0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(lock);
     held = ::GetFileSize(lock.get(), nullptr) / 6;
     ::Sleep(1000);
@@ -205,100 +221,68 @@ using LaterStart = Scenario;
 TEST_F(LaterStart, ASecondCopyWelcomesToTheOptionsScreenAndApplyEndsItAlone) {
   // The first copy watches, with so much memory free that it never clears.
   ASSERT_TRUE(laterStart("normal", kLearnedLog));
-  const Process first = start("Vorlane.exe", 10, "1073741824 966367641");
+  Process first = start("Vorlane.exe", 10, "1073741824 966367641");
   ASSERT_TRUE(eventually([&] { return loggersRunning() == 1; }, 5000));
-  ASSERT_TRUE(eventually([&] { return visibleTexts(first.id).empty(); }, 5000));
-  const Process second = start("Vorlane.exe", 10, "1073741824 966367641");
-  TextWatch watch{second.id};
-  ASSERT_TRUE(watch.until([&] { return watch.seen("Welcome to the options screen!").has_value(); },
-                          5000, 5));
+  ASSERT_TRUE(eventually([&] { return first.look().empty(); }, 5000));
+  Process second = start("Vorlane.exe", 10, "1073741824 966367641");
+  ASSERT_TRUE(second.watch(
+      [&] { return second.seen("Welcome to the options screen!").has_value(); }, 5000, 5));
   // The options screen comes only after the click.
-  watch.until([] { return false; }, 300, 5);
-  EXPECT_FALSE(watch.seen("ZendrySoft") || watch.seen("Loading") || watch.seen("Options"));
+  second.watch([] { return false; }, 300, 5);
+  EXPECT_FALSE(second.seen("ZendrySoft") || second.seen("Loading") || second.seen("Options"));
   for (const char* text : {"Next", "Stealth ", "Ap&ply"}) {
-    ASSERT_TRUE(clickText(second.id, text)) << text;
+    ASSERT_TRUE(second.click(text)) << text;
   }
-  watch.until([&] { return !second.running(); }, 5000, 5);
+  second.watch([&] { return !second.running(); }, 5000, 5);
   EXPECT_EQ(second.exitCode(1000), 0u);
-  EXPECT_FALSE(watch.seen("Vorlane will now start")) << "the pages showed";
+  EXPECT_FALSE(second.seen("Vorlane will now start")) << "the pages showed";
   expectStored("False", "stealth", "true");
   EXPECT_TRUE(first.running()) << "the first copy ended with the second";
+}
+
+TEST_F(LaterStart, AnEmptyLogGreetsAsAFirstUseThenTheWatchClearsWithProgress) {
+  ASSERT_TRUE(laterStart("normal", ""));
+  learnThenClear(kGreeting, folder, "normal");
 }
 
 TEST_F(LaterStart, AMissingLoggerIsReportedAndEndsTheProgram) {
   ASSERT_TRUE(laterStart("normal", kLearnedLog));
   ASSERT_TRUE(::DeleteFileW(win32::widen(path("logger.exe")).c_str()));
-  const Process vorlane = start("Vorlane.exe", 10);
-  ASSERT_NE(waitForText(vorlane.id, "Error Detected!\r\n\"logger.exe\" not found!"), nullptr);
-  ASSERT_TRUE(clickText(vorlane.id, "Close"));
+  Process vorlane = start("Vorlane.exe", 10);
+  ASSERT_NE(vorlane.find("Error Detected!\r\n\"logger.exe\" not found!"), nullptr);
+  ASSERT_TRUE(vorlane.click("Close"));
   EXPECT_EQ(vorlane.exitCode(5000), 0u);
-}
-
-class Places : public Scenario {
- protected:
-  using Scenario::Scenario;
-
-  // The learning restarted from `opening` and finished with the defaults at
-  // 38 % of 2 GiB free; the logger samples into `logFolder` until every
-  // program ends. The later start in `mode` then learns those samples and, at
-  // 30 % free, clears (38 - 30) % of 2 GiB in 1048567-byte megabytes: 164.
-  void learnThenClear(const char* opening, const std::string& logFolder, const char* mode) const {
-    const Process learning = start("Vorlane.exe", 1000, "2147483648 816043786");
-    ASSERT_NE(waitForText(learning.id, opening), nullptr);
-    EXPECT_EQ(loggersRunning(), opening == kGreeting ? 1u : 0u) << "the log read decides";
-    ASSERT_TRUE(clickText(learning.id, "Next"));
-    if (opening == kGreeting) {
-      ASSERT_NE(waitForText(learning.id, "Ap&ply"), nullptr);
-      pressKey('P', true);  // the options screen has the keyboard: its access key applies
-    }
-    pageThroughLearning(learning.id);
-    ASSERT_FALSE(HasFatalFailure());
-    EXPECT_EQ(learning.exitCode(10000), 0u);
-    expectStored("True", "normal", "true");
-    const std::string log = logFolder + "\\log.dat";
-    EXPECT_TRUE(eventually([&] { return samplesIn(log, "37.9999999888241") >= 3; }, 5000))
-        << readFileText(log).value_or("no log");
-    endPrograms();
-    ASSERT_TRUE(setUserValue(kSettingsKey, "mode", mode));
-    const Process watching = start("Vorlane.exe", 1000, "2147483648 644245094");
-    checkLaterStartClears(*this, watching, mode, 164, "29.9999999813735", log, 30000,
-                          [](bool ok, const std::string& what, const std::string& seen) {
-                            EXPECT_TRUE(ok) << what << ": " << seen;
-                          });
-  }
-};
-
-// Runs a shell command line from inside Wine; true when it exited with 0.
-bool runUnix(std::string command) {
-  char shell[] = "sh";
-  char option[] = "-c";
-  char* argv[] = {shell, option, command.data(), nullptr};
-  const auto spawn = win32::runTimeFunction<LONG(CDECL*)(char* const*, int)>(
-      ::GetModuleHandleA("ntdll.dll"), "__wine_unix_spawnvp");
-  return spawn != nullptr && spawn(argv, TRUE) == 0;
 }
 
 // The folder bind-mounted read-only onto itself, as Program Files is to a
 // standard user, and unmounted, its programs ended first, however it ends.
-class ReadOnlyFolder : public Places {
+class ReadOnlyFolder : public Scenario {
  protected:
   void SetUp() override {
-    Places::SetUp();
-    const auto toUnix = win32::kernelFunction<char*(CDECL*)(LPCWSTR)>("wine_get_unix_file_name");
-    char* const unix = toUnix ? toUnix(win32::widen(folder).c_str()) : nullptr;
-    unix_ = unix ? "'" + std::string(unix) + "'" : "";
-    ::HeapFree(::GetProcessHeap(), 0, unix);
-    ASSERT_TRUE(
-        runUnix("mount --bind " + unix_ + " " + unix_ + " && mount -o remount,ro,bind " + unix_))
+    Scenario::SetUp();
+    ASSERT_TRUE(onFolder("mount --bind \"$0\" \"$0\" && mount -o remount,ro,bind \"$0\""))
         << "cannot mount " << folder << " read-only (needs Wine, root)";
   }
   void TearDown() override {
     endPrograms();
-    runUnix("umount -l " + unix_);
-    Places::TearDown();
+    onFolder("umount -l \"$0\"");
+    Scenario::TearDown();
   }
 
-  std::string unix_;
+  // Runs the shell `command` from inside Wine, the folder's Unix path as $0;
+  // true when it exited with 0.
+  bool onFolder(std::string command) const {
+    const auto toUnix = win32::kernelFunction<char*(CDECL*)(LPCWSTR)>("wine_get_unix_file_name");
+    const auto spawn = win32::runTimeFunction<LONG(CDECL*)(char* const*, int)>(
+        ::GetModuleHandleA("ntdll.dll"), "__wine_unix_spawnvp");
+    char* const unix = toUnix ? toUnix(win32::widen(folder).c_str()) : nullptr;
+    char shell[] = "sh";
+    char option[] = "-c";
+    char* argv[] = {shell, option, command.data(), unix, nullptr};
+    const bool exited = unix && spawn && spawn(argv, TRUE) == 0;
+    ::HeapFree(::GetProcessHeap(), 0, unix);
+    return exited;
+  }
 };
 
 TEST_F(ReadOnlyFolder, MissingLogRestartsTheLearningInLocalAppDataThenStealthClears) {
@@ -309,20 +293,6 @@ TEST_F(ReadOnlyFolder, MissingLogRestartsTheLearningInLocalAppDataThenStealthCle
               setUserValue(kSettingsKey, "startrun", "false"));
   learnThenClear(kMissingLog, localDataFolder(), "stealth");
   EXPECT_FALSE(readFileText(path("log.dat")).has_value());
-}
-
-class UnicodeFolder : public Places {
- protected:
-  // "Память 記憶": Cyrillic and CJK, which no one ANSI code page holds.
-  UnicodeFolder()
-      : Places(
-            "vorlane-e2e-\xD0\x9F\xD0\xB0\xD0\xBC\xD1\x8F\xD1\x82\xD1\x8C "
-            "\xE8\xA8\x98\xE6\x86\xB6") {}
-};
-
-TEST_F(UnicodeFolder, EmptyLogGreetsAsAFirstUseThenTheWatchClearsWithProgress) {
-  ASSERT_TRUE(laterStart("normal", ""));
-  learnThenClear(kGreeting, folder, "normal");
 }
 
 }  // namespace

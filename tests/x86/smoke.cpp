@@ -38,7 +38,7 @@ void laterStart(const Stage& stage, const std::string& mode, int low, int pairs,
   }
   check(stage.laterStart(mode, log) && setUserValue(kSettingsKey, "startrun", "false"),
         "settings and log.dat of a later start in mode " + mode, "");
-  const Process vorlane = stage.start("Vorlane.exe", 1000, figures);
+  Process vorlane = stage.start("Vorlane.exe", 1000, figures);
   check(vorlane.id != 0, "Vorlane.exe started", "");
   checkLaterStartClears(stage, vorlane, mode, megabytes, sample, stage.path("log.dat"), 600000,
                         check);

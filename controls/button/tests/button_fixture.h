@@ -31,7 +31,7 @@ class FakeButtonSite final : public ButtonSite {
     button->paint(*canvas);
   }
   void refreshSurface() override { note("refresh"); }
-  void setWindowRegion(const RegionShape&) override {}
+  void setWindowRegion(const RegionShape& shape) override { region = shape; }
   void setSurfaceEnabled(bool) override {}
   void setWindowText(const std::string& text) override { windowText = text; }
   const TextMeasurer& textMeasurer() const override { return measurer_; }
@@ -44,8 +44,8 @@ class FakeButtonSite final : public ButtonSite {
   PicturePtr resolvePicture(const std::string& reference) const override {
     return reference == "res:apply" ? picture : nullptr;
   }
-  Color systemColor(std::int32_t index) const override { return luna(index); }
-  ParentColors parentColors() const override { return {0x00FFFF, 0x800000}; }
+  Color systemColor(std::int32_t index) const override { return systemColors(index); }
+  ParentColors parentColors() const override { return parent; }
   bool isMouseInside() const override { return mouseInside; }
   void captureMouse() override { note("capture"); }
   void sendKeystroke(KeystrokeSender::Keystroke key) override {
@@ -55,7 +55,16 @@ class FakeButtonSite final : public ButtonSite {
   std::unique_ptr<Canvas> createBackgroundCanvas(std::int32_t w, std::int32_t h) override {
     return std::make_unique<PixelCanvas>(w, h);
   }
-  void captureBehind(Canvas*, std::int32_t, std::int32_t) override { note("behind"); }
+  // What lies behind a see-through button: diagonal stripes.
+  void captureBehind(Canvas* background, std::int32_t width, std::int32_t height) override {
+    note("behind");
+    if (background != nullptr) {
+      background->fillRect({0, 0, width, height}, 0xF4F4F4);
+      for (int x = -height; x < width; x += 6) {
+        background->line(x, 0, x + height, height, 0xE0C8A8);
+      }
+    }
+  }
 
   std::unique_ptr<PixelCanvas> canvas = std::make_unique<PixelCanvas>(75, 23);
   VelkXPButton* button = nullptr;
@@ -63,6 +72,9 @@ class FakeButtonSite final : public ButtonSite {
   std::string log;
   void note(const std::string& entry) { log += (log.empty() ? "" : " ") + entry; }
   std::string windowText;
+  SystemColors systemColors = luna;
+  ParentColors parent{0x00FFFF, 0x800000};
+  RegionShape region;
   bool isDefault = false;
   bool mouseInside = false;
   PicturePtr picture;
@@ -71,6 +83,27 @@ class FakeButtonSite final : public ButtonSite {
  private:
   FixedTextMeasurer measurer_;
 };
+
+// The five looks a button is drawn in by the golden sheets and the GDI comparison.
+enum class Look { kNormal, kHover, kPressed, kDisabled, kFocused };
+inline constexpr Look kAllLooks[] = {Look::kNormal, Look::kHover, Look::kPressed, Look::kDisabled,
+                                     Look::kFocused};
+
+// Puts a shown button into `look` through the input a user would give it.
+inline void putInLook(VelkXPButton& button, Look look) {
+  if (look == Look::kHover || look == Look::kPressed) {
+    button.input().onMouseMove(0, 0, 5, 5);
+  }
+  if (look == Look::kPressed) {
+    button.input().onMouseDown(1, 0, 5, 5);
+  }
+  if (look == Look::kDisabled) {
+    button.setEnabled(false);
+  }
+  if (look == Look::kFocused) {
+    button.input().onFocus(true);
+  }
+}
 
 // A fresh button, created, laid out and shown as a form does it.
 class ButtonTest : public ::testing::Test {

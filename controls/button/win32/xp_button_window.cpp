@@ -26,12 +26,21 @@ std::int16_t heldButtons(WPARAM wParam) {
 
 // The surface's standard pointers by number (0 and 1 the arrow, 4 the icon
 // pointer shown as the arrow); 99 is the custom MouseIcon.
-LPCSTR standardCursor(std::int16_t pointer) {
+LPCSTR standardCursor(std::int32_t pointer) {
   static const LPCSTR kCursors[] = {IDC_ARROW,    IDC_ARROW,       IDC_CROSS,    IDC_IBEAM,
                                     IDC_ARROW,    IDC_SIZEALL,     IDC_SIZENESW, IDC_SIZENS,
                                     IDC_SIZENWSE, IDC_SIZEWE,      IDC_UPARROW,  IDC_WAIT,
                                     IDC_NO,       IDC_APPSTARTING, IDC_HELP,     IDC_SIZEALL};
   return pointer >= 0 && pointer < 16 ? kCursors[pointer] : IDC_ARROW;
+}
+
+// EnumChildWindows wants a CALLBACK function (stdcall on x86): no lambda. The
+// search carries the key in and whether a button took it out.
+BOOL CALLBACK offerAccessKey(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<std::pair<char, bool>*>(data);
+  auto* button = dynamic_cast<XpButtonWindow*>(Window::fromHandle(child));
+  search->second = button != nullptr && button->handleAccessKey(search->first);
+  return search->second ? FALSE : TRUE;
 }
 
 }  // namespace
@@ -45,8 +54,7 @@ XpButtonWindow::XpButtonWindow(Container& container, const TwipsRect& bounds, Ti
       pump_(pump),
       keystrokes_(keystrokes),
       button_(*this) {
-  createControl(kClassName, 0, WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS, options.controlId,
-                CS_DBLCLKS);
+  createControl(kClassName, 0, WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS, 0, CS_DBLCLKS);
   if (handle() == nullptr) {
     return;
   }
@@ -58,16 +66,10 @@ XpButtonWindow::XpButtonWindow(Container& container, const TwipsRect& bounds, Ti
   setAccessible(&accessible_);
   ready_ = true;
   button_.Resize();
-  if (options_.visible) {
-    ::ShowWindow(handle(), SW_SHOWNA);
-  }
+  ::ShowWindow(handle(), SW_SHOWNA);
 }
 
 XpButtonWindow::~XpButtonWindow() { destroyWindow(); }
-
-XpButtonWindow* XpButtonWindow::fromHandle(HWND window) {
-  return dynamic_cast<XpButtonWindow*>(Window::fromHandle(window));
-}
 
 void XpButtonWindow::mouseButton(UINT message, LPARAM lParam) {
   const bool down =
@@ -100,12 +102,10 @@ LRESULT XpButtonWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
       }
       return 0;
     case WM_SHOWWINDOW:
-      if (ready_) {
-        if (wParam != 0) {
-          button_.Show();
-        } else {
-          button_.Hide();
-        }
+      if (ready_ && wParam != 0) {
+        button_.Show();
+      } else if (ready_) {
+        button_.Hide();
       }
       break;
     case WM_LBUTTONDOWN:
@@ -154,15 +154,11 @@ LRESULT XpButtonWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
       return DLGC_WANTARROWS;
     case WM_SETCURSOR:
       if (LOWORD(lParam) == HTCLIENT) {
-        const auto pointer = static_cast<std::int16_t>(button_.MousePointer());
-        HCURSOR cursor = nullptr;
-        if (pointer == 99 && button_.MouseIcon()) {
-          cursor = gdiPicture(*button_.MouseIcon()).icon();
-        }
-        if (cursor == nullptr) {
-          cursor = ::LoadCursorA(nullptr, standardCursor(pointer));
-        }
-        ::SetCursor(cursor);
+        const std::int32_t pointer = button_.MousePointer();
+        const HCURSOR icon = pointer == 99 && button_.MouseIcon()
+                                 ? gdiPicture(*button_.MouseIcon()).icon()
+                                 : nullptr;
+        ::SetCursor(icon != nullptr ? icon : ::LoadCursorA(nullptr, standardCursor(pointer)));
         return TRUE;
       }
       break;
@@ -186,29 +182,10 @@ bool XpButtonWindow::handleAccessKey(char key) {
   return true;
 }
 
-namespace {
-
-// EnumChildWindows wants a CALLBACK function (stdcall on x86): no lambda. The
-// search carries the key in and whether a button took it out.
-BOOL CALLBACK offerAccessKey(HWND child, LPARAM data) {
-  auto* search = reinterpret_cast<std::pair<char, bool>*>(data);
-  XpButtonWindow* button = XpButtonWindow::fromHandle(child);
-  search->second = button != nullptr && button->handleAccessKey(search->first);
-  return search->second ? FALSE : TRUE;
-}
-
-}  // namespace
-
 bool XpButtonWindow::dispatchAccessKey(HWND form, char key) {
   std::pair<char, bool> search{key, false};
   ::EnumChildWindows(form, offerAccessKey, reinterpret_cast<LPARAM>(&search));
   return search.second;
-}
-
-void XpButtonWindow::setDefault(bool isDefault) {
-  options_.isDefault = isDefault;
-  button_.AmbientChanged();
-  accessibleChanged();
 }
 
 Rect XpButtonWindow::clientRect() const {
@@ -224,8 +201,6 @@ void XpButtonWindow::redrawNow() {
   // Every change of the pressed, checked or focused look is drawn through here.
   accessibleChanged();
 }
-
-void XpButtonWindow::refreshSurface() { ::UpdateWindow(handle()); }
 
 void XpButtonWindow::setWindowRegion(const RegionShape& shape) {
   if (handle() == nullptr) {
@@ -245,28 +220,12 @@ void XpButtonWindow::setWindowRegion(const RegionShape& shape) {
   giveRegionToWindow(handle(), region, true);
 }
 
-void XpButtonWindow::setSurfaceEnabled(bool enabled) {
-  ::EnableWindow(handle(), enabled ? TRUE : FALSE);
-}
-
 void XpButtonWindow::setWindowText(const std::string& text) {
   ::SetWindowTextA(handle(), text.c_str());
   accessibleChanged();
 }
 
-void XpButtonWindow::propertyChanged(std::string_view property) {
-  if (options_.propertyChanged) {
-    options_.propertyChanged(property);
-  }
-}
-
-PicturePtr XpButtonWindow::resolvePicture(const std::string& reference) const {
-  return options_.pictures ? options_.pictures(reference) : nullptr;
-}
-
-Color XpButtonWindow::systemColor(std::int32_t index) const { return ::GetSysColor(index); }
-
-ButtonSite::ParentColors XpButtonWindow::parentColors() const {
+ParentColors XpButtonWindow::parentColors() const {
   ParentColors colors;
   const WindowDc dc(::GetParent(handle()));
   if (dc) {
@@ -276,25 +235,9 @@ ButtonSite::ParentColors XpButtonWindow::parentColors() const {
   return colors;
 }
 
-std::int32_t XpButtonWindow::dotsPerInch() const {
-  const WindowDc screen(nullptr);
-  const int dpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSX) : 0;
-  return dpi > 0 ? dpi : 96;
-}
-
 bool XpButtonWindow::isMouseInside() const {
   POINT cursor{};
   return handle() != nullptr && ::GetCursorPos(&cursor) && ::WindowFromPoint(cursor) == handle();
-}
-
-void XpButtonWindow::captureMouse() {
-  if (handle() != nullptr) {
-    ::SetCapture(handle());
-  }
-}
-
-void XpButtonWindow::sendKeystroke(KeystrokeSender::Keystroke keystroke) {
-  keystrokes_.send(keystroke);
 }
 
 std::unique_ptr<Canvas> XpButtonWindow::createBackgroundCanvas(std::int32_t width,

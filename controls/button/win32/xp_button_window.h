@@ -13,6 +13,7 @@
 #include "host/property_bag.h"
 #include "host/timer.h"
 #include "host/win32/container.h"
+#include "host/win32/dpi.h"
 #include "host/win32/handles.h"
 #include "host/win32/mouse.h"
 
@@ -25,12 +26,8 @@ struct XpButtonOptions {
   // The stored properties; none gives a fresh button with the defaults of a new control.
   const PropertyBag* properties = nullptr;
   bool isDefault = false;
-  bool visible = true;
-  int controlId = 0;
   // Resolves a stored picture reference (for example a resource name).
   std::function<PicturePtr(const std::string&)> pictures;
-  // Told whenever a stored property changes.
-  std::function<void(std::string_view)> propertyChanged;
 };
 
 // The push button as a control of the forms toolkit, a child window of class
@@ -44,8 +41,6 @@ class XpButtonWindow final : public Control, public ButtonSite {
                  MessagePump& pump, KeystrokeSender& keystrokes,
                  const XpButtonOptions& options = {});
   ~XpButtonWindow() override;
-  XpButtonWindow(const XpButtonWindow&) = delete;
-  XpButtonWindow& operator=(const XpButtonWindow&) = delete;
 
   HWND hwnd() const { return handle(); }
   VelkXPButton& button() { return button_; }
@@ -53,9 +48,6 @@ class XpButtonWindow final : public Control, public ButtonSite {
   // The form passes on Alt+key (and plain keys when it wants them): true when
   // `key` is this button's access key and the button took it.
   bool handleAccessKey(char key);
-  void setDefault(bool isDefault);
-  // The window carrying `window`, if it is a push button of this class.
-  static XpButtonWindow* fromHandle(HWND window);
   // Gives an access key (Alt+key, as the form's message loop sees it) to the
   // first enabled, visible push button inside `form` that has it. True when a
   // button took it.
@@ -64,21 +56,27 @@ class XpButtonWindow final : public Control, public ButtonSite {
   // ButtonSite.
   Rect clientRect() const override;
   void redrawNow() override;
-  void refreshSurface() override;
+  void refreshSurface() override { ::UpdateWindow(handle()); }
   void setWindowRegion(const RegionShape& shape) override;
-  void setSurfaceEnabled(bool enabled) override;
+  void setSurfaceEnabled(bool enabled) override {
+    ::EnableWindow(handle(), enabled ? TRUE : FALSE);
+  }
   void setWindowText(const std::string& text) override;
   const TextMeasurer& textMeasurer() const override { return measurer_; }
-  std::int32_t dotsPerInch() const override;
+  std::int32_t dotsPerInch() const override { return Dpi::screen().x; }
   std::string displayName() const override { return options_.displayName; }
   bool displayAsDefault() const override { return options_.isDefault; }
-  void propertyChanged(std::string_view property) override;
-  PicturePtr resolvePicture(const std::string& reference) const override;
-  Color systemColor(std::int32_t index) const override;
+  // No form of the program saves the button, so no change needs telling.
+  void propertyChanged(std::string_view) override {}
+  PicturePtr resolvePicture(const std::string& reference) const override {
+    return options_.pictures ? options_.pictures(reference) : nullptr;
+  }
+  Color systemColor(std::int32_t index) const override { return ::GetSysColor(index); }
   ParentColors parentColors() const override;
   bool isMouseInside() const override;
-  void captureMouse() override;
-  void sendKeystroke(KeystrokeSender::Keystroke keystroke) override;
+  // Only a double click asks, so the window exists.
+  void captureMouse() override { ::SetCapture(handle()); }
+  void sendKeystroke(KeystrokeSender::Keystroke keystroke) override { keystrokes_.send(keystroke); }
   TimerService& timers() override { return timers_; }
   std::unique_ptr<Canvas> createBackgroundCanvas(std::int32_t width, std::int32_t height) override;
   void captureBehind(Canvas* background, std::int32_t width, std::int32_t height) override;

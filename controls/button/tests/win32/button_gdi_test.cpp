@@ -7,7 +7,6 @@
 
 #include <cmath>
 
-#include "controls/button/gallery/sheets.h"
 #include "controls/button/tests/button_fixture.h"
 #include "host/canvas/win32/gdi_canvas.h"
 #include "host/win32/handles.h"
