@@ -9,8 +9,6 @@
 
 namespace vorlane {
 
-bool pngAvailable() { return VORLANE_HAVE_STB_PNG != 0; }
-
 bool writeImageFile([[maybe_unused]] const std::string& path,
                     [[maybe_unused]] const Pixels24& pixels) {
 #if VORLANE_HAVE_STB_PNG

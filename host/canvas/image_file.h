@@ -9,6 +9,5 @@ namespace vorlane {
 // Writes a pixel buffer as a PNG file. Returns false when the file cannot be
 // written, or when the build has no PNG output (stb was not found).
 bool writeImageFile(const std::string& path, const Pixels24& pixels);
-bool pngAvailable();
 
 }  // namespace vorlane
