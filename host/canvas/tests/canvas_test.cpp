@@ -85,12 +85,17 @@ TEST(PixelCanvas, DrawsEveryPrimitiveAsTheGoldenSheet) {
   EXPECT_TRUE(testing::matchesGolden(canvas.pixels(), "host/canvas/tests/golden/primitives.png"));
 }
 
-TEST(Font, TextRoundTripAndBadTextFallsBack) {
+// Fixed-width text that fills the width exactly stays on one line.
+TEST(Text, FontsRoundTripBadFontTextFallsBackAndLinesBreakOnlyToFit) {
   const Font font{"Verdana", 8.25, true, false, true};
   EXPECT_EQ(fontFromText(fontToText(font), Font{}), font);
-  for (const char* bad : {"Verdana|8.25|1|0", "|8|0|0|0", "Arial|-3|0|0|0", "Arial|8|yes|0|0"}) {
+  for (const char* bad :
+       {"Verdana|8.25|1|0", "|8|0|0|0", "Arial|0|0|0|0", "Arial|8|yes|0|0", "Arial|8|0|0|0|"}) {
     EXPECT_EQ(fontFromText(bad, font), font) << bad;
   }
+  const FixedTextMeasurer fixed;
+  EXPECT_EQ(fixed.measure("ab cd", {0, 0, 30, 0}, kTextWordBreak, {}), (Rect{0, 0, 30, 13}));
+  EXPECT_EQ(fixed.measure("ab cd", {2, 1, 31, 0}, kTextWordBreak, {}), (Rect{2, 1, 14, 27}));
 }
 
 TEST(ImageFile, WritesAPngOfTopDownRgbRowsAndFailsOnAMissingFolder) {
