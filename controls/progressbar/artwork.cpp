@@ -1,6 +1,7 @@
 #include "controls/progressbar/artwork.h"
 
 #include <algorithm>
+#include <array>
 
 #include "host/rounding.h"
 
@@ -108,7 +109,7 @@ const PicturePtr& blankPicture() {
   return blank;
 }
 
-const PicturePtr& skinPicture(int skin, int index) {
+PicturePtr skinPicture(int skin, int index) {
   static const auto skins = [] {
     std::array<PicturePtr, kSkinCount * kPicturesPerSkin> drawn;
     for (int n = 0; n < kSkinCount * kPicturesPerSkin; ++n) {
@@ -117,9 +118,8 @@ const PicturePtr& skinPicture(int skin, int index) {
     }
     return drawn;
   }();
-  static const PicturePtr none;
   if (skin < 0 || skin >= kSkinCount || index < 0 || index >= kPicturesPerSkin) {
-    return none;
+    return nullptr;
   }
   return skins[static_cast<std::size_t>(skin * kPicturesPerSkin + index)];
 }

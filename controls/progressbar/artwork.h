@@ -1,14 +1,11 @@
 #pragma once
 
-#include <array>
-#include <string_view>
-
 #include "host/canvas/picture.h"
 
 namespace vorlane::progressbar {
 
 // The bar's artwork, computed rather than stored: the same pictures serve the
-// tests, the gallery and the window.
+// tests and the window.
 constexpr int kFrameWidth = 59;
 constexpr int kFrameHeight = 13;
 constexpr int kBlockPictureWidth = 8;
@@ -20,15 +17,11 @@ constexpr int kPicturesPerSkin = 3;
 // face, so that the frame's rounded corners blend into a form.
 constexpr Color kBackColour = rgb(0xEC, 0xE9, 0xD8);
 
-// Skin names in ProgressLook order.
-constexpr std::array<std::string_view, kSkinCount> kSkinNames = {
-    "master", "blue", "bluemet", "goldmet", "grmet", "greymet", "orangemet", "redmet"};
-
 // The frame picture `img`, the white eraser `blank` and picture `index` of a
 // skin, each drawn once per program and shared. A skin or index out of range
 // gives null.
 const PicturePtr& framePicture();
 const PicturePtr& blankPicture();
-const PicturePtr& skinPicture(int skin, int index);
+PicturePtr skinPicture(int skin, int index);
 
 }  // namespace vorlane::progressbar

@@ -79,12 +79,11 @@ void Xp_ProgressBar::setValue(std::int32_t New_Value) {
 }
 
 void Xp_ProgressBar::setMin(std::int32_t New_Mini) {
-  if (refused(New_Mini > max_, "Minimum can NOT be biger than maximum !") ||
-      refused(New_Mini < 0, "Minimum can NOT be smaller then 0 !")) {
-    return;
+  if (!refused(New_Mini > max_, "Minimum can NOT be biger than maximum !") &&
+      !refused(New_Mini < 0, "Minimum can NOT be smaller then 0 !")) {
+    min_ = New_Mini;
+    changed_("Min");
   }
-  min_ = New_Mini;
-  changed_("Min");
 }
 
 void Xp_ProgressBar::setMax(std::int32_t New_Maxi) {
@@ -184,18 +183,11 @@ void Xp_ProgressBar::DrawBlocks() {
   if (value_ <= min_) {
     resizeHandler();
   }
-  if (state_.outOfRange) {
-    return;
-  }
-  const double onePercent = state_.width * 0.01;
   const auto range = toInt16(max_ - min_);
-  if (!range) {
+  if (state_.outOfRange || !range) {
     return;
   }
-  double step = *range * 0.01;
-  if (max_ != 100 && value_ > 0) {
-    step = 0;
-  }
+  const double step = (max_ != 100 && value_ > 0) ? 0 : *range * 0.01;
   if (value_ < min_ + state_.threshold) {
     return;
   }
@@ -204,7 +196,7 @@ void Xp_ProgressBar::DrawBlocks() {
   if (*range <= 0) {
     return;
   }
-  const double unit = onePercent * (100.0 / *range);
+  const double unit = state_.width * 0.01 * (100.0 / *range);
   while (state_.blockX < state_.blockTicks * unit) {
     if (state_.blockX + kBlockPitch >= state_.width) {
       FinishBar();

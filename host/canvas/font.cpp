@@ -14,15 +14,13 @@ std::string fontToText(const Font& font) {
 }
 
 Font fontFromText(const std::string& text, const Font& fallback) {
-  std::vector<std::string> fields;
-  std::string::size_type start = 0;
-  for (;;) {
-    const auto bar = text.find('|', start);
-    fields.push_back(text.substr(start, bar == std::string::npos ? bar : bar - start));
-    if (bar == std::string::npos) {
-      break;
+  std::vector<std::string> fields(1);
+  for (const char c : text) {
+    if (c == '|') {
+      fields.emplace_back();
+      continue;
     }
-    start = bar + 1;
+    fields.back() += c;
   }
   if (fields.size() != 5 || fields[0].empty()) {
     return fallback;

@@ -17,7 +17,6 @@ struct Font {
     return a.face == b.face && a.size == b.size && a.bold == b.bold && a.italic == b.italic &&
            a.underline == b.underline;
   }
-  friend bool operator!=(const Font& a, const Font& b) { return !(a == b); }
 };
 
 // The font as one line of text for a property bag: "face|size|bold|italic|underline",

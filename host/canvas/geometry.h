@@ -50,7 +50,6 @@ struct Rect {
   friend bool operator==(const Rect& a, const Rect& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
   }
-  friend bool operator!=(const Rect& a, const Rect& b) { return !(a == b); }
 };
 
 }  // namespace vorlane

@@ -38,10 +38,8 @@ std::shared_ptr<const Picture> Picture::icon(Pixels24 pixels, std::vector<bool> 
 }
 
 bool Picture::opaqueAt(std::int32_t x, std::int32_t y) const {
-  if (x < 0 || y < 0 || x >= pixels_.width() || y >= pixels_.height()) {
-    return false;
-  }
-  return opaque_[static_cast<std::size_t>(y) * static_cast<std::size_t>(pixels_.width()) +
+  return Rect{0, 0, pixels_.width(), pixels_.height()}.contains(x, y) &&
+         opaque_[static_cast<std::size_t>(y) * static_cast<std::size_t>(pixels_.width()) +
                  static_cast<std::size_t>(x)];
 }
 

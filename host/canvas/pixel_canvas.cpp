@@ -10,15 +10,12 @@ namespace vorlane {
 
 namespace {
 
-// Integer division rounding towards positive infinity (denominator > 0).
-std::int64_t divideUp(std::int64_t numerator, std::int64_t denominator) {
-  return numerator / denominator + (numerator % denominator > 0 ? 1 : 0);
-}
-
 // The quotient to the nearest whole number, a half rounding down: between two
-// equally near pixels GDI takes the smaller coordinate.
+// equally near pixels GDI takes the smaller coordinate (denominator > 0). It is
+// (2n - d) / 2d rounded towards positive infinity.
 std::int64_t nearestHalfDown(std::int64_t numerator, std::int64_t denominator) {
-  return divideUp(2 * numerator - denominator, 2 * denominator);
+  const std::int64_t twice = 2 * numerator - denominator;
+  return twice / (2 * denominator) + (twice % (2 * denominator) > 0 ? 1 : 0);
 }
 
 // Which source pixel destination pixel `offset` of a stretched copy shows, as
@@ -47,18 +44,25 @@ Rect ordered(const Rect& rect) {
           std::max(rect.left, rect.right), std::max(rect.top, rect.bottom)};
 }
 
+// Calls paint(x, y) for each pixel of `area` that lies on `surface`: every
+// drawing call clips through here.
+template <typename Paint>
+void forEachPixelIn(const Rect& area, const Pixels24& surface, Paint paint) {
+  for (std::int32_t y = std::max(area.top, 0); y < std::min(area.bottom, surface.height()); ++y) {
+    for (std::int32_t x = std::max(area.left, 0); x < std::min(area.right, surface.width()); ++x) {
+      paint(x, y);
+    }
+  }
+}
+
 }  // namespace
 
 PixelCanvas::PixelCanvas(std::int32_t width, std::int32_t height, Color background)
     : pixels_(width, height, background) {}
 
 void PixelCanvas::fillRect(const Rect& rect, Color color) {
-  const Rect box = ordered(rect);
-  for (std::int32_t y = std::max(box.top, 0); y < std::min(box.bottom, height()); ++y) {
-    for (std::int32_t x = std::max(box.left, 0); x < std::min(box.right, width()); ++x) {
-      pixels_.set(x, y, color);
-    }
-  }
+  forEachPixelIn(ordered(rect), pixels_,
+                 [&](std::int32_t x, std::int32_t y) { pixels_.set(x, y, color); });
 }
 
 void PixelCanvas::frameRect(const Rect& rect, Color color) {
@@ -79,12 +83,16 @@ void PixelCanvas::line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::i
   const std::int64_t dy = std::int64_t{y2} - y1;
   const std::int64_t steps = std::max(std::abs(dx), std::abs(dy));
   for (std::int64_t i = 0; i < steps; ++i) {
-    plot(static_cast<std::int32_t>(x1 + nearestHalfDown(i * dx, steps)),
-         static_cast<std::int32_t>(y1 + nearestHalfDown(i * dy, steps)), color);
+    setPixel(static_cast<std::int32_t>(x1 + nearestHalfDown(i * dx, steps)),
+             static_cast<std::int32_t>(y1 + nearestHalfDown(i * dy, steps)), color);
   }
 }
 
-void PixelCanvas::setPixel(std::int32_t x, std::int32_t y, Color color) { plot(x, y, color); }
+void PixelCanvas::setPixel(std::int32_t x, std::int32_t y, Color color) {
+  if (Rect{0, 0, width(), height()}.contains(x, y)) {
+    pixels_.set(x, y, color);
+  }
+}
 
 void PixelCanvas::ellipse(const Rect& rect, Color pen, Color fill) {
   // The two-pixel pen runs along the inside of the bounding rectangle: pixel
@@ -98,17 +106,15 @@ void PixelCanvas::ellipse(const Rect& rect, Color pen, Color fill) {
   const double ry = box.height() / 2.0;
   const double innerX = std::max(rx - 2.0, 0.0);
   const double innerY = std::max(ry - 2.0, 0.0);
-  for (std::int32_t y = box.top; y < box.bottom; ++y) {
-    for (std::int32_t x = box.left; x < box.right; ++x) {
-      const double ox = (x - cx) / rx;
-      const double oy = (y - cy) / ry;
-      const double ix = (x - cx) / innerX;
-      const double iy = (y - cy) / innerY;
-      if (ox * ox + oy * oy <= 1.0) {
-        plot(x, y, ix * ix + iy * iy < 1.0 ? fill : pen);
-      }
+  forEachPixelIn(box, pixels_, [&](std::int32_t x, std::int32_t y) {
+    const double ox = (x - cx) / rx;
+    const double oy = (y - cy) / ry;
+    const double ix = (x - cx) / innerX;
+    const double iy = (y - cy) / innerY;
+    if (ox * ox + oy * oy <= 1.0) {
+      pixels_.set(x, y, ix * ix + iy * iy < 1.0 ? fill : pen);
     }
-  }
+  });
 }
 
 void PixelCanvas::drawText(std::string_view text, const Rect& rect, unsigned flags, Color color,
@@ -141,36 +147,27 @@ void PixelCanvas::drawText(std::string_view text, const Rect& rect, unsigned fla
 
 void PixelCanvas::focusRect(const Rect& rect, Color) {
   // Every other pixel of the border inverted, in a checkerboard fixed to the surface.
-  for (std::int32_t y = std::max(rect.top, 0); y < std::min(rect.bottom, height()); ++y) {
-    for (std::int32_t x = std::max(rect.left, 0); x < std::min(rect.right, width()); ++x) {
-      const bool border =
-          x == rect.left || y == rect.top || x == rect.right - 1 || y == rect.bottom - 1;
-      if (border && (x + y) % 2 == 0) {
-        pixels_.set(x, y, pixels_.at(x, y) ^ 0xFFFFFFu);
-      }
+  forEachPixelIn(rect, pixels_, [&](std::int32_t x, std::int32_t y) {
+    const bool border =
+        x == rect.left || y == rect.top || x == rect.right - 1 || y == rect.bottom - 1;
+    if (border && (x + y) % 2 == 0) {
+      pixels_.set(x, y, pixels_.at(x, y) ^ 0xFFFFFFu);
     }
-  }
+  });
 }
 
 Pixels24 PixelCanvas::readPixels(std::int32_t x, std::int32_t y, std::int32_t width,
                                  std::int32_t height) const {
-  Pixels24 copy(width, height);
-  for (std::int32_t row = 0; row < copy.height(); ++row) {
-    for (std::int32_t column = 0; column < copy.width(); ++column) {
-      if (inside(x + column, y + row)) {
-        copy.set(column, row, pixels_.at(x + column, y + row));
-      }
-    }
-  }
-  return copy;
+  PixelCanvas copy(width, height);
+  copy.writePixels(-x, -y, pixels_);
+  return std::move(copy.pixels_);
 }
 
 void PixelCanvas::writePixels(std::int32_t x, std::int32_t y, const Pixels24& pixels) {
-  for (std::int32_t row = 0; row < pixels.height(); ++row) {
-    for (std::int32_t column = 0; column < pixels.width(); ++column) {
-      plot(x + column, y + row, pixels.at(column, row));
-    }
-  }
+  forEachPixelIn(Rect::sized(x, y, pixels.width(), pixels.height()), pixels_,
+                 [&](std::int32_t column, std::int32_t row) {
+                   pixels_.set(column, row, pixels.at(column - x, row - y));
+                 });
 }
 
 void PixelCanvas::copyFrom(const Canvas& source, std::int32_t sourceX, std::int32_t sourceY,
@@ -193,13 +190,12 @@ std::unique_ptr<Canvas> PixelCanvas::createCompatible(std::int32_t width,
 void PixelCanvas::drawPicture(const Picture& picture, std::int32_t x, std::int32_t y) {
   // A bitmap is opaque everywhere.
   const Pixels24& source = picture.pixels();
-  for (std::int32_t row = 0; row < source.height(); ++row) {
-    for (std::int32_t column = 0; column < source.width(); ++column) {
-      if (picture.opaqueAt(column, row)) {
-        plot(x + column, y + row, source.at(column, row));
-      }
-    }
-  }
+  forEachPixelIn(Rect::sized(x, y, source.width(), source.height()), pixels_,
+                 [&](std::int32_t column, std::int32_t row) {
+                   if (picture.opaqueAt(column - x, row - y)) {
+                     pixels_.set(column, row, source.at(column - x, row - y));
+                   }
+                 });
 }
 
 void PixelCanvas::stretchPicture(const Picture& picture, const Rect& source,
@@ -209,24 +205,17 @@ void PixelCanvas::stretchPicture(const Picture& picture, const Rect& source,
     return;
   }
   const Pixels24& art = picture.pixels();
-  const std::int32_t endX = std::min(destination.right, width());
-  const std::int32_t endY = std::min(destination.bottom, height());
-  for (std::int32_t y = std::max(destination.top, 0); y < endY; ++y) {
-    const std::int64_t sourceY = source.top + stretchedOffset(y - destination.top, source.height(),
-                                                              destination.height(), false);
-    if (sourceY < 0 || sourceY >= art.height()) {
-      continue;
+  forEachPixelIn(destination, pixels_, [&](std::int32_t x, std::int32_t y) {
+    const auto sourceX = static_cast<std::int32_t>(
+        source.left +
+        stretchedOffset(x - destination.left, source.width(), destination.width(), true));
+    const auto sourceY =
+        static_cast<std::int32_t>(source.top + stretchedOffset(y - destination.top, source.height(),
+                                                               destination.height(), false));
+    if (Rect{0, 0, art.width(), art.height()}.contains(sourceX, sourceY)) {
+      pixels_.set(x, y, art.at(sourceX, sourceY));
     }
-    for (std::int32_t x = std::max(destination.left, 0); x < endX; ++x) {
-      const std::int64_t sourceX =
-          source.left +
-          stretchedOffset(x - destination.left, source.width(), destination.width(), true);
-      if (sourceX >= 0 && sourceX < art.width()) {
-        pixels_.set(x, y,
-                    art.at(static_cast<std::int32_t>(sourceX), static_cast<std::int32_t>(sourceY)));
-      }
-    }
-  }
+  });
 }
 
 }  // namespace vorlane

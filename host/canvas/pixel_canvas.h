@@ -52,15 +52,6 @@ class PixelCanvas final : public Canvas {
   void setTextAsBoxes(bool boxes) { textAsBoxes_ = boxes; }
 
  private:
-  bool inside(std::int32_t x, std::int32_t y) const {
-    return x >= 0 && y >= 0 && x < pixels_.width() && y < pixels_.height();
-  }
-  void plot(std::int32_t x, std::int32_t y, Color color) {
-    if (inside(x, y)) {
-      pixels_.set(x, y, color);
-    }
-  }
-
   Pixels24 pixels_;
   std::vector<TextCall> textCalls_;
   bool textAsBoxes_ = false;

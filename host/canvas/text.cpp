@@ -8,14 +8,13 @@ namespace vorlane {
 std::string withoutPrefixes(std::string_view text) {
   std::string shown;
   for (std::size_t i = 0; i < text.size(); ++i) {
+    // A prefix vanishes; the character after it, "&" too, shows as itself.
     if (text[i] == '&') {
-      if (i + 1 < text.size() && text[i + 1] == '&') {
-        shown += '&';
-        ++i;
-      }
-      continue;
+      ++i;
     }
-    shown += text[i];
+    if (i < text.size()) {
+      shown += text[i];
+    }
   }
   return shown;
 }

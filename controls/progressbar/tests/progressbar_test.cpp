@@ -15,15 +15,15 @@ namespace {
 
 using Stored = std::map<std::string, std::string, std::less<>>;
 
-struct RecordingMessageBox final : ModalMessageBox {
+// The skins in ProgressLook order, as their golden strips are named.
+const char* const kSkinNames[] = {"master", "blue",    "bluemet",   "goldmet",
+                                  "grmet",  "greymet", "orangemet", "redmet"};
+
+struct Rig final : ModalMessageBox {
+  explicit Rig(int width = 100) : surface(width, 17) {}
   void showStop(const std::string& text, const std::string& title) override {
     shown += text + "|" + title + ";";
   }
-  std::string shown;
-};
-
-struct Rig {
-  explicit Rig(int width = 100) : surface(width, 17) {}
   void load(const Stored& stored) {
     PropertyBag bag;
     for (const auto& [key, value] : stored) {
@@ -38,9 +38,9 @@ struct Rig {
     return std::equal(expected.data(), expected.data() + expected.size(), surface.pixels().data());
   }
   PixelCanvas surface;
-  RecordingMessageBox messages;
+  std::string shown;
   std::string changes;
-  Xp_ProgressBar bar{surface, messages,
+  Xp_ProgressBar bar{surface, *this,
                      [this](std::string_view name) { changes += std::string(name) + ";"; }};
 };
 
@@ -91,12 +91,11 @@ TEST(ProgressBar, EverySkinInBothStylesMatchesItsGoldenStrip) {
         rig.bar.setValue(scenario.style == 0 ? i : i % 2);
       }
       for (const int value : scenario.then) rig.bar.setValue(value);
-      EXPECT_TRUE(rig.messages.shown.empty()) << row;
+      EXPECT_TRUE(rig.shown.empty()) << row;
       strip.writePixels(0, row * 18, rig.surface.pixels());
     }
-    const std::string name(kSkinNames[static_cast<std::size_t>(skin)]);
-    EXPECT_TRUE(testing::matchesGolden(strip.pixels(),
-                                       "controls/progressbar/tests/golden/" + name + ".png"));
+    EXPECT_TRUE(testing::matchesGolden(strip.pixels(), "controls/progressbar/tests/golden/" +
+                                                           std::string(kSkinNames[skin]) + ".png"));
   }
 }
 
@@ -142,7 +141,7 @@ TEST(ProgressBar, SettersCheckTheirValues) {
     const auto look = expected[4] < kSkinCount ? expected[4] : 0;
     EXPECT_EQ(rig.snapshot(), expected) << row.property << " " << row.value;
     EXPECT_EQ(rig.bar.activeSkin(), look) << "a look outside the eight skins keeps the skin";
-    EXPECT_EQ(rig.messages.shown, row.refusal ? row.refusal + std::string("|Error;") : "");
+    EXPECT_EQ(rig.shown, row.refusal ? row.refusal + std::string("|Error;") : "");
     EXPECT_EQ(rig.changes, row.refusal ? "" : row.property + ";");
     EXPECT_TRUE(rig.shows(drawn) || row.property == "Value");
   }
@@ -179,31 +178,32 @@ TEST(ProgressBar, LoadingTakesValuesAsStoredAndWritingGivesThemBack) {
 }
 
 TEST(ProgressBar, NoSkinFiguresBeyondTheBlockArithmeticOrTinyBarsDrawNoBlocks) {
-  Rig frameOnly;
-  frameOnly.bar.Resize(100, 17);
   Rig rig;
   rig.bar.Resize(100, 17);
-  for (int value = 1; value <= 100; ++value) rig.bar.setValue(value);
-  EXPECT_TRUE(rig.shows(frameOnly.surface.pixels())) << "no skin loaded";
+  const Pixels24 frameOnly = rig.surface.pixels();
+  rig.bar.setMax(32767);
+  rig.bar.setValue(32767);
+  EXPECT_TRUE(rig.shows(frameOnly)) << "no skin loaded";
+  EXPECT_EQ(rig.bar.drawingState().blockTicks, 32767) << "the reach stops at the 16-bit limit";
   rig.bar.setProgressLook(0);
   rig.bar.setMax(0);
   rig.bar.setValue(0);
-  EXPECT_TRUE(rig.shows(frameOnly.surface.pixels())) << "Max equal to Min";
+  EXPECT_TRUE(rig.shows(frameOnly)) << "Max equal to Min";
   rig.bar.setMax(40000);
   for (const int value : {100, 20000, 39999, 40000}) {
     rig.bar.setValue(value);
-    EXPECT_TRUE(rig.shows(frameOnly.surface.pixels())) << value;
+    EXPECT_TRUE(rig.shows(frameOnly)) << value;
   }
   // A lower Value resets from Value itself, beyond 16 bits, and then from Value - Min.
   rig.bar.setMin(39900);
   rig.bar.setValue(39950);
-  EXPECT_FALSE(rig.shows(frameOnly.surface.pixels()));
+  EXPECT_FALSE(rig.shows(frameOnly));
   rig.bar.setValue(39920);
-  EXPECT_TRUE(rig.shows(frameOnly.surface.pixels()));
+  EXPECT_TRUE(rig.shows(frameOnly));
   EXPECT_TRUE(rig.bar.drawingState().outOfRange);
   rig.bar.setValue(39921);
   EXPECT_EQ(rig.bar.drawingState().blockX, 24);
-  EXPECT_TRUE(rig.messages.shown.empty());
+  EXPECT_TRUE(rig.shown.empty());
   for (const int value : {32767, 32768}) {
     Rig edge;
     edge.bar.setMax(40000);

@@ -3,7 +3,7 @@
 namespace vorlane::progressbar::win32 {
 
 ProgressBarWindow::ProgressBarWindow(vorlane::win32::Container& container, const TwipsRect& bounds,
-                                     ModalMessageBox& messages, const ProgressBarOptions& options)
+                                     ModalMessageBox& messages, const PropertyBag& properties)
     : Control(container, bounds),
       surface_(vorlane::win32::WindowDc(nullptr).get(), 1, 1),
       bar_(surface_, messages, [this](std::string_view) {
@@ -15,9 +15,9 @@ ProgressBarWindow::ProgressBarWindow(vorlane::win32::Container& container, const
         // A screen reader hears of every change that moves the percentage.
         accessibleChanged();
       }) {
-  bar_.ReadProperties(options.properties != nullptr ? *options.properties : PropertyBag());
+  bar_.ReadProperties(properties);
   setAccessible(&accessible_);
-  createControl(kClassName, 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, options.controlId);
+  createControl(kClassName, 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS);
   // A child created with its size may not have had a WM_SIZE yet.
   if (handle() != nullptr && !sizedOnce_) {
     RECT client{};

@@ -10,13 +10,6 @@
 
 namespace vorlane::progressbar::win32 {
 
-// How a progress bar starts; every field has its default.
-struct ProgressBarOptions {
-  // The persisted properties; none gives the defaults and the default skin.
-  const PropertyBag* properties = nullptr;
-  int controlId = 0;
-};
-
 // The progress bar as a control of the forms toolkit, a child window of class
 // "Xp_ProgressBar". The bar draws into an off-screen canvas when it is sized
 // and when its Value changes; painting only copies that canvas to the screen,
@@ -25,10 +18,11 @@ class ProgressBarWindow final : public vorlane::win32::Control {
  public:
   static constexpr const char* kClassName = "Xp_ProgressBar";
 
-  // The persisted properties are read first, then the window's size draws the
-  // frame and the empty bar.
+  // The persisted properties (an empty bag: the defaults and the default
+  // skin) are read first, then the window's size draws the frame and the
+  // empty bar.
   ProgressBarWindow(vorlane::win32::Container& container, const TwipsRect& bounds,
-                    ModalMessageBox& messages, const ProgressBarOptions& options = {});
+                    ModalMessageBox& messages, const PropertyBag& properties = PropertyBag());
   ~ProgressBarWindow() override;
 
   Xp_ProgressBar& bar() { return bar_; }

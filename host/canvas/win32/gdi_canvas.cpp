@@ -26,18 +26,14 @@ UniqueFont createFont(const Font& font) {
 GdiCanvas::GdiCanvas(HDC dc, std::int32_t width, std::int32_t height)
     : dc_(dc), width_(width), height_(height) {}
 
-GdiCanvas::~GdiCanvas() = default;
-
 void GdiCanvas::fillRect(const Rect& rect, Color color) {
-  const UniqueBrush brush = adoptGdi(::CreateSolidBrush(color));
   const RECT r = toRect(rect);
-  ::FillRect(dc_, &r, brush.get());
+  ::FillRect(dc_, &r, adoptGdi(::CreateSolidBrush(color)).get());
 }
 
 void GdiCanvas::frameRect(const Rect& rect, Color color) {
-  const UniqueBrush brush = adoptGdi(::CreateSolidBrush(color));
   const RECT r = toRect(rect);
-  ::FrameRect(dc_, &r, brush.get());
+  ::FrameRect(dc_, &r, adoptGdi(::CreateSolidBrush(color)).get());
 }
 
 void GdiCanvas::line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
@@ -61,7 +57,7 @@ void GdiCanvas::ellipse(const Rect& rect, Color pen, Color fill) {
 }
 
 HFONT GdiCanvas::fontFor(const Font& font) {
-  if (!font_ || fontMade_ != font) {
+  if (!font_ || !(fontMade_ == font)) {
     font_ = createFont(font);
     fontMade_ = font;
   }
@@ -163,18 +159,9 @@ GdiMemoryCanvas::GdiMemoryCanvas(HDC compatibleWith, std::int32_t width, std::in
     : GdiCanvas(nullptr, width, height),
       memoryDc_(UniqueMemoryDc(::CreateCompatibleDC(compatibleWith))),
       bitmap_(adoptGdi(
-          ::CreateCompatibleBitmap(compatibleWith, std::max(width, 1), std::max(height, 1)))) {
-  if (memoryDc_ && bitmap_) {
-    previous_ = ::SelectObject(memoryDc_.get(), bitmap_.get());
-  }
+          ::CreateCompatibleBitmap(compatibleWith, std::max(width, 1), std::max(height, 1)))),
+      selected_(memoryDc_.get(), bitmap_.get()) {
   setDc(memoryDc_.get());
-}
-
-GdiMemoryCanvas::~GdiMemoryCanvas() {
-  // The bitmap leaves the DC before either is deleted.
-  if (previous_ != nullptr) {
-    ::SelectObject(memoryDc_.get(), previous_);
-  }
 }
 
 void GdiMemoryCanvas::resize(std::int32_t width, std::int32_t height) {
@@ -201,7 +188,7 @@ Rect GdiTextMeasurer::measure(std::string_view text, const Rect& start, unsigned
   }
   const UniqueFont made = createFont(font);
   const SelectGuard select(dc.get(), made.get());
-  RECT r{start.left, start.top, start.right, start.bottom};
+  RECT r = toRect(start);
   const std::string copy(text);
   ::DrawTextA(dc.get(), copy.c_str(), static_cast<int>(copy.size()), &r, flags | DT_CALCRECT);
   return {r.left, r.top, r.right, r.bottom};

@@ -14,7 +14,6 @@ namespace vorlane::win32 {
 class GdiCanvas : public Canvas {
  public:
   GdiCanvas(HDC dc, std::int32_t width, std::int32_t height);
-  ~GdiCanvas() override;
   GdiCanvas(const GdiCanvas&) = delete;
   GdiCanvas& operator=(const GdiCanvas&) = delete;
 
@@ -61,7 +60,6 @@ class GdiCanvas : public Canvas {
 class GdiMemoryCanvas final : public GdiCanvas {
  public:
   GdiMemoryCanvas(HDC compatibleWith, std::int32_t width, std::int32_t height);
-  ~GdiMemoryCanvas() override;
 
   // A fresh bitmap of the new size in the same format; the old drawing goes.
   void resize(std::int32_t width, std::int32_t height);
@@ -69,7 +67,8 @@ class GdiMemoryCanvas final : public GdiCanvas {
  private:
   UniqueMemoryDc memoryDc_;
   UniqueBitmap bitmap_;
-  HGDIOBJ previous_ = nullptr;
+  // Puts the DC's own bitmap back before either is deleted.
+  SelectGuard selected_;
 };
 
 // The GDI font for `font` at the screen's resolution; null only if GDI

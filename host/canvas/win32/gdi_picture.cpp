@@ -8,12 +8,7 @@ namespace vorlane::win32 {
 
 BITMAPINFO dibHeader(int width, int height) {
   BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
   return info;
 }
 
@@ -57,10 +52,7 @@ GdiPicture::GdiPicture(const Picture& picture) {
   }
   UniqueBitmap colourBitmap = bitmapFromPixels(colour);
   UniqueBitmap maskBitmap = adoptGdi(::CreateBitmap(width, height, 1, 1, mask.data()));
-  ICONINFO info{};
-  info.fIcon = TRUE;
-  info.hbmColor = colourBitmap.get();
-  info.hbmMask = maskBitmap.get();
+  ICONINFO info{TRUE, 0, 0, maskBitmap.get(), colourBitmap.get()};
   // The icon keeps copies of both bitmaps; ours go when this returns.
   icon_ = UniqueIcon(::CreateIconIndirect(&info));
 }

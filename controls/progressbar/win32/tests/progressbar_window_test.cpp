@@ -27,7 +27,7 @@ bool same(const Pixels24& a, const Pixels24& b) {
 
 struct BarPair {
   BarPair(host::Form& form, int width, int height, const PropertyBag& properties = {})
-      : window(form, {150, 150, twipsX(width), twipsY(height)}, messages, {&properties}),
+      : window(form, {150, 150, twipsX(width), twipsY(height)}, messages, properties),
         surface(width, height) {
     portable.ReadProperties(properties);
     portable.Resize(width, height);
