@@ -36,7 +36,6 @@ class MemoryFiles final : public TextFiles {
   OpenedText openForReading(const std::string&) override {
     return {std::make_unique<Reader>(content_), OpenFailure::None};
   }
-  std::optional<std::string> readAll(const std::string&) override { return content_; }
   bool truncate(const std::string&) override { return false; }
   bool append(const std::string&, std::string_view) override { return false; }
 

@@ -49,20 +49,6 @@ OpenedText Win32TextFiles::openForReading(const std::string& path) {
   return {std::make_unique<FileReader>(std::move(file)), OpenFailure::None};
 }
 
-std::optional<std::string> Win32TextFiles::readAll(const std::string& path) {
-  const OpenedText opened = openForReading(path);
-  if (!opened.reader) {
-    return std::nullopt;
-  }
-  std::string content;
-  char buffer[4096];
-  std::optional<std::size_t> got;
-  while ((got = opened.reader->read(buffer, sizeof buffer)) && *got > 0) {
-    content.append(buffer, *got);
-  }
-  return got ? std::optional<std::string>(content) : std::nullopt;
-}
-
 bool Win32TextFiles::truncate(const std::string& path) {
   return static_cast<bool>(openFile(path, GENERIC_WRITE, CREATE_ALWAYS));
 }

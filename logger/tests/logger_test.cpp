@@ -81,7 +81,6 @@ class FakeHost final : public MemoryStatusSource, public TextFiles {
  public:
   MemoryStatus read() override { return status; }
   OpenedText openForReading(const std::string&) override { return {}; }
-  std::optional<std::string> readAll(const std::string&) override { return log; }
   bool truncate(const std::string& path) override {
     const bool writable = append(path, "");
     if (writable) {
