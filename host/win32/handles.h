@@ -10,11 +10,19 @@
 
 namespace vorlane::win32 {
 
+// GDI objects and memory DCs held now, for tests to prove that painting
+// releases everything it makes (Wine's GetGuiResources always answers 0).
+// Always counted: a count switched on late would drift.
+inline int& liveGdiObjects() {
+  static int live = 0;
+  return live;
+}
+
 template <typename Handle, typename Traits>
 class UniqueHandle {
  public:
   UniqueHandle() = default;
-  explicit UniqueHandle(Handle handle) : handle_(handle) { Traits::acquired(handle_); }
+  explicit UniqueHandle(Handle handle) : handle_(handle) { count(1); }
   UniqueHandle(const UniqueHandle&) = delete;
   UniqueHandle& operator=(const UniqueHandle&) = delete;
   UniqueHandle(UniqueHandle&& other) noexcept : UniqueHandle(other.release()) {}
@@ -28,76 +36,50 @@ class UniqueHandle {
   explicit operator bool() const { return Traits::valid(handle_); }
   // Someone else owns the handle now.
   Handle release() {
-    if (Traits::valid(handle_)) {
-      Traits::released(handle_);
-    }
-    return std::exchange(handle_, Traits::invalid());
+    count(-1);
+    return std::exchange(handle_, nullptr);
   }
-  void reset(Handle handle = Traits::invalid()) {
+  void reset(Handle handle = nullptr) {
     if (Traits::valid(handle_)) {
       Traits::close(handle_);
-      Traits::released(handle_);
     }
+    count(-1);
     handle_ = handle;
-    Traits::acquired(handle_);
+    count(1);
   }
 
  private:
-  Handle handle_ = Traits::invalid();
+  void count(int held) const {
+    if (Traits::kCounted && Traits::valid(handle_)) {
+      liveGdiObjects() += held;
+    }
+  }
+
+  Handle handle_ = nullptr;
 };
 
-template <typename Handle, auto Close>
+template <typename Handle, auto Close, bool Counted = false>
 struct NullIsInvalid {
-  static Handle invalid() { return nullptr; }
+  static constexpr bool kCounted = Counted;
   static bool valid(Handle handle) { return handle != nullptr; }
-  static void acquired(Handle /*handle*/) {}
-  static void released(Handle /*handle*/) {}
   static void close(Handle handle) { Close(handle); }
 };
 
-// GDI objects and memory DCs held now, for tests to prove that painting
-// releases everything it makes (Wine's GetGuiResources always answers 0).
-// Always counted: a count switched on late would drift.
-inline int& liveGdiObjects() {
-  static int live = 0;
-  return live;
-}
-
-template <typename Handle, auto Close>
-struct CountedGdiTraits : NullIsInvalid<Handle, Close> {
-  static void acquired(Handle handle) {
-    if (handle != nullptr) {
-      ++liveGdiObjects();
-    }
-  }
-  static void released(Handle /*handle*/) { --liveGdiObjects(); }
-};
-
+// CreateFile fails with INVALID_HANDLE_VALUE, the other kernel calls with null.
 struct KernelHandleTraits : NullIsInvalid<HANDLE, &::CloseHandle> {
   static bool valid(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
 };
-struct FileHandleTraits : KernelHandleTraits {
-  static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
-};
 
-inline void closeKey(HKEY key) { ::RegCloseKey(key); }
-inline void deleteGdiObject(HGDIOBJ object) { ::DeleteObject(object); }
-inline void deleteMemoryDc(HDC dc) { ::DeleteDC(dc); }
-inline void destroyIcon(HICON icon) { ::DestroyIcon(icon); }
-inline void destroyWindow(HWND window) { ::DestroyWindow(window); }
-inline void freeLibrary(HMODULE module) { ::FreeLibrary(module); }
-
-// Files use INVALID_HANDLE_VALUE as their empty value.
 using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
-using UniqueFile = UniqueHandle<HANDLE, FileHandleTraits>;
-using UniqueKey = UniqueHandle<HKEY, NullIsInvalid<HKEY, &closeKey>>;
-using UniqueIcon = UniqueHandle<HICON, NullIsInvalid<HICON, &destroyIcon>>;
-using UniqueWindow = UniqueHandle<HWND, NullIsInvalid<HWND, &destroyWindow>>;
-using UniqueModule = UniqueHandle<HMODULE, NullIsInvalid<HMODULE, &freeLibrary>>;
-using UniqueMemoryDc = UniqueHandle<HDC, CountedGdiTraits<HDC, &deleteMemoryDc>>;
+using UniqueFile = UniqueKernelHandle;
+using UniqueKey = UniqueHandle<HKEY, NullIsInvalid<HKEY, &::RegCloseKey>>;
+using UniqueIcon = UniqueHandle<HICON, NullIsInvalid<HICON, &::DestroyIcon>>;
+using UniqueWindow = UniqueHandle<HWND, NullIsInvalid<HWND, &::DestroyWindow>>;
+using UniqueModule = UniqueHandle<HMODULE, NullIsInvalid<HMODULE, &::FreeLibrary>>;
+using UniqueMemoryDc = UniqueHandle<HDC, NullIsInvalid<HDC, &::DeleteDC, true>>;
 
 template <typename Object>
-using UniqueGdiObject = UniqueHandle<Object, CountedGdiTraits<Object, &deleteGdiObject>>;
+using UniqueGdiObject = UniqueHandle<Object, NullIsInvalid<Object, &::DeleteObject, true>>;
 using UniquePen = UniqueGdiObject<HPEN>;
 using UniqueBrush = UniqueGdiObject<HBRUSH>;
 using UniqueBitmap = UniqueGdiObject<HBITMAP>;
