@@ -28,11 +28,11 @@ Form::Form(const FormOptions& options) : Container(options.background) {
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     RECT frame{0, 0, width, height};
     ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    createOwn("VorlaneForm", exStyle, style, options.caption.c_str(), CW_USEDEFAULT, CW_USEDEFAULT,
-              frame.right - frame.left, frame.bottom - frame.top, nullptr);
+    create("VorlaneForm", false, exStyle, style, options.caption.c_str(), CW_USEDEFAULT,
+           CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr);
   } else {
-    createOwn("VorlaneForm", exStyle, WS_POPUP | WS_CLIPCHILDREN, options.caption.c_str(), left,
-              top, width, height, nullptr);
+    create("VorlaneForm", false, exStyle, WS_POPUP | WS_CLIPCHILDREN, options.caption.c_str(), left,
+           top, width, height, nullptr);
   }
   liveForms().push_back(this);
 }

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "host/win32/callback_failures.h"
 #include "host/win32/form.h"
 
 namespace vorlane::win32 {
@@ -79,18 +78,6 @@ void Win32MessagePump::endProgram() {
   if (!std::exchange(ending_, true)) {
     Form::destroyAll();
     ::PostQuitMessage(0);
-  }
-}
-
-int Win32MessagePump::run() {
-  MSG message = {};
-  for (;;) {
-    const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
-    if (got == 0 || got == -1) {
-      ending_ = true;
-      return got == 0 ? static_cast<int>(message.wParam) : exitCode_;
-    }
-    dispatch(message);
   }
 }
 
