@@ -71,17 +71,6 @@ LONG statesOf(std::uint32_t states) {
   return system;
 }
 
-// The controls' texts are in the ANSI code page, as they are drawn.
-HRESULT toBstr(const std::string& text, BSTR* out) {
-  if (text.empty()) {
-    return S_FALSE;
-  }
-  const std::wstring wide = widen(text, CP_ACP);
-  const auto allocate = oleacc().allocateString;
-  *out = allocate != nullptr ? allocate(wide.data(), static_cast<UINT>(wide.size())) : nullptr;
-  return *out != nullptr ? S_OK : E_OUTOFMEMORY;
-}
-
 VARIANT variantOf(LONG value, VARTYPE type = VT_I4) {
   VARIANT variant;
   variant.vt = type;
@@ -271,7 +260,16 @@ class AccessibleObject final : public IAccessible {
     if (answer<BSTR>(out, nullptr) != S_OK) {
       return E_POINTER;
     }
-    return withProvider(child, [&](const AccessibleProvider& p) { return toBstr(read(p), out); });
+    return withProvider(child, [&](const AccessibleProvider& p) {
+      // The controls' texts are in the ANSI code page, as they are drawn.
+      const std::wstring wide = widen(read(p), CP_ACP);
+      const auto allocate = oleacc().allocateString;
+      if (wide.empty()) {
+        return S_FALSE;
+      }
+      *out = allocate != nullptr ? allocate(wide.data(), static_cast<UINT>(wide.size())) : nullptr;
+      return *out != nullptr ? S_OK : E_OUTOFMEMORY;
+    });
   }
 
   RECT screenBounds() const {

@@ -31,7 +31,7 @@ struct FormOptions {
 class Form : public Window, public Container {
  public:
   explicit Form(const FormOptions& options);
-  ~Form() override;
+  ~Form() override { destroyWindow(); }
 
   HWND containerHandle() const override { return handle(); }
   void show() { ::ShowWindow(handle(), SW_SHOW); }  // which also activates it

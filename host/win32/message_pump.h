@@ -39,7 +39,7 @@ class Win32MessagePump final : public MessagePump, public ProgramLifetime {
 
  private:
   void dispatch(MSG& message);
-  void quitSeen(const MSG& message);
+  void quitSeen(int exitCode);
   std::uint64_t microseconds() const;
 
   std::int64_t counterFrequency_ = 0;

@@ -13,11 +13,9 @@ namespace vorlane::win32 {
 
 namespace {
 
-constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE;
-
 UniqueFile openFile(const std::string& path, DWORD access, DWORD disposition) {
-  return UniqueFile(::CreateFileW(widen(path).c_str(), access, kShareAll, nullptr, disposition,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+  return UniqueFile(::CreateFileW(widen(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 class FileReader final : public TextReader {

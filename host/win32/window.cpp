@@ -10,22 +10,7 @@ namespace vorlane::win32 {
 
 namespace {
 
-std::exception_ptr& parkedFailure() {
-  static std::exception_ptr failure;
-  return failure;
-}
-
-// Registered on first use; registering again fails harmlessly.
-void registerOwnClass(const char* className, WNDPROC procedure, UINT classStyle) {
-  WNDCLASSEXA windowClass = {};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.style = classStyle;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = ::GetModuleHandleA(nullptr);
-  windowClass.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  windowClass.lpszClassName = className;
-  ::RegisterClassExA(&windowClass);
-}
+std::exception_ptr parkedFailure;
 
 // The class's own handling: the system control's procedure, or the default one.
 LRESULT callClass(WNDPROC original, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -36,8 +21,8 @@ LRESULT callClass(WNDPROC original, HWND window, UINT message, WPARAM wParam, LP
 }  // namespace
 
 void rethrowParkedFailure() {
-  if (parkedFailure()) {
-    std::rethrow_exception(std::exchange(parkedFailure(), nullptr));
+  if (parkedFailure) {
+    std::rethrow_exception(std::exchange(parkedFailure, nullptr));
   }
 }
 
@@ -78,7 +63,15 @@ void Window::create(const char* className, bool systemClass, DWORD exStyle, DWOR
                     const char* text, int x, int y, int width, int height, HWND parent,
                     UINT classStyle, int controlId) {
   if (!systemClass) {
-    registerOwnClass(className, &ownProcedure, classStyle);
+    // Registered on first use; registering again fails harmlessly.
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = classStyle;
+    windowClass.lpfnWndProc = &ownProcedure;
+    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.lpszClassName = className;
+    ::RegisterClassExA(&windowClass);
   }
   // A child window's menu handle is its control id.
   const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId));
@@ -158,8 +151,8 @@ LRESULT Window::dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     }
     return handleMessage(message, wParam, lParam);
   } catch (...) {
-    if (!parkedFailure()) {
-      parkedFailure() = std::current_exception();
+    if (!parkedFailure) {
+      parkedFailure = std::current_exception();
     }
     return callClass(original_, window, message, wParam, lParam);
   }
