@@ -18,7 +18,7 @@ inline int& liveGdiObjects() {
   return live;
 }
 
-template <typename Handle, typename Traits>
+template <typename Handle, auto Close, bool Counted = false>
 class UniqueHandle {
  public:
   UniqueHandle() = default;
@@ -33,15 +33,15 @@ class UniqueHandle {
   ~UniqueHandle() { reset(); }
 
   Handle get() const { return handle_; }
-  explicit operator bool() const { return Traits::valid(handle_); }
+  explicit operator bool() const { return valid(); }
   // Someone else owns the handle now.
   Handle release() {
     count(-1);
     return std::exchange(handle_, nullptr);
   }
   void reset(Handle handle = nullptr) {
-    if (Traits::valid(handle_)) {
-      Traits::close(handle_);
+    if (valid()) {
+      Close(handle_);
     }
     count(-1);
     handle_ = handle;
@@ -49,8 +49,10 @@ class UniqueHandle {
   }
 
  private:
+  // CreateFile fails with INVALID_HANDLE_VALUE, every other call with null.
+  bool valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
   void count(int held) const {
-    if (Traits::kCounted && Traits::valid(handle_)) {
+    if (Counted && valid()) {
       liveGdiObjects() += held;
     }
   }
@@ -58,28 +60,16 @@ class UniqueHandle {
   Handle handle_ = nullptr;
 };
 
-template <typename Handle, auto Close, bool Counted = false>
-struct NullIsInvalid {
-  static constexpr bool kCounted = Counted;
-  static bool valid(Handle handle) { return handle != nullptr; }
-  static void close(Handle handle) { Close(handle); }
-};
-
-// CreateFile fails with INVALID_HANDLE_VALUE, the other kernel calls with null.
-struct KernelHandleTraits : NullIsInvalid<HANDLE, &::CloseHandle> {
-  static bool valid(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
-};
-
-using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
+using UniqueKernelHandle = UniqueHandle<HANDLE, &::CloseHandle>;
 using UniqueFile = UniqueKernelHandle;
-using UniqueKey = UniqueHandle<HKEY, NullIsInvalid<HKEY, &::RegCloseKey>>;
-using UniqueIcon = UniqueHandle<HICON, NullIsInvalid<HICON, &::DestroyIcon>>;
-using UniqueWindow = UniqueHandle<HWND, NullIsInvalid<HWND, &::DestroyWindow>>;
-using UniqueModule = UniqueHandle<HMODULE, NullIsInvalid<HMODULE, &::FreeLibrary>>;
-using UniqueMemoryDc = UniqueHandle<HDC, NullIsInvalid<HDC, &::DeleteDC, true>>;
+using UniqueKey = UniqueHandle<HKEY, &::RegCloseKey>;
+using UniqueIcon = UniqueHandle<HICON, &::DestroyIcon>;
+using UniqueWindow = UniqueHandle<HWND, &::DestroyWindow>;
+using UniqueModule = UniqueHandle<HMODULE, &::FreeLibrary>;
+using UniqueMemoryDc = UniqueHandle<HDC, &::DeleteDC, true>;
 
 template <typename Object>
-using UniqueGdiObject = UniqueHandle<Object, NullIsInvalid<Object, &::DeleteObject, true>>;
+using UniqueGdiObject = UniqueHandle<Object, &::DeleteObject, true>;
 using UniquePen = UniqueGdiObject<HPEN>;
 using UniqueBrush = UniqueGdiObject<HBRUSH>;
 using UniqueBitmap = UniqueGdiObject<HBITMAP>;
