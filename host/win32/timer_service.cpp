@@ -1,11 +1,9 @@
 #include "host/win32/timer_service.h"
 
-#include <cstdlib>
 #include <string>
 #include <utility>
 
 #include "host/creation_failure.h"
-#include "host/diagnostics.h"
 
 namespace vorlane::win32 {
 
@@ -89,9 +87,6 @@ class Win32TimerService::Win32Timer final : public Timer {
   Win32TimerService& service_;
   std::shared_ptr<State> state_;
 };
-
-Win32TimerService::Win32TimerService()
-    : Win32TimerService(parseTimeScale(std::getenv("VORLANE_TIME_SCALE"))) {}
 
 Win32TimerService::Win32TimerService(unsigned timeScale)
     : scale_(timeScale), sink_(std::make_unique<Sink>()) {}
