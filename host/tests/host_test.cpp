@@ -119,6 +119,8 @@ TEST(PropertyBag, DefaultsAreLeftOutEveryTypeRoundTripsAndBadTextReadsAsTheDefau
     EXPECT_EQ(bag.readBool("Key", false), truth.value_or(false)) << stored;
     EXPECT_EQ(bag.readInt("Key", 7), integer.value_or(7)) << stored;
   }
+  bag.write("Key", "-2147483648");
+  EXPECT_EQ(bag.readInt("Key", 7), std::numeric_limits<std::int32_t>::min()) << "the lowest fits";
   for (const char* size : {"8.25pt", ""}) {
     bag.write("Size", size);
     EXPECT_DOUBLE_EQ(bag.readDouble("Size", 4.0), 4.0) << size;
