@@ -24,18 +24,6 @@ std::optional<long long> parseInteger(const std::string& text) {
   return value;
 }
 
-// A whole number of the type's range, else the fallback.
-template <typename Integer>
-Integer readInRange(const PropertyBag& bag, std::string_view key, Integer fallback) {
-  const auto text = bag.read(key);
-  const auto number = text ? parseInteger(*text) : std::nullopt;
-  if (!number || *number < static_cast<long long>(std::numeric_limits<Integer>::min()) ||
-      *number > static_cast<long long>(std::numeric_limits<Integer>::max())) {
-    return fallback;
-  }
-  return static_cast<Integer>(*number);
-}
-
 // A value equal to its default is left out of the bag.
 void writeUnlessDefault(PropertyBag& bag, std::string_view key, bool isDefault, std::string text) {
   if (isDefault) {
@@ -60,14 +48,9 @@ void PropertyBag::write(std::string_view key, std::string value) {
 }
 
 void PropertyBag::remove(std::string_view key) {
-  const auto found = values_.find(key);
-  if (found != values_.end()) {
+  if (const auto found = values_.find(key); found != values_.end()) {
     values_.erase(found);
   }
-}
-
-bool PropertyBag::contains(std::string_view key) const {
-  return values_.find(key) != values_.end();
 }
 
 bool PropertyBag::readBool(std::string_view key, bool fallback) const {
@@ -85,12 +68,15 @@ bool PropertyBag::readBool(std::string_view key, bool fallback) const {
   return number ? *number != 0 : fallback;
 }
 
+// A whole number within the 32-bit range, else the fallback.
 std::int32_t PropertyBag::readInt(std::string_view key, std::int32_t fallback) const {
-  return readInRange(*this, key, fallback);
-}
-
-std::uint32_t PropertyBag::readUnsigned(std::string_view key, std::uint32_t fallback) const {
-  return readInRange(*this, key, fallback);
+  const auto text = read(key);
+  const auto number = text ? parseInteger(*text) : std::nullopt;
+  if (!number || *number < std::numeric_limits<std::int32_t>::min() ||
+      *number > std::numeric_limits<std::int32_t>::max()) {
+    return fallback;
+  }
+  return static_cast<std::int32_t>(*number);
 }
 
 double PropertyBag::readDouble(std::string_view key, double fallback) const {
@@ -108,15 +94,7 @@ std::string PropertyBag::readString(std::string_view key, std::string_view fallb
   return text ? *text : std::string(fallback);
 }
 
-void PropertyBag::writeBool(std::string_view key, bool value, bool fallback) {
-  writeUnlessDefault(*this, key, value == fallback, value ? "True" : "False");
-}
-
 void PropertyBag::writeInt(std::string_view key, std::int32_t value, std::int32_t fallback) {
-  writeUnlessDefault(*this, key, value == fallback, std::to_string(value));
-}
-
-void PropertyBag::writeUnsigned(std::string_view key, std::uint32_t value, std::uint32_t fallback) {
   writeUnlessDefault(*this, key, value == fallback, std::to_string(value));
 }
 
@@ -124,11 +102,6 @@ void PropertyBag::writeDouble(std::string_view key, double value, double fallbac
   char text[32];
   std::snprintf(text, sizeof text, "%.15g", value);
   writeUnlessDefault(*this, key, value == fallback, text);
-}
-
-void PropertyBag::writeString(std::string_view key, std::string_view value,
-                              std::string_view fallback) {
-  writeUnlessDefault(*this, key, value == fallback, std::string(value));
 }
 
 }  // namespace vorlane

@@ -16,20 +16,15 @@ class PropertyBag {
   std::optional<std::string> read(std::string_view key) const;
   void write(std::string_view key, std::string value);
   void remove(std::string_view key);
-  bool contains(std::string_view key) const;
   const std::map<std::string, std::string, std::less<>>& values() const { return values_; }
 
   bool readBool(std::string_view key, bool fallback) const;
   std::int32_t readInt(std::string_view key, std::int32_t fallback) const;
-  std::uint32_t readUnsigned(std::string_view key, std::uint32_t fallback) const;
   double readDouble(std::string_view key, double fallback) const;
   std::string readString(std::string_view key, std::string_view fallback) const;
 
-  void writeBool(std::string_view key, bool value, bool fallback);
   void writeInt(std::string_view key, std::int32_t value, std::int32_t fallback);
-  void writeUnsigned(std::string_view key, std::uint32_t value, std::uint32_t fallback);
   void writeDouble(std::string_view key, double value, double fallback);
-  void writeString(std::string_view key, std::string_view value, std::string_view fallback);
 
  private:
   std::map<std::string, std::string, std::less<>> values_;

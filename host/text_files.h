@@ -36,8 +36,6 @@ class TextFiles {
   virtual ~TextFiles() = default;
   // Opens the file for reading while others may read and write it too.
   virtual OpenedText openForReading(const std::string& path) = 0;
-  // The whole content of a small file; nothing when it cannot be opened or read.
-  virtual std::optional<std::string> readAll(const std::string& path) = 0;
   // Creates the file empty, or cuts it to zero length.
   virtual bool truncate(const std::string& path) = 0;
   // Appends `text` at the end, creating the file if missing. False when the file

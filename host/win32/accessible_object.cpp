@@ -43,10 +43,7 @@ const Oleacc& oleacc() {
   return loaded;
 }
 
-std::size_t& liveCount() {
-  static std::size_t count = 0;
-  return count;
-}
+std::size_t liveObjects = 0;
 
 // Posted by accDoDefaultAction: the action (a click that may run a nested
 // message loop for minutes) runs in the control's own loop, never inside the
@@ -74,17 +71,6 @@ LONG statesOf(std::uint32_t states) {
   return system;
 }
 
-// The controls' texts are in the ANSI code page, as they are drawn.
-HRESULT toBstr(const std::string& text, BSTR* out) {
-  if (text.empty()) {
-    return S_FALSE;
-  }
-  const std::wstring wide = widen(text, CP_ACP);
-  const auto allocate = oleacc().allocateString;
-  *out = allocate != nullptr ? allocate(wide.data(), static_cast<UINT>(wide.size())) : nullptr;
-  return *out != nullptr ? S_OK : E_OUTOFMEMORY;
-}
-
 VARIANT variantOf(LONG value, VARTYPE type = VT_I4) {
   VARIANT variant;
   variant.vt = type;
@@ -108,8 +94,8 @@ HRESULT answer(Value* out, Value value, HRESULT result = S_OK) {
 // question is about CHILDID_SELF.
 class AccessibleObject final : public IAccessible {
  public:
-  explicit AccessibleObject(HWND window) : window_(window) { ++liveCount(); }
-  ~AccessibleObject() { --liveCount(); }
+  explicit AccessibleObject(HWND window) : window_(window) { ++liveObjects; }
+  ~AccessibleObject() { --liveObjects; }
   AccessibleObject(const AccessibleObject&) = delete;
   AccessibleObject& operator=(const AccessibleObject&) = delete;
 
@@ -117,13 +103,11 @@ class AccessibleObject final : public IAccessible {
     const bool known = IsEqualIID(riid, __uuidof(IUnknown)) ||
                        IsEqualIID(riid, __uuidof(IDispatch)) ||
                        IsEqualIID(riid, __uuidof(IAccessible));
-    const HRESULT result =
-        answer(object, known ? static_cast<void*>(static_cast<IAccessible*>(this)) : nullptr,
-               known ? S_OK : E_NOINTERFACE);
-    if (result == S_OK) {
+    if (known && object != nullptr) {
       AddRef();
     }
-    return result;
+    return answer(object, known ? static_cast<void*>(static_cast<IAccessible*>(this)) : nullptr,
+                  known ? S_OK : E_NOINTERFACE);
   }
   ULONG STDMETHODCALLTYPE AddRef() override {
     return static_cast<ULONG>(::InterlockedIncrement(&references_));
@@ -276,7 +260,16 @@ class AccessibleObject final : public IAccessible {
     if (answer<BSTR>(out, nullptr) != S_OK) {
       return E_POINTER;
     }
-    return withProvider(child, [&](const AccessibleProvider& p) { return toBstr(read(p), out); });
+    return withProvider(child, [&](const AccessibleProvider& p) {
+      // The controls' texts are in the ANSI code page, as they are drawn.
+      const std::wstring wide = widen(read(p), CP_ACP);
+      const auto allocate = oleacc().allocateString;
+      if (wide.empty()) {
+        return S_FALSE;
+      }
+      *out = allocate != nullptr ? allocate(wide.data(), static_cast<UINT>(wide.size())) : nullptr;
+      return *out != nullptr ? S_OK : E_OUTOFMEMORY;
+    });
   }
 
   RECT screenBounds() const {
@@ -329,6 +322,6 @@ bool handleAccessibilityMessage(HWND window, AccessibleProvider& provider, UINT 
   return false;
 }
 
-std::size_t liveAccessibleObjects() { return liveCount(); }
+std::size_t liveAccessibleObjects() { return liveObjects; }
 
 }  // namespace vorlane::win32

@@ -15,26 +15,21 @@ void SystemButton::command(WORD notification) {
   }
 }
 
+// Selecting one clears the container's other option buttons.
 OptionButton::OptionButton(Container& container, const TwipsRect& bounds,
                            const std::string& caption, const Font& font, bool selected)
     : SystemButton(container, bounds, caption, font,
                    BS_AUTORADIOBUTTON | (container.claimOptionGroupStart() ? WS_GROUP : 0)) {
-  if (selected) {
-    setSelected(true);
+  if (!selected) {
+    return;
   }
-}
-
-// Selecting clears the container's other option buttons.
-void OptionButton::setSelected(bool selected) {
-  if (selected) {
-    for (HWND sibling = ::GetWindow(container().containerHandle(), GW_CHILD); sibling != nullptr;
-         sibling = ::GetWindow(sibling, GW_HWNDNEXT)) {
-      if (sibling != handle() && dynamic_cast<OptionButton*>(Control::fromHandle(sibling))) {
-        ::SendMessageA(sibling, BM_SETCHECK, BST_UNCHECKED, 0);
-      }
+  for (HWND sibling = ::GetWindow(container.containerHandle(), GW_CHILD); sibling != nullptr;
+       sibling = ::GetWindow(sibling, GW_HWNDNEXT)) {
+    if (sibling != handle() && dynamic_cast<OptionButton*>(Control::fromHandle(sibling))) {
+      ::SendMessageA(sibling, BM_SETCHECK, BST_UNCHECKED, 0);
     }
   }
-  ::SendMessageA(handle(), BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
+  ::SendMessageA(handle(), BM_SETCHECK, BST_CHECKED, 0);
 }
 
 PushButton::PushButton(Container& container, const TwipsRect& bounds, const std::string& caption,

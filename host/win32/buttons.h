@@ -15,7 +15,6 @@ class SystemButton : public Control {
  public:
   ~SystemButton() override { destroyWindow(); }
 
-  std::string caption() const { return windowText(handle()); }
   void setOnClick(std::function<void()> onClick) { onClick_ = std::move(onClick); }
   void command(WORD notification) override;
 
@@ -36,7 +35,6 @@ class OptionButton : public SystemButton {
                const Font& font, bool selected);
 
   bool selected() const { return ::SendMessageA(handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-  void setSelected(bool selected);
 };
 
 // A standard push button. "&" in the caption marks its access key.
@@ -44,9 +42,6 @@ class PushButton : public SystemButton {
  public:
   PushButton(Container& container, const TwipsRect& bounds, const std::string& caption,
              const Font& font);
-
-  // As if the user clicked it.
-  void click() { ::SendMessageA(handle(), BM_CLICK, 0, 0); }
 };
 
 }  // namespace vorlane::win32

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 
 #include "host/clock.h"
+#include "host/win32/handles.h"
 
 namespace vorlane::win32 {
 
@@ -12,10 +15,19 @@ namespace vorlane::win32 {
 // the previous one for the wrap count to hold; callers read far more often.
 class Win32Clock final : public MonotonicClock {
  public:
-  std::uint64_t milliseconds() override;
+  std::uint64_t milliseconds() override {
+    static const auto tickCount64 = kernelFunction<ULONGLONG(WINAPI*)()>("GetTickCount64");
+    return tickCount64 != nullptr ? tickCount64() : widen(::GetTickCount(), lastTicks_, wraps_);
+  }
 
   // The wrap-counting step, apart so that tests can feed it any reading.
-  static std::uint64_t widen(std::uint32_t ticks, std::uint32_t& lastTicks, std::uint64_t& wraps);
+  static std::uint64_t widen(std::uint32_t ticks, std::uint32_t& lastTicks, std::uint64_t& wraps) {
+    if (ticks < lastTicks) {
+      ++wraps;
+    }
+    lastTicks = ticks;
+    return (wraps << 32) | ticks;
+  }
 
  private:
   std::uint32_t lastTicks_ = 0;

@@ -10,19 +10,29 @@ void Container::paintBackground(GdiCanvas& canvas) const {
   ::FillRect(canvas.dc(), &client, brush_.get());
 }
 
+LRESULT Container::childColours(HDC dc, COLORREF text) const {
+  ::SetTextColor(dc, text);
+  ::SetBkColor(dc, background_);
+  return reinterpret_cast<LRESULT>(brush_.get());
+}
+
 bool Container::handleContainerMessage(UINT message, WPARAM wParam, LPARAM lParam,
                                        LRESULT& result) {
   const bool colour =
       message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN || message == WM_CTLCOLORLISTBOX;
   if (colour || message == WM_COMMAND) {
     Control* control = Control::fromHandle(reinterpret_cast<HWND>(lParam));
+    const auto dc = reinterpret_cast<HDC>(wParam);
+    if (colour) {
+      result = control != nullptr ? control->controlColour(dc)
+                                  : childColours(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+      return true;
+    }
     if (control == nullptr) {
       return false;
     }
-    result = colour ? control->controlColour(reinterpret_cast<HDC>(wParam)) : 0;
-    if (!colour) {
-      control->command(HIWORD(wParam));
-    }
+    control->command(HIWORD(wParam));
+    result = 0;
     return true;
   }
   result = 0;
@@ -35,15 +45,15 @@ Control::Control(Container& container, const TwipsRect& bounds)
 void Control::createControl(const char* className, DWORD exStyle, DWORD style, int controlId,
                             UINT classStyle) {
   const RECT box = pixelBounds();
-  createOwn(className, exStyle, style, "", box.left, box.top, box.right - box.left,
-            box.bottom - box.top, container_.containerHandle(), classStyle, controlId);
+  create(className, false, exStyle, style, "", box.left, box.top, box.right - box.left,
+         box.bottom - box.top, container_.containerHandle(), classStyle, controlId);
 }
 
 void Control::createSystemControl(const char* className, DWORD style, const std::string& text,
                                   HFONT font) {
   const RECT box = pixelBounds();
-  createSystem(className, 0, style, text.c_str(), box.left, box.top, box.right - box.left,
-               box.bottom - box.top, container_.containerHandle());
+  create(className, true, 0, style, text.c_str(), box.left, box.top, box.right - box.left,
+         box.bottom - box.top, container_.containerHandle());
   if (font != nullptr) {
     ::SendMessageA(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
@@ -60,19 +70,6 @@ void Control::applyBounds() {
   const RECT box = pixelBounds();
   ::SetWindowPos(handle(), nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Control::setLeft(double twips) {
-  bounds_.left = twips;
-  const RECT box = pixelBounds();
-  ::SetWindowPos(handle(), nullptr, box.left, box.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-LRESULT Control::controlColour(HDC dc) {
-  ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
-  ::SetBkColor(dc, container_.background());
-  return reinterpret_cast<LRESULT>(container_.backgroundBrush());
 }
 
 }  // namespace vorlane::win32

@@ -21,8 +21,8 @@ class Container {
   virtual ~Container() = default;
   virtual HWND containerHandle() const = 0;
 
-  COLORREF background() const { return background_; }
-  HBRUSH backgroundBrush() const { return brush_.get(); }
+  // WM_CTLCOLOR* of a child window: `text` on the container's background.
+  LRESULT childColours(HDC dc, COLORREF text) const;
   void setOnMouseMove(std::function<void()> onMove) { mouse_.setOnMouseMove(std::move(onMove)); }
   void setOnClick(std::function<void()> onClick) { mouse_.setOnClick(std::move(onClick)); }
 
@@ -34,7 +34,8 @@ class Container {
 
  protected:
   explicit Container(COLORREF background);
-  // False leaves the message to the caller.
+  // False leaves the message to the caller. A child that is no control of the
+  // toolkit (a frame's group box) gets the window-text colour on the background.
   bool handleContainerMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
  private:
@@ -51,13 +52,10 @@ class Container {
 class Control : public Window {
  public:
   Container& container() const { return container_; }
-  const TwipsRect& bounds() const { return bounds_; }
-  void setLeft(double twips);
-  bool visible() const {
-    return handle() != nullptr && (::GetWindowLongPtrA(handle(), GWL_STYLE) & WS_VISIBLE) != 0;
+  void setLeft(double twips) {
+    bounds_.left = twips;
+    applyBounds();
   }
-  void setEnabled(bool enabled) { ::EnableWindow(handle(), enabled ? TRUE : FALSE); }
-  bool enabled() const { return handle() != nullptr && ::IsWindowEnabled(handle()); }
   void bringToFront() {
     ::SetWindowPos(handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
@@ -66,8 +64,10 @@ class Control : public Window {
   static Control* fromHandle(HWND window) {
     return dynamic_cast<Control*>(Window::fromHandle(window));
   }
-  // WM_CTLCOLOR*: by default the container's background and the window-text colour.
-  virtual LRESULT controlColour(HDC dc);
+  // WM_CTLCOLOR*: by default the window-text colour on the container's background.
+  virtual LRESULT controlColour(HDC dc) {
+    return container_.childColours(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+  }
   // WM_COMMAND.
   virtual void command(WORD /*notification*/) {}
 

@@ -1,15 +1,14 @@
 #include "host/win32/form.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace vorlane::win32 {
 
 namespace {
 
-std::vector<Form*>& liveForms() {
-  static std::vector<Form*> forms;
-  return forms;
+BOOL CALLBACK collectWindow(HWND window, LPARAM windows) {
+  reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+  return TRUE;
 }
 
 }  // namespace
@@ -28,27 +27,20 @@ Form::Form(const FormOptions& options) : Container(options.background) {
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     RECT frame{0, 0, width, height};
     ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    createOwn("VorlaneForm", exStyle, style, options.caption.c_str(), CW_USEDEFAULT, CW_USEDEFAULT,
-              frame.right - frame.left, frame.bottom - frame.top, nullptr);
+    create("VorlaneForm", false, exStyle, style, options.caption.c_str(), CW_USEDEFAULT,
+           CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr);
   } else {
-    createOwn("VorlaneForm", exStyle, WS_POPUP | WS_CLIPCHILDREN, options.caption.c_str(), left,
-              top, width, height, nullptr);
+    create("VorlaneForm", false, exStyle, WS_POPUP | WS_CLIPCHILDREN, options.caption.c_str(), left,
+           top, width, height, nullptr);
   }
-  liveForms().push_back(this);
-}
-
-Form::~Form() {
-  auto& forms = liveForms();
-  forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
-  destroyWindow();
 }
 
 void Form::destroyAll() {
-  // Copy first: a destroyed window's handlers may create or destroy forms.
-  const std::vector<Form*> forms = liveForms();
-  for (Form* form : forms) {
-    const auto& live = liveForms();
-    if (std::find(live.begin(), live.end(), form) != live.end()) {
+  // Listed first: a destroyed window's handlers may create or destroy forms.
+  std::vector<HWND> windows;
+  ::EnumThreadWindows(::GetCurrentThreadId(), &collectWindow, reinterpret_cast<LPARAM>(&windows));
+  for (HWND window : windows) {
+    if (auto* form = dynamic_cast<Form*>(Window::fromHandle(window))) {
       form->destroyWindow();
     }
   }

@@ -31,7 +31,7 @@ struct FormOptions {
 class Form : public Window, public Container {
  public:
   explicit Form(const FormOptions& options);
-  ~Form() override;
+  ~Form() override { destroyWindow(); }
 
   HWND containerHandle() const override { return handle(); }
   void show() { ::ShowWindow(handle(), SW_SHOW); }  // which also activates it
@@ -42,8 +42,6 @@ class Form : public Window, public Container {
   void makeTopmost() {
     ::SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   }
-  void setCaption(const std::string& caption) { ::SetWindowTextA(handle(), caption.c_str()); }
-  std::string caption() const { return windowText(handle()); }
   // Alt+F4 or the taskbar's Close; without a callback nothing, so a form only
   // goes when its owner says so.
   void setOnCloseRequest(std::function<void()> onClose) { onClose_ = std::move(onClose); }

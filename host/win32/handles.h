@@ -10,11 +10,19 @@
 
 namespace vorlane::win32 {
 
-template <typename Handle, typename Traits>
+// GDI objects and memory DCs held now, for tests to prove that painting
+// releases everything it makes (Wine's GetGuiResources always answers 0).
+// Always counted: a count switched on late would drift.
+inline int& liveGdiObjects() {
+  static int live = 0;
+  return live;
+}
+
+template <typename Handle, auto Close, bool Counted = false>
 class UniqueHandle {
  public:
   UniqueHandle() = default;
-  explicit UniqueHandle(Handle handle) : handle_(handle) { Traits::acquired(handle_); }
+  explicit UniqueHandle(Handle handle) : handle_(handle) { count(1); }
   UniqueHandle(const UniqueHandle&) = delete;
   UniqueHandle& operator=(const UniqueHandle&) = delete;
   UniqueHandle(UniqueHandle&& other) noexcept : UniqueHandle(other.release()) {}
@@ -25,79 +33,43 @@ class UniqueHandle {
   ~UniqueHandle() { reset(); }
 
   Handle get() const { return handle_; }
-  explicit operator bool() const { return Traits::valid(handle_); }
+  explicit operator bool() const { return valid(); }
   // Someone else owns the handle now.
   Handle release() {
-    if (Traits::valid(handle_)) {
-      Traits::released(handle_);
-    }
-    return std::exchange(handle_, Traits::invalid());
+    count(-1);
+    return std::exchange(handle_, nullptr);
   }
-  void reset(Handle handle = Traits::invalid()) {
-    if (Traits::valid(handle_)) {
-      Traits::close(handle_);
-      Traits::released(handle_);
+  void reset(Handle handle = nullptr) {
+    if (valid()) {
+      Close(handle_);
     }
+    count(-1);
     handle_ = handle;
-    Traits::acquired(handle_);
+    count(1);
   }
 
  private:
-  Handle handle_ = Traits::invalid();
-};
-
-template <typename Handle, auto Close>
-struct NullIsInvalid {
-  static Handle invalid() { return nullptr; }
-  static bool valid(Handle handle) { return handle != nullptr; }
-  static void acquired(Handle /*handle*/) {}
-  static void released(Handle /*handle*/) {}
-  static void close(Handle handle) { Close(handle); }
-};
-
-// GDI objects and memory DCs held now, for tests to prove that painting
-// releases everything it makes (Wine's GetGuiResources always answers 0).
-// Always counted: a count switched on late would drift.
-inline int& liveGdiObjects() {
-  static int live = 0;
-  return live;
-}
-
-template <typename Handle, auto Close>
-struct CountedGdiTraits : NullIsInvalid<Handle, Close> {
-  static void acquired(Handle handle) {
-    if (handle != nullptr) {
-      ++liveGdiObjects();
+  // CreateFile fails with INVALID_HANDLE_VALUE, every other call with null.
+  bool valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
+  void count(int held) const {
+    if (Counted && valid()) {
+      liveGdiObjects() += held;
     }
   }
-  static void released(Handle /*handle*/) { --liveGdiObjects(); }
+
+  Handle handle_ = nullptr;
 };
 
-struct KernelHandleTraits : NullIsInvalid<HANDLE, &::CloseHandle> {
-  static bool valid(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
-};
-struct FileHandleTraits : KernelHandleTraits {
-  static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
-};
-
-inline void closeKey(HKEY key) { ::RegCloseKey(key); }
-inline void deleteGdiObject(HGDIOBJ object) { ::DeleteObject(object); }
-inline void deleteMemoryDc(HDC dc) { ::DeleteDC(dc); }
-inline void destroyIcon(HICON icon) { ::DestroyIcon(icon); }
-inline void destroyWindow(HWND window) { ::DestroyWindow(window); }
-inline void freeLibrary(HMODULE module) { ::FreeLibrary(module); }
-
-// Files use INVALID_HANDLE_VALUE as their empty value.
-using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
-using UniqueFile = UniqueHandle<HANDLE, FileHandleTraits>;
-using UniqueKey = UniqueHandle<HKEY, NullIsInvalid<HKEY, &closeKey>>;
-using UniqueIcon = UniqueHandle<HICON, NullIsInvalid<HICON, &destroyIcon>>;
-using UniqueWindow = UniqueHandle<HWND, NullIsInvalid<HWND, &destroyWindow>>;
-using UniqueModule = UniqueHandle<HMODULE, NullIsInvalid<HMODULE, &freeLibrary>>;
-using UniqueMemoryDc = UniqueHandle<HDC, CountedGdiTraits<HDC, &deleteMemoryDc>>;
+using UniqueKernelHandle = UniqueHandle<HANDLE, &::CloseHandle>;
+using UniqueFile = UniqueKernelHandle;
+using UniqueKey = UniqueHandle<HKEY, &::RegCloseKey>;
+using UniqueIcon = UniqueHandle<HICON, &::DestroyIcon>;
+using UniqueWindow = UniqueHandle<HWND, &::DestroyWindow>;
+using UniqueModule = UniqueHandle<HMODULE, &::FreeLibrary>;
+using UniqueMemoryDc = UniqueHandle<HDC, &::DeleteDC, true>;
 
 template <typename Object>
-using UniqueGdiObject = UniqueHandle<Object, CountedGdiTraits<Object, &deleteGdiObject>>;
+using UniqueGdiObject = UniqueHandle<Object, &::DeleteObject, true>;
 using UniquePen = UniqueGdiObject<HPEN>;
 using UniqueBrush = UniqueGdiObject<HBRUSH>;
 using UniqueBitmap = UniqueGdiObject<HBITMAP>;

@@ -29,8 +29,10 @@ void Label::setText(const std::string& text) {
   ::InvalidateRect(handle(), nullptr, TRUE);
 }
 
-void Label::setFont(const Font& font) {
-  UniqueFont created = createFont(font);
+void Label::setUnderline(bool underline) {
+  Font font = options_.font;
+  font.underline = underline;
+  UniqueFont created = underline != options_.font.underline ? createFont(font) : UniqueFont();
   if (!created) {
     return;
   }
@@ -42,20 +44,9 @@ void Label::setFont(const Font& font) {
   ::InvalidateRect(handle(), nullptr, TRUE);
 }
 
-void Label::setUnderline(bool underline) {
-  if (underline == options_.font.underline) {
-    return;
-  }
-  Font font = options_.font;
-  font.underline = underline;
-  setFont(font);
-}
-
 LRESULT Label::controlColour(HDC dc) {
-  ::SetTextColor(dc, options_.colour.value_or(::GetSysColor(COLOR_BTNTEXT)));
   ::SetBkMode(dc, TRANSPARENT);
-  ::SetBkColor(dc, container().background());
-  return reinterpret_cast<LRESULT>(container().backgroundBrush());
+  return container().childColours(dc, options_.colour.value_or(::GetSysColor(COLOR_BTNTEXT)));
 }
 
 LRESULT Label::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -45,7 +45,6 @@ class Label : public Control {
 
   void setText(const std::string& text);
   std::string text() const { return windowText(handle()); }
-  void setFont(const Font& font);
   void setUnderline(bool underline);
 
   void setOnMouseMove(std::function<void()> onMove) { mouse_.setOnMouseMove(std::move(onMove)); }

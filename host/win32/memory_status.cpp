@@ -32,33 +32,28 @@ std::string readBounded(const std::string& path) {
   return text;
 }
 
+MemoryStatus readSystem() {
+  static const auto statusEx =
+      kernelFunction<BOOL(WINAPI*)(LPMEMORYSTATUSEX)>("GlobalMemoryStatusEx");
+  if (statusEx != nullptr) {
+    MEMORYSTATUSEX figures = {};
+    figures.dwLength = sizeof figures;
+    if (statusEx(&figures)) {
+      return {figures.ullTotalPhys, figures.ullAvailPhys};
+    }
+  }
+  MEMORYSTATUS figures = {};
+  figures.dwLength = sizeof figures;
+  ::GlobalMemoryStatus(&figures);
+  return {figures.dwTotalPhys, figures.dwAvailPhys};
+}
+
 }  // namespace
 
 Win32MemoryStatusSource::Win32MemoryStatusSource() {
   if (const char* file = std::getenv("VORLANE_MEMORY_FILE")) {
     overrideFile_ = file;
   }
-}
-
-MemoryStatus Win32MemoryStatusSource::readSystem() {
-  static const auto statusEx =
-      kernelFunction<BOOL(WINAPI*)(LPMEMORYSTATUSEX)>("GlobalMemoryStatusEx");
-  MemoryStatus status;
-  if (statusEx != nullptr) {
-    MEMORYSTATUSEX figures = {};
-    figures.dwLength = sizeof figures;
-    if (statusEx(&figures)) {
-      status.totalPhysBytes = figures.ullTotalPhys;
-      status.availPhysBytes = figures.ullAvailPhys;
-      return status;
-    }
-  }
-  MEMORYSTATUS figures = {};
-  figures.dwLength = sizeof figures;
-  ::GlobalMemoryStatus(&figures);
-  status.totalPhysBytes = figures.dwTotalPhys;
-  status.availPhysBytes = figures.dwAvailPhys;
-  return status;
 }
 
 MemoryStatus Win32MemoryStatusSource::read() {

@@ -16,8 +16,6 @@ class Win32MemoryStatusSource final : public MemoryStatusSource {
       : overrideFile_(std::move(overrideFile)) {}
 
   MemoryStatus read() override;
-  // The system's figures, without the override.
-  static MemoryStatus readSystem();
 
  private:
   std::string overrideFile_;

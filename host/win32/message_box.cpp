@@ -1,17 +1,11 @@
 #include "host/win32/message_box.h"
 
-#include <windows.h>
-
 #include <exception>
 
 #include "host/creation_failure.h"
 #include "host/win32/wide_text.h"
 
 namespace vorlane::win32 {
-
-void Win32ModalMessageBox::showStop(const std::string& text, const std::string& title) {
-  ::MessageBoxA(::GetActiveWindow(), text.c_str(), title.c_str(), MB_ICONSTOP | MB_OK);
-}
 
 int runProgram(int (*program)(), const std::string& title) {
   try {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 #include "host/message_box.h"
@@ -10,7 +12,9 @@ namespace vorlane::win32 {
 // is modal to it.
 class Win32ModalMessageBox final : public ModalMessageBox {
  public:
-  void showStop(const std::string& text, const std::string& title) override;
+  void showStop(const std::string& text, const std::string& title) override {
+    ::MessageBoxA(::GetActiveWindow(), text.c_str(), title.c_str(), MB_ICONSTOP | MB_OK);
+  }
 };
 
 // Runs a program from its WinMain and gives its exit code. A window or timer

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "host/win32/callback_failures.h"
 #include "host/win32/form.h"
 
 namespace vorlane::win32 {
@@ -22,10 +21,10 @@ std::uint64_t Win32MessagePump::microseconds() const {
   return ticks / frequency * 1000000 + ticks % frequency * 1000000 / frequency;
 }
 
-void Win32MessagePump::quitSeen(const MSG& message) {
+void Win32MessagePump::quitSeen(int exitCode) {
   ending_ = true;
-  exitCode_ = static_cast<int>(message.wParam);
-  ::PostQuitMessage(exitCode_);
+  exitCode_ = exitCode;
+  ::PostQuitMessage(exitCode);
 }
 
 void Win32MessagePump::dispatch(MSG& message) {
@@ -45,7 +44,7 @@ void Win32MessagePump::pumpOnce() {
   MSG message = {};
   while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
-      quitSeen(message);
+      quitSeen(static_cast<int>(message.wParam));
       return;
     }
     dispatch(message);
@@ -66,8 +65,7 @@ void Win32MessagePump::waitUntil(const std::function<bool()>& done) {
   while (!ending_ && !done()) {
     const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
     if (got == 0 || got == -1) {
-      message.wParam = got == 0 ? message.wParam : 0;
-      quitSeen(message);
+      quitSeen(got == 0 ? static_cast<int>(message.wParam) : 0);
       return;
     }
     dispatch(message);
@@ -79,18 +77,6 @@ void Win32MessagePump::endProgram() {
   if (!std::exchange(ending_, true)) {
     Form::destroyAll();
     ::PostQuitMessage(0);
-  }
-}
-
-int Win32MessagePump::run() {
-  MSG message = {};
-  for (;;) {
-    const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
-    if (got == 0 || got == -1) {
-      ending_ = true;
-      return got == 0 ? static_cast<int>(message.wParam) : exitCode_;
-    }
-    dispatch(message);
   }
 }
 

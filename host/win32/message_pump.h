@@ -26,8 +26,11 @@ class Win32MessagePump final : public MessagePump, public ProgramLifetime {
   void endProgram() override;
   bool ending() const override { return ending_; }
 
-  // WinMain's loop: runs until WM_QUIT, returns its exit code.
-  int run();
+  // WinMain's loop: runs until the program ends, returns its exit code.
+  int run() {
+    waitUntil([] { return false; });
+    return exitCode_;
+  }
   // Alt+key on a form goes here first (the self-drawn buttons' access keys);
   // true when the key was taken.
   void setAccessKeyHandler(std::function<bool(HWND form, char key)> handler) {
@@ -36,7 +39,7 @@ class Win32MessagePump final : public MessagePump, public ProgramLifetime {
 
  private:
   void dispatch(MSG& message);
-  void quitSeen(const MSG& message);
+  void quitSeen(int exitCode);
   std::uint64_t microseconds() const;
 
   std::int64_t counterFrequency_ = 0;

@@ -44,13 +44,6 @@ LRESULT Frame::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       reinterpret_cast<HWND>(lParam) != groupBox_) {
     ::SetWindowPos(groupBox_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
-  if ((message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) &&
-      reinterpret_cast<HWND>(lParam) == groupBox_) {
-    const auto dc = reinterpret_cast<HDC>(wParam);
-    ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
-    ::SetBkColor(dc, background());
-    return reinterpret_cast<LRESULT>(backgroundBrush());
-  }
   return Panel::handleMessage(message, wParam, lParam);
 }
 

@@ -31,8 +31,6 @@ class Frame : public Panel {
         COLORREF background);
   ~Frame() override { destroyWindow(); }
 
-  std::string caption() const { return windowText(groupBox_); }
-
  protected:
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

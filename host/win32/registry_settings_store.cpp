@@ -16,30 +16,24 @@ std::optional<std::string> RegistrySettingsStore::read(std::string_view name) {
   }
   const UniqueKey key(opened);
   const std::string valueName(name);
-  // The value may change size between the two calls; try again if it grew.
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    DWORD type = 0;
-    DWORD size = 0;
-    if (::RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &type, nullptr, &size) !=
-            ERROR_SUCCESS ||
-        type != REG_SZ) {
-      return std::nullopt;
-    }
-    std::string data(size, '\0');
-    const LONG result = ::RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &type,
-                                           reinterpret_cast<BYTE*>(data.data()), &size);
-    if (result == ERROR_MORE_DATA) {
-      continue;
-    }
-    if (result != ERROR_SUCCESS || type != REG_SZ) {
-      return std::nullopt;
-    }
-    // Up to the NUL stored strings carry; one written without (by another
-    // program) is taken as it is.
-    data.resize(std::min<std::size_t>(size, data.find('\0')));
-    return data;
+  // The first call asks the size; the value may grow before the next one, so
+  // it is asked again with the size the refusal gives.
+  std::string data;
+  DWORD type = 0;
+  DWORD size = 0;
+  LONG result = ERROR_MORE_DATA;
+  for (int attempt = 0; attempt < 4 && result == ERROR_MORE_DATA; ++attempt) {
+    data.resize(size);
+    result = ::RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &type,
+                                reinterpret_cast<BYTE*>(data.data()), &size);
   }
-  return std::nullopt;
+  if (result != ERROR_SUCCESS || type != REG_SZ) {
+    return std::nullopt;
+  }
+  // Up to the NUL stored strings carry; one written without (by another
+  // program) is taken as it is.
+  data.resize(std::min<std::size_t>(size, data.find('\0')));
+  return data;
 }
 
 bool RegistrySettingsStore::write(std::string_view name, std::string_view value) {

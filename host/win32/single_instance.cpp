@@ -3,8 +3,6 @@
 #include <sddl.h>
 #include <windows.h>
 
-#include <vector>
-
 #include "host/win32/handles.h"
 #include "host/win32/wide_text.h"
 
@@ -21,17 +19,15 @@ std::string accountSid() {
     return {};
   }
   const UniqueKernelHandle token(rawToken);
+  // A SID is never longer than SECURITY_MAX_SID_SIZE.
+  union {
+    TOKEN_USER user;
+    unsigned char bytes[sizeof(TOKEN_USER) + SECURITY_MAX_SID_SIZE];
+  } buffer;
   DWORD size = 0;
-  ::GetTokenInformation(token.get(), TokenUser, nullptr, 0, &size);
-  if (size == 0) {
-    return {};
-  }
-  std::vector<unsigned char> buffer(size);
-  if (!::GetTokenInformation(token.get(), TokenUser, buffer.data(), size, &size)) {
-    return {};
-  }
   wchar_t* text = nullptr;
-  if (!::ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid, &text)) {
+  if (!::GetTokenInformation(token.get(), TokenUser, &buffer, sizeof buffer, &size) ||
+      !::ConvertSidToStringSidW(buffer.user.User.Sid, &text)) {
     return {};
   }
   const std::string sid = toUtf8(text);

@@ -13,11 +13,9 @@ namespace vorlane::win32 {
 
 namespace {
 
-constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE;
-
 UniqueFile openFile(const std::string& path, DWORD access, DWORD disposition) {
-  return UniqueFile(::CreateFileW(widen(path).c_str(), access, kShareAll, nullptr, disposition,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+  return UniqueFile(::CreateFileW(widen(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 class FileReader final : public TextReader {
@@ -47,20 +45,6 @@ OpenedText Win32TextFiles::openForReading(const std::string& path) {
     return {nullptr, missing ? OpenFailure::Missing : OpenFailure::Unavailable};
   }
   return {std::make_unique<FileReader>(std::move(file)), OpenFailure::None};
-}
-
-std::optional<std::string> Win32TextFiles::readAll(const std::string& path) {
-  const OpenedText opened = openForReading(path);
-  if (!opened.reader) {
-    return std::nullopt;
-  }
-  std::string content;
-  char buffer[4096];
-  std::optional<std::size_t> got;
-  while ((got = opened.reader->read(buffer, sizeof buffer)) && *got > 0) {
-    content.append(buffer, *got);
-  }
-  return got ? std::optional<std::string>(content) : std::nullopt;
 }
 
 bool Win32TextFiles::truncate(const std::string& path) {

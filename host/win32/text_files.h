@@ -9,7 +9,6 @@ namespace vorlane::win32 {
 class Win32TextFiles final : public TextFiles {
  public:
   OpenedText openForReading(const std::string& path) override;
-  std::optional<std::string> readAll(const std::string& path) override;
   bool truncate(const std::string& path) override;
   bool append(const std::string& path, std::string_view text) override;
 };

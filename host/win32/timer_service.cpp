@@ -1,11 +1,9 @@
 #include "host/win32/timer_service.h"
 
-#include <cstdlib>
 #include <string>
 #include <utility>
 
 #include "host/creation_failure.h"
-#include "host/diagnostics.h"
 
 namespace vorlane::win32 {
 
@@ -19,7 +17,7 @@ struct Win32TimerService::State {
 // The hidden window that receives WM_TIMER and runs the timer's callback.
 class Win32TimerService::Sink final : public Window {
  public:
-  Sink() { createOwn("VorlaneTimerSink", 0, 0, "", 0, 0, 0, 0, HWND_MESSAGE); }
+  Sink() { create("VorlaneTimerSink", false, 0, 0, "", 0, 0, 0, 0, HWND_MESSAGE); }
   ~Sink() override { destroyWindow(); }
 
   std::map<UINT_PTR, std::shared_ptr<State>> timers;
@@ -45,9 +43,11 @@ class Win32TimerService::Sink final : public Window {
 
 class Win32TimerService::Win32Timer final : public Timer {
  public:
+  // Listed with the sink once armed: a timer the system refuses leaves no trace.
   Win32Timer(Win32TimerService& service, std::shared_ptr<State> state)
       : service_(service), state_(std::move(state)) {
     arm();
+    service_.sink_->timers[state_->id] = state_;
   }
   ~Win32Timer() override {
     ::KillTimer(service_.sink_->handle(), state_->id);
@@ -88,25 +88,16 @@ class Win32TimerService::Win32Timer final : public Timer {
   std::shared_ptr<State> state_;
 };
 
-Win32TimerService::Win32TimerService()
-    : Win32TimerService(parseTimeScale(std::getenv("VORLANE_TIME_SCALE"))) {}
-
 Win32TimerService::Win32TimerService(unsigned timeScale)
-    : scale_(timeScale == 0 ? 1 : timeScale), sink_(std::make_unique<Sink>()) {}
+    : scale_(timeScale), sink_(std::make_unique<Sink>()) {}
 
 Win32TimerService::~Win32TimerService() = default;
 
 std::unique_ptr<Timer> Win32TimerService::createTimer(unsigned intervalMilliseconds, bool enabled,
                                                       std::function<void()> onTick) {
-  auto state =
-      std::make_shared<State>(State{nextId_++, intervalMilliseconds, enabled, std::move(onTick)});
-  sink_->timers[state->id] = state;
-  try {
-    return std::make_unique<Win32Timer>(*this, state);
-  } catch (...) {
-    sink_->timers.erase(state->id);
-    throw;
-  }
+  return std::make_unique<Win32Timer>(
+      *this,
+      std::make_shared<State>(State{nextId_++, intervalMilliseconds, enabled, std::move(onTick)}));
 }
 
 }  // namespace vorlane::win32

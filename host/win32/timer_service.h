@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <map>
 #include <memory>
 
+#include "host/diagnostics.h"
 #include "host/timer.h"
 #include "host/win32/window.h"
 
@@ -15,8 +17,8 @@ namespace vorlane::win32 {
 // divides every interval by N (not below 10 ms) for end-to-end runs.
 class Win32TimerService final : public TimerService {
  public:
-  Win32TimerService();
-  explicit Win32TimerService(unsigned timeScale);
+  explicit Win32TimerService(
+      unsigned timeScale = parseTimeScale(std::getenv("VORLANE_TIME_SCALE")));
   ~Win32TimerService() override;
 
   std::unique_ptr<Timer> createTimer(unsigned intervalMilliseconds, bool enabled,

@@ -1,34 +1,16 @@
 #include "host/win32/window.h"
 
+#include <exception>
 #include <string>
 #include <utility>
 
 #include "host/creation_failure.h"
-#include "host/win32/callback_failures.h"
 
 namespace vorlane::win32 {
 
 namespace {
 
-// Registered on first use; registering again fails harmlessly.
-void registerOwnClass(const char* className, WNDPROC procedure, UINT classStyle) {
-  WNDCLASSEXA windowClass = {};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.style = classStyle;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = ::GetModuleHandleA(nullptr);
-  windowClass.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  windowClass.lpszClassName = className;
-  ::RegisterClassExA(&windowClass);
-}
-
-// Named by its text where it has one, by its class otherwise ("VorlanePanel").
-[[noreturn]] void windowNotCreated(const char* className, const char* text) {
-  const DWORD error = ::GetLastError();
-  const std::string name = (text != nullptr && *text != '\0') ? text : className;
-  throw CreationFailure("The window \"" + name + "\" could not be created (error " +
-                        std::to_string(error) + ").");
-}
+std::exception_ptr parkedFailure;
 
 // The class's own handling: the system control's procedure, or the default one.
 LRESULT callClass(WNDPROC original, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -37,6 +19,12 @@ LRESULT callClass(WNDPROC original, HWND window, UINT message, WPARAM wParam, LP
 }
 
 }  // namespace
+
+void rethrowParkedFailure() {
+  if (parkedFailure) {
+    std::rethrow_exception(std::exchange(parkedFailure, nullptr));
+  }
+}
 
 std::string windowText(HWND window) {
   std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
@@ -71,28 +59,37 @@ void Window::accessibleChanged() {
   announced_ = std::move(now);
 }
 
-void Window::createOwn(const char* className, DWORD exStyle, DWORD style, const char* text, int x,
-                       int y, int width, int height, HWND parent, UINT classStyle, int controlId) {
-  registerOwnClass(className, &ownProcedure, classStyle);
+void Window::create(const char* className, bool systemClass, DWORD exStyle, DWORD style,
+                    const char* text, int x, int y, int width, int height, HWND parent,
+                    UINT classStyle, int controlId) {
+  if (!systemClass) {
+    // Registered on first use; registering again fails harmlessly.
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = classStyle;
+    windowClass.lpfnWndProc = &ownProcedure;
+    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.lpszClassName = className;
+    ::RegisterClassExA(&windowClass);
+  }
   // A child window's menu handle is its control id.
   const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId));
-  if (::CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent, id,
-                        ::GetModuleHandleA(nullptr), this) == nullptr) {
-    windowNotCreated(className, text);
-  }
-}
-
-void Window::createSystem(const char* className, DWORD exStyle, DWORD style, const char* text,
-                          int x, int y, int width, int height, HWND parent) {
-  HWND window = ::CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent,
-                                  nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  HWND window = ::CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent, id,
+                                  ::GetModuleHandleA(nullptr), systemClass ? nullptr : this);
   if (window == nullptr) {
-    windowNotCreated(className, text);
+    // Named by its text where it has one, by its class otherwise ("VorlanePanel").
+    const DWORD error = ::GetLastError();
+    const std::string name = (text != nullptr && *text != '\0') ? text : className;
+    throw CreationFailure("The window \"" + name + "\" could not be created (error " +
+                          std::to_string(error) + ").");
   }
-  window_.reset(window);
-  ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  original_ = reinterpret_cast<WNDPROC>(
-      ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&subclassProcedure)));
+  if (systemClass) {
+    window_.reset(window);
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    original_ = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&subclassProcedure)));
+  }
 }
 
 LRESULT Window::callDefault(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -154,7 +151,9 @@ LRESULT Window::dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     }
     return handleMessage(message, wParam, lParam);
   } catch (...) {
-    parkCallbackFailure();
+    if (!parkedFailure) {
+      parkedFailure = std::current_exception();
+    }
     return callClass(original_, window, message, wParam, lParam);
   }
 }

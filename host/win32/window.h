@@ -15,8 +15,7 @@ namespace vorlane::win32 {
 // get their object through lpCreateParams at WM_NCCREATE; system controls are
 // subclassed right after creation. The object lives in GWLP_USERDATA until
 // WM_NCDESTROY, where the link is cut and the object forgets its handle, so a
-// window destroyed with its parent is never destroyed twice. Exceptions from
-// handlers are parked for the message pump (callback_failures.h).
+// window destroyed with its parent is never destroyed twice.
 //
 // A window of an own class paints every pixel in paint(): callDefault hands it
 // WM_PAINT and WM_PRINTCLIENT, and leaves WM_ERASEBKGND to it.
@@ -40,12 +39,11 @@ class Window {
  protected:
   Window() = default;
 
-  // Both creators throw CreationFailure when the system refuses the window.
-  void createOwn(const char* className, DWORD exStyle, DWORD style, const char* text, int x, int y,
-                 int width, int height, HWND parent, UINT classStyle = 0, int controlId = 0);
-  // A system control, subclassed so that this object sees its messages.
-  void createSystem(const char* className, DWORD exStyle, DWORD style, const char* text, int x,
-                    int y, int width, int height, HWND parent);
+  // A window of an own class, or a system control subclassed so that this
+  // object sees its messages. Throws CreationFailure when the system refuses it.
+  void create(const char* className, bool systemClass, DWORD exStyle, DWORD style, const char* text,
+              int x, int y, int width, int height, HWND parent, UINT classStyle = 0,
+              int controlId = 0);
   // Destroys the window now; derived classes call it first in their
   // destructors, while the resources the window uses (fonts, brushes) live.
   void destroyWindow() { window_.reset(); }
@@ -69,5 +67,12 @@ class Window {
 };
 
 std::string windowText(HWND window);
+
+// No exception may cross a window procedure: the system code between it and the
+// message loop cannot unwind. The procedure parks what escapes a handler, and
+// the message pump throws it again here, on the far side of DispatchMessage. A
+// second failure before the first is thrown again is dropped: the first one is
+// the cause.
+void rethrowParkedFailure();
 
 }  // namespace vorlane::win32

@@ -8,15 +8,13 @@
 // (see CMakeLists.txt).
 #include <windows.h>
 
+#include "host/win32/handles.h"
+
 namespace {
 
 ULONGLONG WINAPI tickCount64() {
-  using Function = ULONGLONG(WINAPI*)();
   // Looked up on each call: no state shared between the runtime's threads.
-  HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
-  const auto real = kernel == nullptr ? nullptr
-                                      : reinterpret_cast<Function>(reinterpret_cast<void (*)()>(
-                                            ::GetProcAddress(kernel, "GetTickCount64")));
+  const auto real = vorlane::win32::kernelFunction<ULONGLONG(WINAPI*)()>("GetTickCount64");
   return real != nullptr ? real() : ::GetTickCount();
 }
 

@@ -79,7 +79,6 @@ TEST(LogFieldReader, RoundsSamplesHalfToEvenAndSkipsTheRestWhereverThePiecesAreC
 struct FakeHost final : MemoryStatusSource, TextFiles {
   MemoryStatus read() override { return status; }
   OpenedText openForReading(const std::string&) override { return {}; }
-  std::optional<std::string> readAll(const std::string&) override { return log; }
   bool truncate(const std::string& path) override {
     const bool writable = append(path, "");
     if (writable) {

@@ -80,7 +80,6 @@ class FakeHost final : public SettingsStore,
     }
     return {std::make_unique<Reader>(*this), OpenFailure::None};
   }
-  std::optional<std::string> readAll(const std::string&) override { return log; }
   bool truncate(const std::string&) override { return false; }
   bool append(const std::string&, std::string_view) override { return false; }
 
