@@ -44,7 +44,6 @@ struct BenchHost final : TextFiles, SettingsStore, MemoryStatusSource, BlockAllo
   OpenedText openForReading(const std::string&) override {
     return {std::make_unique<Reader>(log), OpenFailure::None};
   }
-  std::optional<std::string> readAll(const std::string&) override { return log; }
   bool truncate(const std::string&) override { return false; }
   bool append(const std::string&, std::string_view) override { return false; }
   std::optional<std::string> read(std::string_view) override { return std::nullopt; }
