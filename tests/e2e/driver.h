@@ -15,7 +15,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <numeric>
 #include <optional>
 #include <string>
 #include <vector>
@@ -164,7 +163,6 @@ inline bool saveScreenshot(HWND window, const std::string& name) {
 // showed while looked at is kept, in the order first seen: so are texts that
 // stand for a moment only.
 struct Process {
-  // The visible child windows with their texts.
   std::vector<std::pair<HWND, std::string>> look() {
     std::vector<HWND> windows;
     ::EnumChildWindows(::GetDesktopWindow(), collectWindow, reinterpret_cast<LPARAM>(&windows));
@@ -222,10 +220,11 @@ struct Process {
     return found == history.end() ? std::nullopt : std::optional(*found);
   }
   std::string seenTexts() const {
-    return std::accumulate(history.begin(), history.end(), std::string(),
-                           [](const std::string& texts, const std::string& text) {
-                             return texts + "[" + text + "] ";
-                           });
+    std::string texts;
+    for (const std::string& text : history) {
+      texts += "[" + text + "] ";
+    }
+    return texts;
   }
   bool running() const { return ::WaitForSingleObject(handle.get(), 0) == WAIT_TIMEOUT; }
   // The exit code, STILL_ACTIVE when it still runs after `timeoutMs`.

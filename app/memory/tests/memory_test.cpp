@@ -91,7 +91,7 @@ class RamClearerTest : public ::testing::Test {
 };
 
 // A call made from the loop during a clearing does nothing.
-TEST_F(RamClearerTest, ClaimsWritesAndReleasesOneBlockMoreThanAskedWithOneTextEach) {
+TEST_F(RamClearerTest, ClaimsWritesAndReleasesOneBlockMoreThanAsked) {
   RamClearer clearer(state, memory, allocator, pump, pump, popup);
   std::int32_t inner = 20;
   pump.script([&] {
@@ -106,9 +106,6 @@ TEST_F(RamClearerTest, ClaimsWritesAndReleasesOneBlockMoreThanAskedWithOneTextEa
   EXPECT_EQ(allocator.fullyWritten, 31);
   EXPECT_EQ(pump.pumpCount(), 2);        // full turns where the phase begins and ends
   EXPECT_EQ(pump.dueOffers(), 31 * 10);  // per block, per 256 KiB piece, per release
-  ASSERT_EQ(log.size(), 32u);
-  EXPECT_EQ(log[1], progress(30, 3));  // 3.33
-  EXPECT_EQ(log.back(), "hidemsg");
 }
 
 TEST_F(RamClearerTest, QuitDuringTheClearingStopsClaimingAndReleasesEverything) {

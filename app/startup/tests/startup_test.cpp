@@ -214,8 +214,6 @@ TEST(StarterTest, EachWayThroughTheStartAndApplyEndsWhereItShould) {
        restart + saves("True", "normal", "true") + Journal{"run refused"} + kGreet, false},
       {"second copy, mode refused", kSecondCopy | kApply, nullptr, "mode",
        Journal{"show options", "save firstuse=False", "save mode refused"} + kTold, false},
-      {"log missing, mode refused", kLaterStart, nullptr, "mode",
-       restart + Journal{"save firstuse=True", "save mode refused"} + kTold + kGreet, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
