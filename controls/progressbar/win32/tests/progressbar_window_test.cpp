@@ -30,10 +30,6 @@ struct BarPair final : ModalMessageBox {
     portable.Resize(width, height);
   }
   void showStop(const std::string&, const std::string&) override {}
-  void setValue(int value) {
-    window.bar().setValue(value);
-    portable.setValue(value);
-  }
   // Off-screen, through WM_PRINTCLIENT and on the screen after an erasing repaint.
   bool matches() const {
     ::RedrawWindow(window.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -65,7 +61,8 @@ TEST(ProgressBarWindow, DrawsAsThePortableBarOverEverySkin) {
       properties.writeInt("Style", skin % 2, 0);
       BarPair pair(form, 103, 17 + skin, properties);
       for (int value = 1; value <= 100; ++value) {
-        pair.setValue(skin % 2 == 0 ? value : value % 2);
+        pair.window.bar().setValue(skin % 2 == 0 ? value : value % 2);
+        pair.portable.setValue(pair.window.bar().Value());
         if (value % 10 == 5 || value == 100) {
           ASSERT_TRUE(pair.matches()) << "skin " << skin << " value " << value;
         }
