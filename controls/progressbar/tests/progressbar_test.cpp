@@ -15,10 +15,6 @@ namespace {
 
 using Stored = std::map<std::string, std::string, std::less<>>;
 
-// The skins in ProgressLook order, as their golden strips are named.
-const char* const kSkinNames[] = {"master", "blue",    "bluemet",   "goldmet",
-                                  "grmet",  "greymet", "orangemet", "redmet"};
-
 struct Rig final : ModalMessageBox {
   explicit Rig(int width = 100) : surface(width, 17) {}
   void showStop(const std::string& text, const std::string& title) override {
@@ -73,10 +69,13 @@ const struct Scenario {
     {103, 100, 1, 20, {}},                                          // erased up to the frame
 };
 
-TEST(ProgressBar, EverySkinInBothStylesMatchesItsGoldenStrip) {
+// One column per skin, in ProgressLook order (master, blue, bluemet, goldmet,
+// grmet, greymet, orangemet, redmet), one row per scenario, on the XP form's face
+// colour: the golden sheet the README shows.
+TEST(ProgressBar, EverySkinInBothStylesMatchesTheGoldenSheet) {
   const int rows = static_cast<int>(std::size(kScenarios));
+  PixelCanvas sheet(kSkinCount * 111 + 8, rows * 21 + 5, rgb(236, 233, 216));
   for (int skin = 0; skin < kSkinCount; ++skin) {
-    PixelCanvas strip(103, rows * 18, rgb(255, 0, 255));
     for (int row = 0; row < rows; ++row) {
       const Scenario& scenario = kScenarios[row];
       Rig rig(scenario.width);
@@ -90,11 +89,11 @@ TEST(ProgressBar, EverySkinInBothStylesMatchesItsGoldenStrip) {
       }
       for (const int value : scenario.then) rig.bar.setValue(value);
       EXPECT_TRUE(rig.shown.empty()) << row;
-      strip.writePixels(0, row * 18, rig.surface.pixels());
+      sheet.writePixels(8 + skin * 111, 5 + row * 21, rig.surface.pixels());
     }
-    EXPECT_TRUE(testing::matchesGolden(strip.pixels(), "controls/progressbar/tests/golden/" +
-                                                           std::string(kSkinNames[skin]) + ".png"));
   }
+  EXPECT_TRUE(
+      testing::matchesGolden(sheet.pixels(), "controls/progressbar/tests/golden/skins.png"));
 }
 
 // A refused value shows its one message and changes, reports and draws
