@@ -131,22 +131,13 @@ Palette makePalette(const ButtonProperties& p, std::uint32_t backColor,
   const auto shade = [&p](Color color, std::int32_t amount) {
     return ShadeColor(color, amount, false, p.softBevel);
   };
-  // The Custom and Parent schemes derive their edges from their face.
-  const auto deriveEdges = [&shade](Palette& c) {
-    c.shadow = shade(c.face, -64);
-    c.light = shade(c.face, 31);
-    c.highlight = shade(c.face, 47);
-    c.darkShadow = shade(c.face, -192);
-  };
   Palette c;
+  const bool custom = p.scheme == ColorScheme::kCustom;
   switch (p.scheme) {
     case ColorScheme::kCustom:
       c.face = translateColor(backColor, systemColor);
       c.text = translateColor(p.foreColor, systemColor);
       c.hoverText = translateColor(p.foreOver, systemColor);
-      deriveEdges(c);
-      c.accent = shade(c.face, -128);
-      c.accentTint = c.face;
       break;
     case ColorScheme::kClassic:
       c = {0,        0xC0C0C0, 0xDFDFDF, 0xFFFFFF, 0x808080,
@@ -154,23 +145,27 @@ Palette makePalette(const ButtonProperties& p, std::uint32_t backColor,
       break;
     case ColorScheme::kParent:
       c.face = parent.background;
-      c.text = parent.text;
-      c.hoverText = parent.text;
-      deriveEdges(c);
-      c.accent = systemColor(kColorHighlight);
-      c.accentTint = TintColor(c.accent, 176);
+      c.text = c.hoverText = parent.text;
       break;
     default:
       c.face = systemColor(kColorBtnFace);
-      c.text = systemColor(kColorBtnText);
-      c.hoverText = c.text;
+      c.text = c.hoverText = systemColor(kColorBtnText);
       c.shadow = systemColor(kColorBtnShadow);
       c.light = systemColor(kColor3dLight);
       c.highlight = systemColor(kColorBtnHighlight);
       c.darkShadow = systemColor(kColor3dDkShadow);
-      c.accent = systemColor(kColorHighlight);
-      c.accentTint = TintColor(c.accent, 176);
       break;
+  }
+  if (custom || p.scheme == ColorScheme::kParent) {
+    // These two schemes derive their edges from their face.
+    c.shadow = shade(c.face, -64);
+    c.light = shade(c.face, 31);
+    c.highlight = shade(c.face, 47);
+    c.darkShadow = shade(c.face, -192);
+  }
+  if (p.scheme != ColorScheme::kClassic) {
+    c.accent = custom ? shade(c.face, -128) : systemColor(kColorHighlight);
+    c.accentTint = custom ? c.face : TintColor(c.accent, 176);
   }
   c.surface = systemColor(kColorBtnFace);
   c.mask = translateColor(p.maskColor, systemColor);

@@ -96,9 +96,6 @@ void Painter::caption(CaptionStyle style, Color effectFace) {
 }
 
 void Painter::captionEffect(const Rect& rect, Color effectFace) {
-  if (p.effect <= SpecialEffect::kNone) {
-    return;
-  }
   Color base = c.face;
   if (p.type == ButtonType::kXP || p.type == ButtonType::kRoundedBevel ||
       p.type == ButtonType::kGradient) {
@@ -121,9 +118,6 @@ void Painter::blit(const Picture& picture, std::int32_t offset, BlitOptions opti
 }
 
 void Painter::pictureEffect(std::int32_t offset, const Picture& picture) {
-  if (p.effect <= SpecialEffect::kNone) {
-    return;
-  }
   Color base = c.face;
   if (p.type == ButtonType::kXP) {
     base = c.pressedFace;

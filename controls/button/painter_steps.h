@@ -77,6 +77,9 @@ class Painter {
   // colour): one moved down and right, and for raised and sunken one moved up and left.
   template <typename Draw>
   void effectCopies(Color base, Draw draw) {
+    if (p.effect <= SpecialEffect::kNone) {
+      return;
+    }
     const std::int32_t first = p.effect == SpecialEffect::kSunken ? 40 : -40;
     draw(1, shade(base, first));
     if (p.effect == SpecialEffect::kRaised || p.effect == SpecialEffect::kSunken) {

@@ -19,7 +19,7 @@ void VelkXPButton::InitProperties() {
   site_.setWindowText(props_.caption);
   props_.font.face = "Verdana";
   props_.type = vorlane::ButtonType::kXP;
-  applyColorScheme();
+  recompute(kRecolor);
   props_.backColor = 0xFFFFFF;
   props_.backOver = 0xFFFFFF;
   props_.foreColor = palette_.text;
@@ -66,8 +66,7 @@ void VelkXPButton::Show() {
     captureBackground();
   }
   paintingAllowed_ = true;
-  applyColorScheme();
-  repaint(ButtonState::kNormal, true);
+  recompute(kRecolor | kRepaintNormal);
 }
 
 void VelkXPButton::Terminate() {
@@ -80,18 +79,15 @@ void VelkXPButton::AmbientChanged() {
   if (props_.scheme == vorlane::ColorScheme::kCustom) {
     return;
   }
-  applyColorScheme();
-  repaint(paintedState_, true);
+  recompute(kRecolor | kAsDrawn);
 }
 
 void VelkXPButton::Refresh() {
   if (props_.type == vorlane::ButtonType::kTransparent) {
     captureBackground();
   }
-  applyColorScheme();
-  relayout();
   paintingAllowed_ = true;
-  repaint(paintedState_, true);
+  recompute(kRecolor | kRelayout | kAsDrawn);
 }
 
 void VelkXPButton::paint(Canvas& canvas) {
@@ -139,8 +135,6 @@ Palette VelkXPButton::paletteFor(std::uint32_t backColor) const {
       props_, backColor, [this](std::int32_t index) { return site_.systemColor(index); }, parent);
 }
 
-void VelkXPButton::applyColorScheme() { palette_ = paletteFor(props_.backColor); }
-
 void VelkXPButton::relayout() {
   layout_ = layOut(props_, props_.font, layout_.width, layout_.height, site_.dotsPerInch(),
                    site_.textMeasurer());
@@ -169,7 +163,7 @@ void VelkXPButton::updateAccessKey() {
 
 void VelkXPButton::recompute(unsigned then) {
   if (then & kRecolor) {
-    applyColorScheme();
+    palette_ = paletteFor(props_.backColor);
   }
   if (then & kRelayout) {
     relayout();

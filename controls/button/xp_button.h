@@ -20,7 +20,7 @@ namespace vorlane {
 // drawing is paintButton's (button_painter.h), the input ButtonInput's; the
 // button reaches its window and host through a ButtonSite, so the same code
 // runs in a real window and in tests.
-class VelkXPButton final : private ButtonInput::Target {
+class VelkXPButton final {
  public:
   explicit VelkXPButton(ButtonSite& site);
   VelkXPButton(const VelkXPButton&) = delete;
@@ -164,12 +164,11 @@ class VelkXPButton final : private ButtonInput::Target {
   unsigned withPicture() const { return props_.pictureNormal ? kAsDrawn : 0; }
   void recompute(unsigned then);
 
-  void repaint(ButtonState state, bool force) override;
-  ButtonState paintedState() const override { return paintedState_; }
-  bool enabled() const override { return props_.enabled; }
-  void toggleValue() override;
+  // The input's way in: repaint in a state, and flip Value in check-box mode.
+  friend class ButtonInput;
+  void repaint(ButtonState state, bool force);
+  void toggleValue();
 
-  void applyColorScheme();
   void relayout();
   void updateAccessKey();
   void captureBackground();
