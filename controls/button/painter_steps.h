@@ -4,7 +4,6 @@
 // and button_looks.cpp only.
 
 #include "controls/button/button_painter.h"
-#include "controls/button/color_math.h"
 
 namespace vorlane {
 

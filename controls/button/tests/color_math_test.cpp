@@ -1,9 +1,8 @@
 // Colour and pixel work the golden pictures do not reach (soft bevel, system colours, icons).
 
-#include "controls/button/color_math.h"
-
 #include <vector>
 
+#include "controls/button/button_model.h"
 #include "controls/button/button_painter.h"
 #include "controls/button/tests/button_fixture.h"
 
