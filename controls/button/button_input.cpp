@@ -51,7 +51,9 @@ void ButtonInput::onMouseUp(std::int16_t button, std::int16_t shift, float x, fl
 }
 
 void ButtonInput::click(bool force) {
-  button_.toggleValue();
+  if (button_.props_.checkBoxBehaviour) {
+    button_.props_.value = !button_.props_.value;
+  }
   button_.repaint(ButtonState::kNormal, force);
   site_.refreshSurface();
   raise(events_.Click);

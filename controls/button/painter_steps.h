@@ -11,7 +11,6 @@ class Painter {
  public:
   Painter(Canvas& canvas, const PaintJob& job);
 
-  // Colours of the palette and the state, for the looks.
   const Palette& c;
   const ButtonProperties& p;
   const VisualState& state;

@@ -122,12 +122,6 @@ void VelkXPButton::repaint(ButtonState state, bool force) {
   site_.redrawNow();
 }
 
-void VelkXPButton::toggleValue() {
-  if (props_.checkBoxBehaviour) {
-    props_.value = !props_.value;
-  }
-}
-
 Palette VelkXPButton::paletteFor(std::uint32_t backColor) const {
   const ParentColors parent =
       props_.scheme == vorlane::ColorScheme::kParent ? site_.parentColors() : ParentColors{};
@@ -232,8 +226,6 @@ void VelkXPButton::setPicturePosition(vorlane::PicturePosition value) {
 
 void VelkXPButton::setImageIndex(std::int16_t value) {
   change(&ButtonProperties::imageIndex, value, 0, "ImageIndex");
-  // The picture comes from the image list the host provided, if any; an index
-  // of 0 or less, or one the list does not hold, leaves the picture alone.
   PicturePtr picture = value > 0 && imageList_ ? imageList_(value) : nullptr;
   if (picture) {
     setPictureNormal(std::move(picture));

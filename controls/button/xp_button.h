@@ -122,7 +122,7 @@ class VelkXPButton final {
   std::int16_t ImageIndex() const { return props_.imageIndex; }
   void setImageIndex(std::int16_t value);
   // An image list the host provides for ImageIndex: picture number n (1-based),
-  // or none when the list has no such picture.
+  // or none. An index of 0 or less, or one the list lacks, leaves the picture alone.
   void setImageList(std::function<PicturePtr(std::int16_t)> imageList) {
     imageList_ = std::move(imageList);
   }
@@ -164,10 +164,9 @@ class VelkXPButton final {
   unsigned withPicture() const { return props_.pictureNormal ? kAsDrawn : 0; }
   void recompute(unsigned then);
 
-  // The input's way in: repaint in a state, and flip Value in check-box mode.
+  // The input repaints in a state, and flips Value in check-box mode without a notice.
   friend class ButtonInput;
   void repaint(ButtonState state, bool force);
-  void toggleValue();
 
   void relayout();
   void updateAccessKey();
