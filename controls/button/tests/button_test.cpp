@@ -338,9 +338,6 @@ TEST(BlitPicture, SilhouettesMasksAndIcons) {
   blitPicture(canvas, 0, 0, 16, 16, *icon, options);
   EXPECT_EQ(canvas.at(0, 0), 0x00FF00u);
   EXPECT_EQ(canvas.at(8, 8), 0x123456u);
-  options.useMaskColor = false;
-  blitPicture(canvas, 0, 0, 16, 16, *icon, options);
-  EXPECT_EQ(canvas.at(0, 0), 0xC0C0C0u);
 }
 
 }  // namespace
