@@ -161,8 +161,8 @@ Palette makePalette(const ButtonProperties& p, std::uint32_t backColor,
       c.hoverText = translateColor(p.foreOver, systemColor);
       break;
     case ColorScheme::kClassic:
-      c = {0,        0xC0C0C0, 0xDFDFDF, 0xFFFFFF, 0x808080,
-           0x000000, 0x000000, 0x000000, 0x800000, 0xD1ADAD};
+      c = {0xC0C0C0, 0xDFDFDF, 0xFFFFFF, 0x808080, 0x000000,
+           0x000000, 0x000000, 0x800000, 0xD1ADAD};
       break;
     case ColorScheme::kParent:
       c.face = parent.background;
@@ -188,7 +188,6 @@ Palette makePalette(const ButtonProperties& p, std::uint32_t backColor,
     c.accent = custom ? shade(c.face, -128) : systemColor(kColorHighlight);
     c.accentTint = custom ? c.face : TintColor(c.accent, 176);
   }
-  c.surface = systemColor(kColorBtnFace);
   c.mask = translateColor(p.maskColor, systemColor);
   c.pressedFace = ShadeColor(c.face, 48, p.type == ButtonType::kXP, p.softBevel);
   c.dimmedText = ShadeColor(c.pressedFace, -104, true, p.softBevel);

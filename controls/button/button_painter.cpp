@@ -214,7 +214,6 @@ void blitPicture(Canvas& canvas, std::int32_t x, std::int32_t y, std::int32_t wi
 
 CaptionStyle paintButton(Canvas& canvas, const PaintJob& job) {
   Painter painter(canvas, job);
-  canvas.fillRect({0, 0, painter.W, painter.H}, job.palette.surface);
   painter.fill(0, 0, painter.W, painter.H, job.palette.face);
   if (const Look* look = lookOf(job.properties.type)) {
     if (!job.properties.enabled) {
