@@ -66,11 +66,10 @@ void ButtonInput::onClick() {
 }
 
 void ButtonInput::onDoubleClick() {
-  if (pressedButton_ != kLeftButton) {
-    return;
+  if (pressedButton_ == kLeftButton) {
+    onMouseDown(kLeftButton, 0, 0.0f, 0.0f);
+    site_.captureMouse();
   }
-  onMouseDown(kLeftButton, 0, 0.0f, 0.0f);
-  site_.captureMouse();
 }
 
 void ButtonInput::onMouseMove(std::int16_t button, std::int16_t shift, float x, float y) {

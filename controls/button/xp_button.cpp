@@ -19,13 +19,12 @@ void VelkXPButton::InitProperties() {
   site_.setWindowText(props_.caption);
   props_.font.face = "Verdana";
   props_.type = vorlane::ButtonType::kXP;
-  recompute(kRecolor);
+  recompute(kRecolor | kRelayout);
   props_.backColor = 0xFFFFFF;
   props_.backOver = 0xFFFFFF;
   props_.foreColor = palette_.text;
   props_.foreOver = 0xFF0000;
   props_.maskColor = 0xC0C0C0;
-  relayout();
   props_.handFlag = true;
   props_.imageIndex = 0;
 }
@@ -52,9 +51,7 @@ void VelkXPButton::Resize() {
   layout_.height = client.bottom;
   relayout();
   site_.setWindowRegion(outlineOf(props_.type, layout_.width, layout_.height));
-  if (layout_.height != 0) {
-    repaint(ButtonState::kNormal, true);
-  }
+  repaint(ButtonState::kNormal, true);
 }
 
 void VelkXPButton::Show() {
@@ -76,10 +73,9 @@ void VelkXPButton::Terminate() {
 }
 
 void VelkXPButton::AmbientChanged() {
-  if (props_.scheme == vorlane::ColorScheme::kCustom) {
-    return;
+  if (props_.scheme != vorlane::ColorScheme::kCustom) {
+    recompute(kRecolor | kAsDrawn);
   }
-  recompute(kRecolor | kAsDrawn);
 }
 
 void VelkXPButton::Refresh() {
@@ -111,10 +107,8 @@ void VelkXPButton::repaint(ButtonState state, bool force) {
   if (props_.checkBoxBehaviour && props_.value) {
     state = ButtonState::kPressed;
   }
-  if (!force && props_.caption == paintedCaption_ && state == paintedState_) {
-    return;
-  }
-  if (layout_.height == 0 || !paintingAllowed_) {
+  const bool unchanged = props_.caption == paintedCaption_ && state == paintedState_;
+  if ((unchanged && !force) || layout_.height == 0 || !paintingAllowed_) {
     return;
   }
   paintedState_ = state;
