@@ -145,6 +145,20 @@ TEST_F(PropertiesTest, RefusedValuesChangeNothing) {
   EXPECT_EQ(button->MousePointer(), 99);
 }
 
+// A disabled picture on the flat looks is a shadow of its dark pixels only
+// (the golden disc has no light ones).
+TEST_F(PropertiesTest, DisabledPictureShadowsOnlyDarkPixels) {
+  Pixels24 pixels(2, 1, 0x101010);
+  pixels.set(1, 0, 0xF0F0F0);
+  button->setCaption("");
+  button->setButtonType(ButtonType::kFlatFramed);
+  button->setPictureNormal(Picture::bitmap(pixels));
+  button->setEnabled(false);
+  const ButtonLayout& l = button->layout();
+  EXPECT_EQ(site->canvas->at(l.pictureLeft, l.pictureTop), button->palette().shadow);
+  EXPECT_EQ(site->canvas->at(l.pictureLeft + 1, l.pictureTop), button->palette().face);
+}
+
 TEST_F(PropertiesTest, TypesWithoutALookShowOnlyTheFace) {
   for (const int type : {0, 15}) {
     button->setButtonType(ButtonType{type});
