@@ -1,6 +1,7 @@
 #include "controls/button/button_input.h"
 
 #include "controls/button/button_errors.h"
+#include "controls/button/xp_button.h"
 
 namespace vorlane {
 
@@ -28,8 +29,8 @@ std::uint8_t asByte(std::int16_t value, const char* what) {
 
 }  // namespace
 
-ButtonInput::ButtonInput(Target& target, ButtonSite& site)
-    : target_(target),
+ButtonInput::ButtonInput(VelkXPButton& button, ButtonSite& site)
+    : button_(button),
       site_(site),
       overTimer_(
           site.timers().createTimer(kHoverPollMilliseconds, false, [this] { overTimerTick(); })) {}
@@ -38,36 +39,37 @@ void ButtonInput::onMouseDown(std::int16_t button, std::int16_t shift, float x, 
   raise(events_.MouseDown, button, shift, x, y);
   pressedButton_ = asByte(button, "MouseDown: Button outside 0 to 255");
   if (button != kRightButton) {
-    target_.repaint(ButtonState::kPressed, false);
+    button_.repaint(ButtonState::kPressed, false);
   }
 }
 
 void ButtonInput::onMouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
   raise(events_.MouseUp, button, shift, x, y);
   if (button != kRightButton) {
-    target_.repaint(ButtonState::kNormal, false);
+    button_.repaint(ButtonState::kNormal, false);
   }
 }
 
 void ButtonInput::click(bool force) {
-  target_.toggleValue();
-  target_.repaint(ButtonState::kNormal, force);
+  if (button_.props_.checkBoxBehaviour) {
+    button_.props_.value = !button_.props_.value;
+  }
+  button_.repaint(ButtonState::kNormal, force);
   site_.refreshSurface();
   raise(events_.Click);
 }
 
 void ButtonInput::onClick() {
-  if (pressedButton_ == kLeftButton && target_.enabled()) {
+  if (pressedButton_ == kLeftButton && button_.Enabled()) {
     click(true);
   }
 }
 
 void ButtonInput::onDoubleClick() {
-  if (pressedButton_ != kLeftButton) {
-    return;
+  if (pressedButton_ == kLeftButton) {
+    onMouseDown(kLeftButton, 0, 0.0f, 0.0f);
+    site_.captureMouse();
   }
-  onMouseDown(kLeftButton, 0, 0.0f, 0.0f);
-  site_.captureMouse();
 }
 
 void ButtonInput::onMouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
@@ -76,19 +78,19 @@ void ButtonInput::onMouseMove(std::int16_t button, std::int16_t shift, float x, 
     return;
   }
   if (!site_.isMouseInside()) {
-    target_.repaint(ButtonState::kNormal, false);
+    button_.repaint(ButtonState::kNormal, false);
     return;
   }
   if (button == 0 && !hovering_) {
     overTimer_->setEnabled(true);
     hovering_ = true;
-    target_.repaint(ButtonState::kNormal, true);
+    button_.repaint(ButtonState::kNormal, true);
     raise(events_.MouseOver);
   }
   if (button == kLeftButton) {
     // Dragged back over the button: pressed, drawn without the hover look.
     hovering_ = true;
-    target_.repaint(ButtonState::kPressed, false);
+    button_.repaint(ButtonState::kPressed, false);
     hovering_ = false;
   }
 }
@@ -99,7 +101,7 @@ void ButtonInput::overTimerTick() {
   }
   overTimer_->setEnabled(false);
   hovering_ = false;
-  target_.repaint(ButtonState::kNormal, true);
+  button_.repaint(ButtonState::kNormal, true);
   raise(events_.MOUSEOUT);
 }
 
@@ -108,7 +110,7 @@ void ButtonInput::onKeyDown(std::int16_t keyCode, std::int16_t shift) {
   lastKeyDown_ = asByte(keyCode, "KeyDown: KeyCode outside 0 to 255");
   switch (keyCode) {
     case kKeySpace:
-      target_.repaint(ButtonState::kPressed, false);
+      button_.repaint(ButtonState::kPressed, false);
       break;
     case kKeyLeft:
     case kKeyUp:
@@ -139,7 +141,7 @@ void ButtonInput::onAccessKey() {
 
 void ButtonInput::onFocus(bool gained) {
   focused_ = gained;
-  target_.repaint(target_.paintedState(), true);
+  button_.repaint(button_.PaintedState(), true);
 }
 
 }  // namespace vorlane

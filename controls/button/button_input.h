@@ -9,6 +9,8 @@
 
 namespace vorlane {
 
+class VelkXPButton;
+
 // The events the button raises to its host. Every argument is passed by
 // reference: a handler may change it, and the button carries on with the value
 // the handler left.
@@ -31,20 +33,7 @@ struct ButtonEvents {
 // access key, focus, and the hover poll that notices the mouse has left.
 class ButtonInput {
  public:
-  // What input changes on the button it serves.
-  class Target {
-   public:
-    virtual void repaint(ButtonState state, bool force) = 0;
-    virtual ButtonState paintedState() const = 0;
-    virtual bool enabled() const = 0;
-    // A click or a space key flips Value while the button behaves as a check box.
-    virtual void toggleValue() = 0;
-
-   protected:
-    ~Target() = default;
-  };
-
-  ButtonInput(Target& target, ButtonSite& site);
+  ButtonInput(VelkXPButton& button, ButtonSite& site);
 
   ButtonEvents& events() { return events_; }
   bool hovering() const { return hovering_; }
@@ -68,7 +57,7 @@ class ButtonInput {
   void overTimerTick();
   void click(bool force);
 
-  Target& target_;
+  VelkXPButton& button_;
   ButtonSite& site_;
   ButtonEvents events_;
   std::uint8_t pressedButton_ = 0;

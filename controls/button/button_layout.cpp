@@ -47,7 +47,6 @@ ButtonLayout layOut(const ButtonProperties& p, const Font& font, std::int32_t wi
   const std::int32_t dy = at == PicturePosition::kBottom ? -ph - 4 : 0;
   const Rect measured = measurer.measure(p.caption, room, kMeasureFlags, font);
   l.caption = measured.offset((W - measured.right + dx) / 2, (H - measured.bottom + dy) / 2);
-  l.pressedCaption = l.caption.offset(1, 1);
   // The picture beside, above or below the caption; centred without a caption,
   // and for a position outside the named ones.
   const PicturePosition side = blankText(p.caption) ? PicturePosition::kCentre : at;

@@ -16,8 +16,6 @@ struct ButtonLayout {
   // The client area inset by the frame of the type: where the focus rectangle goes.
   Rect inner;
   Rect caption;
-  // The caption moved one pixel down and right, as a pressed button shows it.
-  Rect pressedCaption;
   std::int32_t pictureLeft = 0;
   std::int32_t pictureTop = 0;
   std::int32_t pictureWidth = 0;

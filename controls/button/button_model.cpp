@@ -1,8 +1,7 @@
 #include "controls/button/button_model.h"
 
+#include <algorithm>
 #include <limits>
-
-#include "controls/button/color_math.h"
 
 namespace vorlane {
 
@@ -115,6 +114,28 @@ void writeProperties(const ButtonProperties& p, PropertyBag& bag) {
   bag.writeInt("ImageIndex", p.imageIndex, 0);
 }
 
+Color ShadeColor(Color color, std::int32_t amount, bool proportionalBlue, bool softBevel) {
+  if (softBevel) {
+    amount /= 2;
+  }
+  std::int32_t red = redOf(color);
+  std::int32_t green = greenOf(color);
+  std::int32_t blue = blueOf(color);
+  blue = proportionalBlue ? blue + (blue * amount) / 192 : blue + amount;
+  red += amount;
+  green += amount;
+  // Clamped both ways: an amount beyond +-255 cannot spill a component into
+  // its neighbour.
+  return rgb(std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255));
+}
+
+Color TintColor(Color color, std::int32_t floor) {
+  auto tint = [floor](std::int32_t component) {
+    return std::clamp(floor + ((255 - floor) * component) / 255, 0, 255);
+  };
+  return rgb(tint(redOf(color)), tint(greenOf(color)), tint(blueOf(color)));
+}
+
 Color translateColor(std::uint32_t color, const SystemColors& systemColor) {
   const std::uint32_t kind = color >> 24;
   if (kind == 0) {
@@ -131,48 +152,42 @@ Palette makePalette(const ButtonProperties& p, std::uint32_t backColor,
   const auto shade = [&p](Color color, std::int32_t amount) {
     return ShadeColor(color, amount, false, p.softBevel);
   };
-  // The Custom and Parent schemes derive their edges from their face.
-  const auto deriveEdges = [&shade](Palette& c) {
-    c.shadow = shade(c.face, -64);
-    c.light = shade(c.face, 31);
-    c.highlight = shade(c.face, 47);
-    c.darkShadow = shade(c.face, -192);
-  };
   Palette c;
+  const bool custom = p.scheme == ColorScheme::kCustom;
   switch (p.scheme) {
     case ColorScheme::kCustom:
       c.face = translateColor(backColor, systemColor);
       c.text = translateColor(p.foreColor, systemColor);
       c.hoverText = translateColor(p.foreOver, systemColor);
-      deriveEdges(c);
-      c.accent = shade(c.face, -128);
-      c.accentTint = c.face;
       break;
     case ColorScheme::kClassic:
-      c = {0,        0xC0C0C0, 0xDFDFDF, 0xFFFFFF, 0x808080,
-           0x000000, 0x000000, 0x000000, 0x800000, 0xD1ADAD};
+      c = {0xC0C0C0, 0xDFDFDF, 0xFFFFFF, 0x808080, 0x000000,
+           0x000000, 0x000000, 0x800000, 0xD1ADAD};
       break;
     case ColorScheme::kParent:
       c.face = parent.background;
-      c.text = parent.text;
-      c.hoverText = parent.text;
-      deriveEdges(c);
-      c.accent = systemColor(kColorHighlight);
-      c.accentTint = TintColor(c.accent, 176);
+      c.text = c.hoverText = parent.text;
       break;
     default:
       c.face = systemColor(kColorBtnFace);
-      c.text = systemColor(kColorBtnText);
-      c.hoverText = c.text;
+      c.text = c.hoverText = systemColor(kColorBtnText);
       c.shadow = systemColor(kColorBtnShadow);
       c.light = systemColor(kColor3dLight);
       c.highlight = systemColor(kColorBtnHighlight);
       c.darkShadow = systemColor(kColor3dDkShadow);
-      c.accent = systemColor(kColorHighlight);
-      c.accentTint = TintColor(c.accent, 176);
       break;
   }
-  c.surface = systemColor(kColorBtnFace);
+  if (custom || p.scheme == ColorScheme::kParent) {
+    // These two schemes derive their edges from their face.
+    c.shadow = shade(c.face, -64);
+    c.light = shade(c.face, 31);
+    c.highlight = shade(c.face, 47);
+    c.darkShadow = shade(c.face, -192);
+  }
+  if (p.scheme != ColorScheme::kClassic) {
+    c.accent = custom ? shade(c.face, -128) : systemColor(kColorHighlight);
+    c.accentTint = custom ? c.face : TintColor(c.accent, 176);
+  }
   c.mask = translateColor(p.maskColor, systemColor);
   c.pressedFace = ShadeColor(c.face, 48, p.type == ButtonType::kXP, p.softBevel);
   c.dimmedText = ShadeColor(c.pressedFace, -104, true, p.softBevel);

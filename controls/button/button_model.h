@@ -94,12 +94,20 @@ void writeProperties(const ButtonProperties& properties, PropertyBag& bag);
 // 16 bits) through `systemColor`; anything else 0.
 Color translateColor(std::uint32_t color, const SystemColors& systemColor);
 
-// The colours a paint works with, all worked out before it starts: the colour
-// the surface is cleared to, the face and its edges, the texts, the accent of
-// the hot-tracking look, the picture's mask, the pressed face, and the two
-// caption colours derived from them (XP disabled, gradient pressed).
+// Lightens (positive amount) or darkens (negative) an RGB colour by adding the
+// amount to each component, clamped to 0..255. A soft bevel halves the amount.
+// With proportionalBlue the blue component moves by blue * amount / 192
+// instead, which keeps bluish faces from washing out.
+Color ShadeColor(Color color, std::int32_t amount, bool proportionalBlue, bool softBevel);
+
+// Squeezes every component into floor..255: a pale version of the colour.
+Color TintColor(Color color, std::int32_t floor);
+
+// The colours a paint works with, all worked out before it starts: the face
+// and its edges, the texts, the accent of the hot-tracking look, the picture's
+// mask, the pressed face, and the two caption colours derived from them (XP
+// disabled, gradient pressed).
 struct Palette {
-  Color surface = 0;
   Color face = 0, light = 0, highlight = 0, shadow = 0, darkShadow = 0;
   Color text = 0, hoverText = 0, accent = 0, accentTint = 0, mask = 0, pressedFace = 0;
   Color dimmedText = 0, carvedCopy = 0;

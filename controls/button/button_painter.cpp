@@ -1,5 +1,5 @@
 // The painter: the drawing steps, the caption styles and effects, and the
-// picture in each state, all worked from one PaintJob.
+// picture in each state, all worked from one PaintJob; and the pixel work of pictures.
 
 #include "controls/button/button_painter.h"
 
@@ -83,7 +83,7 @@ void Painter::caption(CaptionStyle style, Color effectFace) {
   lastStyle_ = style;
   const auto& steps = kStyles[static_cast<std::size_t>(style)];
   const Rect& normal = captionLayout_->caption;
-  const Rect& pressed = captionLayout_->pressedCaption;
+  const Rect pressed = normal.offset(1, 1);
   if (steps.effect) {
     captionEffect(steps.moved ? pressed : normal, effectFace);
   }
@@ -96,9 +96,6 @@ void Painter::caption(CaptionStyle style, Color effectFace) {
 }
 
 void Painter::captionEffect(const Rect& rect, Color effectFace) {
-  if (p.effect <= SpecialEffect::kNone) {
-    return;
-  }
   Color base = c.face;
   if (p.type == ButtonType::kXP || p.type == ButtonType::kRoundedBevel ||
       p.type == ButtonType::kGradient) {
@@ -121,9 +118,6 @@ void Painter::blit(const Picture& picture, std::int32_t offset, BlitOptions opti
 }
 
 void Painter::pictureEffect(std::int32_t offset, const Picture& picture) {
-  if (p.effect <= SpecialEffect::kNone) {
-    return;
-  }
   Color base = c.face;
   if (p.type == ButtonType::kXP) {
     base = c.pressedFace;
@@ -176,9 +170,50 @@ void Painter::picture() {
   }
 }
 
+void blitPicture(Canvas& canvas, std::int32_t x, std::int32_t y, std::int32_t width,
+                 std::int32_t height, const Picture& picture, const BlitOptions& options) {
+  if (width <= 0 || height <= 0) {
+    return;
+  }
+  // The picture on a surface of its own: a bitmap as it is, anything else as an
+  // icon over a square of the mask colour.
+  const std::unique_ptr<Canvas> source = canvas.createCompatible(width, height);
+  if (picture.type() != PictureType::kBitmap) {
+    source->fillRect({0, 0, width, height}, options.maskFill);
+  }
+  source->drawPicture(picture, 0, 0);
+  Pixels24 background = canvas.readPixels(x, y, width, height);
+  const Pixels24 pixels = source->readPixels(0, 0, width, height);
+  const std::int64_t mask = options.useMaskColor ? options.mask : -1;
+  for (std::int32_t row = 0; row < height; ++row) {
+    for (std::int32_t column = 0; column < width; ++column) {
+      const Color color = pixels.at(column, row);
+      const int R = redOf(color);
+      const int G = greenOf(color);
+      const int B = blueOf(color);
+      if (color == mask || (options.silhouette >= 0 && options.darkOnly && R + G + B > 384)) {
+        continue;
+      }
+      Color out = color;
+      if (options.silhouette >= 0) {
+        out = static_cast<Color>(options.silhouette);
+      } else if (options.greyscale) {
+        const double weighted = static_cast<double>(roundHalfEven(R * 0.3)) + G * 0.59 + B * 0.11;
+        const auto grey = static_cast<int>(roundHalfEven(weighted));
+        out = rgb(grey, grey, grey);
+      } else if (options.blend) {
+        const Color under = background.at(column, row);
+        out = rgb((2 * R + redOf(under)) / 3, (2 * G + greenOf(under)) / 3,
+                  (2 * B + blueOf(under)) / 3);
+      }
+      background.set(column, row, out);
+    }
+  }
+  canvas.writePixels(x, y, background);
+}
+
 CaptionStyle paintButton(Canvas& canvas, const PaintJob& job) {
   Painter painter(canvas, job);
-  canvas.fillRect({0, 0, painter.W, painter.H}, job.palette.surface);
   painter.fill(0, 0, painter.W, painter.H, job.palette.face);
   if (const Look* look = lookOf(job.properties.type)) {
     if (!job.properties.enabled) {

@@ -43,8 +43,7 @@ class ButtonSite {
   // The picture a property bag refers to by `reference`, or none.
   virtual PicturePtr resolvePicture(const std::string& reference) const = 0;
 
-  // The system: colours, the mouse, keystrokes, timers.
-  // GetSysColor as RGB; 0 for an index the system does not know.
+  // The system: colours (as SystemColors), the mouse, keystrokes, timers.
   virtual Color systemColor(std::int32_t index) const = 0;
   virtual ParentColors parentColors() const = 0;
   // Whether the window under the cursor is the button's own window.

@@ -4,7 +4,6 @@
 // and button_looks.cpp only.
 
 #include "controls/button/button_painter.h"
-#include "controls/button/color_math.h"
 
 namespace vorlane {
 
@@ -12,7 +11,6 @@ class Painter {
  public:
   Painter(Canvas& canvas, const PaintJob& job);
 
-  // Colours of the palette and the state, for the looks.
   const Palette& c;
   const ButtonProperties& p;
   const VisualState& state;
@@ -77,6 +75,9 @@ class Painter {
   // colour): one moved down and right, and for raised and sunken one moved up and left.
   template <typename Draw>
   void effectCopies(Color base, Draw draw) {
+    if (p.effect <= SpecialEffect::kNone) {
+      return;
+    }
     const std::int32_t first = p.effect == SpecialEffect::kSunken ? 40 : -40;
     draw(1, shade(base, first));
     if (p.effect == SpecialEffect::kRaised || p.effect == SpecialEffect::kSunken) {

@@ -19,13 +19,12 @@ void VelkXPButton::InitProperties() {
   site_.setWindowText(props_.caption);
   props_.font.face = "Verdana";
   props_.type = vorlane::ButtonType::kXP;
-  applyColorScheme();
+  recompute(kRecolor | kRelayout);
   props_.backColor = 0xFFFFFF;
   props_.backOver = 0xFFFFFF;
   props_.foreColor = palette_.text;
   props_.foreOver = 0xFF0000;
   props_.maskColor = 0xC0C0C0;
-  relayout();
   props_.handFlag = true;
   props_.imageIndex = 0;
 }
@@ -52,9 +51,7 @@ void VelkXPButton::Resize() {
   layout_.height = client.bottom;
   relayout();
   site_.setWindowRegion(outlineOf(props_.type, layout_.width, layout_.height));
-  if (layout_.height != 0) {
-    repaint(ButtonState::kNormal, true);
-  }
+  repaint(ButtonState::kNormal, true);
 }
 
 void VelkXPButton::Show() {
@@ -66,8 +63,7 @@ void VelkXPButton::Show() {
     captureBackground();
   }
   paintingAllowed_ = true;
-  applyColorScheme();
-  repaint(ButtonState::kNormal, true);
+  recompute(kRecolor | kRepaintNormal);
 }
 
 void VelkXPButton::Terminate() {
@@ -77,21 +73,17 @@ void VelkXPButton::Terminate() {
 }
 
 void VelkXPButton::AmbientChanged() {
-  if (props_.scheme == vorlane::ColorScheme::kCustom) {
-    return;
+  if (props_.scheme != vorlane::ColorScheme::kCustom) {
+    recompute(kRecolor | kAsDrawn);
   }
-  applyColorScheme();
-  repaint(paintedState_, true);
 }
 
 void VelkXPButton::Refresh() {
   if (props_.type == vorlane::ButtonType::kTransparent) {
     captureBackground();
   }
-  applyColorScheme();
-  relayout();
   paintingAllowed_ = true;
-  repaint(paintedState_, true);
+  recompute(kRecolor | kRelayout | kAsDrawn);
 }
 
 void VelkXPButton::paint(Canvas& canvas) {
@@ -115,21 +107,13 @@ void VelkXPButton::repaint(ButtonState state, bool force) {
   if (props_.checkBoxBehaviour && props_.value) {
     state = ButtonState::kPressed;
   }
-  if (!force && props_.caption == paintedCaption_ && state == paintedState_) {
-    return;
-  }
-  if (layout_.height == 0 || !paintingAllowed_) {
+  const bool unchanged = props_.caption == paintedCaption_ && state == paintedState_;
+  if ((unchanged && !force) || layout_.height == 0 || !paintingAllowed_) {
     return;
   }
   paintedState_ = state;
   paintedCaption_ = props_.caption;
   site_.redrawNow();
-}
-
-void VelkXPButton::toggleValue() {
-  if (props_.checkBoxBehaviour) {
-    props_.value = !props_.value;
-  }
 }
 
 Palette VelkXPButton::paletteFor(std::uint32_t backColor) const {
@@ -138,8 +122,6 @@ Palette VelkXPButton::paletteFor(std::uint32_t backColor) const {
   return makePalette(
       props_, backColor, [this](std::int32_t index) { return site_.systemColor(index); }, parent);
 }
-
-void VelkXPButton::applyColorScheme() { palette_ = paletteFor(props_.backColor); }
 
 void VelkXPButton::relayout() {
   layout_ = layOut(props_, props_.font, layout_.width, layout_.height, site_.dotsPerInch(),
@@ -169,7 +151,7 @@ void VelkXPButton::updateAccessKey() {
 
 void VelkXPButton::recompute(unsigned then) {
   if (then & kRecolor) {
-    applyColorScheme();
+    palette_ = paletteFor(props_.backColor);
   }
   if (then & kRelayout) {
     relayout();
@@ -238,8 +220,6 @@ void VelkXPButton::setPicturePosition(vorlane::PicturePosition value) {
 
 void VelkXPButton::setImageIndex(std::int16_t value) {
   change(&ButtonProperties::imageIndex, value, 0, "ImageIndex");
-  // The picture comes from the image list the host provided, if any; an index
-  // of 0 or less, or one the list does not hold, leaves the picture alone.
   PicturePtr picture = value > 0 && imageList_ ? imageList_(value) : nullptr;
   if (picture) {
     setPictureNormal(std::move(picture));

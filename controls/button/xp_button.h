@@ -20,7 +20,7 @@ namespace vorlane {
 // drawing is paintButton's (button_painter.h), the input ButtonInput's; the
 // button reaches its window and host through a ButtonSite, so the same code
 // runs in a real window and in tests.
-class VelkXPButton final : private ButtonInput::Target {
+class VelkXPButton final {
  public:
   explicit VelkXPButton(ButtonSite& site);
   VelkXPButton(const VelkXPButton&) = delete;
@@ -122,7 +122,7 @@ class VelkXPButton final : private ButtonInput::Target {
   std::int16_t ImageIndex() const { return props_.imageIndex; }
   void setImageIndex(std::int16_t value);
   // An image list the host provides for ImageIndex: picture number n (1-based),
-  // or none when the list has no such picture.
+  // or none. An index of 0 or less, or one the list lacks, leaves the picture alone.
   void setImageList(std::function<PicturePtr(std::int16_t)> imageList) {
     imageList_ = std::move(imageList);
   }
@@ -164,12 +164,10 @@ class VelkXPButton final : private ButtonInput::Target {
   unsigned withPicture() const { return props_.pictureNormal ? kAsDrawn : 0; }
   void recompute(unsigned then);
 
-  void repaint(ButtonState state, bool force) override;
-  ButtonState paintedState() const override { return paintedState_; }
-  bool enabled() const override { return props_.enabled; }
-  void toggleValue() override;
+  // The input repaints in a state, and flips Value in check-box mode without a notice.
+  friend class ButtonInput;
+  void repaint(ButtonState state, bool force);
 
-  void applyColorScheme();
   void relayout();
   void updateAccessKey();
   void captureBackground();

@@ -41,8 +41,6 @@ Pixels24 sheetOf(const std::vector<SetUp>& rows, const std::vector<int>& schemes
       if (scheme == 2) {
         button.setBackColor(0x00FFFF);
         button.setBackOver(0x80FFFF);
-        button.setForeColor(0x000000);
-        button.setForeOver(0xFF0000);
       }
       rows[row](button);
       button.Resize();
