@@ -4,7 +4,8 @@
 #   its own Wine prefix (build/run-prefix), so every later start is a real later
 #   start: run it again to see the learning and the watch.
 #   Without a display: a short scripted tour of the first use runs on a virtual
-#   X display (Xvfb) and saves a screenshot of every step into build/tour/.
+#   X display (Xvfb) and saves a screenshot of every step into build/tour/,
+#   beside the button gallery the README shows (buttons.png, button-pictures.png).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -35,7 +36,12 @@ export DISPLAY=:$(cat "$display_file")
 rm -f "$display_file"
 server=$(tools/wine-prefix.sh start "$prefix")
 trap 'WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true; wait "$server" 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true' EXIT
-WINEPREFIX=$prefix VORLANE_SCREENSHOTS=$(WINEPREFIX=$prefix "$wine64" winepath.exe -w "$tour") \
+tour_folder=$(WINEPREFIX=$prefix "$wine64" winepath.exe -w "$tour")
+WINEPREFIX=$prefix VORLANE_SCREENSHOTS=$tour_folder \
   "$wine64" "$root/build/win64/bin/vorlane_e2e_tests.exe" --gtest_filter='FirstUse.*' --gtest_brief=1
-echo "No display: the first-use tour ran on a virtual X display. Screenshots: $tour"
+# The README's button gallery, drawn with GDI beside the screenshots.
+WINEPREFIX=$prefix VORLANE_GALLERY=$tour_folder "$wine64" \
+  "$root/build/win64/controls/button/tests/vorlane_button_win32_tests.exe" \
+  --gtest_filter='ButtonGallery.*' --gtest_brief=1
+echo "No display: the first-use tour ran on a virtual X display. Screenshots and the button gallery: $tour"
 ls "$tour"

@@ -34,7 +34,9 @@ class FakeButtonSite final : public ButtonSite {
   void setWindowRegion(const RegionShape& shape) override { region = shape; }
   void setSurfaceEnabled(bool) override {}
   void setWindowText(const std::string& text) override { windowText = text; }
-  const TextMeasurer& textMeasurer() const override { return measurer_; }
+  const TextMeasurer& textMeasurer() const override {
+    return measurer != nullptr ? *measurer : fixedMeasurer_;
+  }
   std::int32_t dotsPerInch() const override { return 96; }
   std::string displayName() const override { return "VelkXPButton1"; }
   bool displayAsDefault() const override { return isDefault; }
@@ -78,10 +80,11 @@ class FakeButtonSite final : public ButtonSite {
   bool isDefault = false;
   bool mouseInside = false;
   PicturePtr picture;
+  const TextMeasurer* measurer = nullptr;  // null: a fixed width per character
   FakeTimerService timers_;
 
  private:
-  FixedTextMeasurer measurer_;
+  FixedTextMeasurer fixedMeasurer_;
 };
 
 // The five looks a button is drawn in by the golden sheets and the GDI comparison.

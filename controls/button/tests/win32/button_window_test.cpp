@@ -10,9 +10,11 @@
 #include <windows.h>
 
 #include <cmath>
+#include <cstdlib>
 
-#include "controls/button/tests/button_fixture.h"
+#include "controls/button/tests/sheets.h"
 #include "controls/button/win32/xp_button_window.h"
+#include "host/canvas/image_file.h"
 #include "host/canvas/win32/gdi_canvas.h"
 #include "host/win32/form.h"
 #include "host/win32/handles.h"
@@ -74,6 +76,26 @@ TEST_F(ButtonTest, GdiAndPixelCanvasAgree) {
     }
   }
   EXPECT_EQ(win32::liveGdiObjects(), live);
+}
+
+// The README's gallery: the golden sheets drawn with GDI and real captions,
+// written into the folder VORLANE_GALLERY names (tools/run.sh's tour sets it).
+TEST(ButtonGallery, DrawsTheSheetsWithRealCaptions) {
+  const char* folder = std::getenv("VORLANE_GALLERY");
+  if (folder == nullptr) {
+    GTEST_SKIP() << "VORLANE_GALLERY names no folder";
+  }
+  const win32::GdiTextMeasurer measurer;
+  const win32::WindowDc screen(nullptr);
+  const SheetSurface gdi{[&](VelkXPButton& button, int width, int height) {
+                           win32::GdiMemoryCanvas canvas(screen.get(), width, height);
+                           button.paint(canvas);
+                           return canvas.readPixels(0, 0, width, height);
+                         },
+                         &measurer};
+  EXPECT_TRUE(
+      writeImageFile(std::string(folder) + "/buttons.png", buttonSheet({1, 2, 3, 4}, false, gdi)));
+  EXPECT_TRUE(writeImageFile(std::string(folder) + "/button-pictures.png", pictureSheet(gdi)));
 }
 
 TEST(ButtonInputTest, HoverClickAndAccessKey) {
