@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "host/win32/handles.h"
 
@@ -55,8 +56,6 @@ std::string describe(const RECT& r) {
          std::to_string(r.right) + ", " + std::to_string(r.bottom) + "}";
 }
 
-}  // namespace
-
 std::string textOf(HWND window) {
   char text[256] = {};
   ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
@@ -69,6 +68,8 @@ RECT placeIn(HWND window, HWND container) {
   ::MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&box), 2);
   return box;
 }
+
+}  // namespace
 
 void expectLayout(HWND form, const std::vector<Placed>& rows) {
   const POINT dpi = screenDpi();
@@ -101,9 +102,10 @@ void expectLayout(HWND form, const std::vector<Placed>& rows) {
       LOGFONTA font = {};
       ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(*match, WM_GETFONT, 0, 0)), sizeof font,
                    &font);
-      EXPECT_STREQ(font.lfFaceName, row.font->face) << row.text;
-      EXPECT_EQ(font.lfHeight, -pixels(row.font->points * 20, dpi.y)) << row.text;
-      EXPECT_EQ(font.lfWeight, row.font->bold ? FW_BOLD : FW_NORMAL) << row.text;
+      EXPECT_EQ(std::make_tuple(std::string(font.lfFaceName), font.lfHeight, font.lfWeight),
+                std::make_tuple(std::string(row.font->face), -pixels(row.font->points * 20, dpi.y),
+                                LONG{row.font->bold ? FW_BOLD : FW_NORMAL}))
+          << row.text;
     }
     if (row.fill) {
       // A whole-window DC of the form does not clip its children away.
