@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <tuple>
 
 #include "host/win32/handles.h"
@@ -56,12 +57,6 @@ std::string describe(const RECT& r) {
          std::to_string(r.right) + ", " + std::to_string(r.bottom) + "}";
 }
 
-std::string textOf(HWND window) {
-  char text[256] = {};
-  ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
 RECT placeIn(HWND window, HWND container) {
   RECT box = {};
   ::GetWindowRect(window, &box);
@@ -86,7 +81,9 @@ void expectLayout(HWND form, const std::vector<Placed>& rows) {
   for (const Placed& row : rows) {
     std::string seen;
     const auto match = std::find_if(windows.begin(), windows.end(), [&](HWND window) {
-      if (textOf(window) != row.text) {
+      char text[256] = {};
+      ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+      if (std::strcmp(text, row.text) != 0) {
         return false;
       }
       const RECT actual = placeIn(window, form);
