@@ -138,7 +138,6 @@ TEST(Rounding, HalvesToEvenOutOfRangeClampedAndTwipsAndPointsToPixels) {
   for (const auto& [value, rounded] : cases) {
     EXPECT_EQ(roundHalfEven(value), rounded) << value;
   }
-  // The length read as twips, then as points.
   const std::tuple<double, int, int, int> lengths[] = {
       {3240, 96, 216, 4320}, {50, 96, 3, 67},   {7.5, 96, 0, 10},       {22.5, 96, 2, 30},
       {8.25, 96, 1, 11},     {9.75, 96, 1, 13}, {1440, 120, 120, 2400}, {3240, 144, 324, 6480}};

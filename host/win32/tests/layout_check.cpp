@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <tuple>
 
 #include "host/win32/handles.h"
 
@@ -55,20 +57,14 @@ std::string describe(const RECT& r) {
          std::to_string(r.right) + ", " + std::to_string(r.bottom) + "}";
 }
 
-}  // namespace
-
-std::string textOf(HWND window) {
-  char text[256] = {};
-  ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
 RECT placeIn(HWND window, HWND container) {
   RECT box = {};
   ::GetWindowRect(window, &box);
   ::MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&box), 2);
   return box;
 }
+
+}  // namespace
 
 void expectLayout(HWND form, const std::vector<Placed>& rows) {
   const POINT dpi = screenDpi();
@@ -85,7 +81,9 @@ void expectLayout(HWND form, const std::vector<Placed>& rows) {
   for (const Placed& row : rows) {
     std::string seen;
     const auto match = std::find_if(windows.begin(), windows.end(), [&](HWND window) {
-      if (textOf(window) != row.text) {
+      char text[256] = {};
+      ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+      if (std::strcmp(text, row.text) != 0) {
         return false;
       }
       const RECT actual = placeIn(window, form);
@@ -101,9 +99,10 @@ void expectLayout(HWND form, const std::vector<Placed>& rows) {
       LOGFONTA font = {};
       ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(*match, WM_GETFONT, 0, 0)), sizeof font,
                    &font);
-      EXPECT_STREQ(font.lfFaceName, row.font->face) << row.text;
-      EXPECT_EQ(font.lfHeight, -pixels(row.font->points * 20, dpi.y)) << row.text;
-      EXPECT_EQ(font.lfWeight, row.font->bold ? FW_BOLD : FW_NORMAL) << row.text;
+      EXPECT_EQ(std::make_tuple(std::string(font.lfFaceName), font.lfHeight, font.lfWeight),
+                std::make_tuple(std::string(row.font->face), -pixels(row.font->points * 20, dpi.y),
+                                LONG{row.font->bold ? FW_BOLD : FW_NORMAL}))
+          << row.text;
     }
     if (row.fill) {
       // A whole-window DC of the form does not clip its children away.

@@ -31,9 +31,6 @@ struct Placed {
   Fit fit = Fit::kBox;
   std::optional<COLORREF> fill = std::nullopt;
 };
-std::string textOf(HWND window);
-// A window's rectangle in the client coordinates of `container`.
-RECT placeIn(HWND window, HWND container);
 
 // Checks that the shown `form` holds, at any depth, a window for every row with
 // its text and rectangle at the screen's real DPI: only where the user sees
