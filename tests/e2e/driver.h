@@ -2,7 +2,7 @@
 
 // The scenarios' and the x86 smoke's hands on the real programs: windows found
 // by the texts screen readers read, real input. Paths are UTF-8: any folder name
-// serves. One header for both drivers: each is a single source file.
+// serves.
 
 #include <windows.h>
 // psapi.h and tlhelp32.h need the types of windows.h.
@@ -31,8 +31,7 @@ inline constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVer
 inline constexpr const char* kRunValue = "Zendry's Vorlane";
 inline constexpr const char* kGreeting = "Welcome to Zendry's Vorlane";
 
-// Polls `condition`, `pollMs` apart, up to `timeoutMs`. This thread has no
-// window: it has no messages to serve meanwhile.
+// Sleeps between polls: this thread has no window, so no messages to serve.
 inline bool eventually(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pollMs = 20) {
   for (const DWORD start = ::GetTickCount(); !condition(); ::Sleep(pollMs)) {
     if (::GetTickCount() - start > timeoutMs) {
@@ -183,7 +182,6 @@ struct Process {
     }
     return texts;
   }
-  // Looks, `pollMs` apart, until `done` holds (then true) or `timeoutMs` has passed.
   bool watch(const std::function<bool()>& done, DWORD timeoutMs, DWORD pollMs = 20) {
     return eventually(
         [&] {
