@@ -307,9 +307,8 @@ struct Stage {
     for (const DWORD pid : processesIn(folder)) {
       const win32::UniqueKernelHandle process(
           ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid));
-      if (process && ::TerminateProcess(process.get(), 1)) {
-        ::WaitForSingleObject(process.get(), 5000);
-      }
+      ::TerminateProcess(process.get(), 1);
+      ::WaitForSingleObject(process.get(), 5000);
     }
   }
 
@@ -367,9 +366,8 @@ inline void checkLaterStartClears(const Stage& stage, Process& vorlane, const st
       const win32::UniqueKernelHandle process(
           ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, vorlane.id));
       PROCESS_MEMORY_COUNTERS counters{};
-      return process && ::GetProcessMemoryInfo(process.get(), &counters, sizeof counters)
-                 ? counters.PeakWorkingSetSize
-                 : 0;
+      ::GetProcessMemoryInfo(process.get(), &counters, sizeof counters);
+      return counters.PeakWorkingSetSize;
     };
     const std::size_t claimed = static_cast<std::size_t>(megabytes + 1) << 21;
     check(vorlane.watch([&] { return peak() >= claimed; }, timeoutMs, 20),
