@@ -9,7 +9,6 @@
 namespace vorlane::e2e {
 namespace {
 
-const char* const kMissingLog = "Corrupted / Missing Log File!";
 // 37.4 and 38.6 read as 37 and 39: the learned level is 38 %.
 const char* const kLearnedLog = "37.4\r\n38.6\r\n";
 
@@ -267,7 +266,7 @@ TEST_F(ReadOnlyFolder, MissingLogRestartsTheLearningInLocalAppDataThenStealthCle
   ASSERT_TRUE(setUserValue(kSettingsKey, "firstuse", "True") &&
               setUserValue(kSettingsKey, "mode", "stealth") &&
               setUserValue(kSettingsKey, "startrun", "false"));
-  learnThenClear(kMissingLog, localDataFolder(), "stealth");
+  learnThenClear("Corrupted / Missing Log File!", localDataFolder(), "stealth");
 }
 
 }  // namespace
