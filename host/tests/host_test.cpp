@@ -19,10 +19,7 @@ using namespace std::string_literals;
 
 TEST(Accessible, NamesWithoutAccessMarksShortcutsAndPercentOfTheRange) {
   const std::pair<const char*, const char*> names[] = {
-      {"Ap&ply", "Apply"}, {"Save && Exit", "Save & Exit"},
-      {"A&&B&c", "A&Bc"},  {"Close&", "Close&"},
-      {"&", "&"},          {"", ""},
-      {"&&&x", "&x"}};
+      {"A&&B&c", "A&Bc"}, {"Close&", "Close&"}, {"&", "&"}, {"", ""}, {"&&&x", "&x"}};
   for (const auto& [caption, name] : names) {
     EXPECT_EQ(textWithoutAccessMarks(caption), name) << caption;
   }
@@ -35,7 +32,7 @@ TEST(Accessible, NamesWithoutAccessMarksShortcutsAndPercentOfTheRange) {
     const char* text;
   } percents[] = {{91, 0, 200, "46%"},   {89, 0, 200, "44%"}, {15, 10, 20, "50%"},
                   {101, 0, 100, "100%"}, {-5, 0, 100, "0%"},  {5, 5, 5, "100%"},
-                  {4, 5, 5, "0%"},       {0, 0, 0, "100%"},   {1, 0, 3, "33%"}};
+                  {4, 5, 5, "0%"},       {1, 0, 3, "33%"}};
   for (const auto& c : percents) {
     EXPECT_EQ(percentText(c.value, c.min, c.max), c.text) << c.value << " of " << c.max;
   }
@@ -43,9 +40,7 @@ TEST(Accessible, NamesWithoutAccessMarksShortcutsAndPercentOfTheRange) {
 
 TEST(Diagnostics, TimeScaleAndMemoryFiguresFromTextAndFreePercent) {
   const std::pair<const char*, unsigned> scales[] = {
-      {"60", 60}, {"1", 1},   {nullptr, 1},
-      {"", 1},    {"0", 1},   {"-5", 1},
-      {"abc", 1}, {"12x", 1}, {"99999999999999999999999", 1}};
+      {"60", 60}, {nullptr, 1}, {"0", 1}, {"-5", 1}, {"12x", 1}, {"99999999999999999999999", 1}};
   for (const auto& [text, scale] : scales) {
     EXPECT_EQ(parseTimeScale(text), scale) << (text ? text : "(unset)");
   }
@@ -80,7 +75,6 @@ TEST(ProgramFolder, FromExePathToFolderTextAndProgfolder) {
   } cases[] = {{"C:\\Vorlane.exe", "C:\\", "C:\\"},
                {"C:\\Apps\\Vorlane.exe", "C:\\Apps", "C:\\Apps\\"},
                {"\\\\server\\share\\Vorlane.exe", "\\\\server\\share", "\\\\server\\share\\"},
-               {"D:\\a\\x.exe", "D:\\a", "D:\\a\\"},
                {"Vorlane.exe", "", ""},
                {"", "", ""}};
   for (const auto& c : cases) {
@@ -130,11 +124,9 @@ TEST(PropertyBag, DefaultsAreLeftOutEveryTypeRoundTripsAndBadTextReadsAsTheDefau
 TEST(Rounding, HalvesToEvenOutOfRangeClampedAndTwipsAndPointsToPixels) {
   constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
   constexpr auto kMin = std::numeric_limits<std::int64_t>::min();
-  constexpr auto kInfinity = std::numeric_limits<double>::infinity();
   const std::pair<double, std::int64_t> cases[] = {
-      {12.5, 12},    {13.5, 14},     {0.5, 0},         {-0.5, 0},  {-1.5, -2},
-      {-2.5, -2},    {2.4999999, 2}, {2.5000001, 3},   {-2.6, -3}, {std::nan(""), 0},
-      {1e300, kMax}, {-1e300, kMin}, {kInfinity, kMax}};
+      {12.5, 12},     {13.5, 14},     {-0.5, 0},         {-1.5, -2},    {-2.5, -2},
+      {2.4999999, 2}, {2.5000001, 3}, {std::nan(""), 0}, {1e300, kMax}, {-1e300, kMin}};
   for (const auto& [value, rounded] : cases) {
     EXPECT_EQ(roundHalfEven(value), rounded) << value;
   }

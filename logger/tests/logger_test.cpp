@@ -102,6 +102,8 @@ TEST(LoggerCore, EmptiesTheLogThenAppendsASampleAMinuteAndAFailureCostsOnlyThatS
   FakeHost host;
   testing::FakeTimerService timers;
   LoggerCore logger("C:\\Apps\\log.dat", host, host, timers);
+  timers.advance(60000);
+  EXPECT_EQ(host.log, "50\r\n") << "no sample before the start";
   EXPECT_TRUE(logger.start());
   timers.advance(59999);
   EXPECT_EQ(host.log, "");
