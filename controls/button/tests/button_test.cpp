@@ -1,6 +1,5 @@
-// The button without a window: saving and loading, what each change draws and
-// tells, input as events and states, and the colour and pixel work the golden
-// pictures do not reach.
+// The button without a window: saving, loading, what each change draws and tells,
+// input, and the colour and pixel work the golden pictures do not reach.
 
 #include <functional>
 #include <map>
@@ -71,7 +70,6 @@ TEST_F(PropertiesTest, LoadingTakesDefaultsForMissingAndUnreadableValues) {
       {"ImageIndex", "-32768", "ImageIndex", "-32768"},
       {"ImageIndex", "32767", "ImageIndex", "32767"},
       {"PICN", "no such picture", "PICN", nullptr},
-      {"HAND", "True", "HAND", "False"},
   };
   for (const auto& c : cases) {
     PropertyBag bag;
@@ -98,7 +96,6 @@ TEST_F(PropertiesTest, WhatEachChangeDrawsAndNotifies) {
       {[&] { button->setPicturePosition(PicturePosition::kRight); }, "notify:PicturePosition draw"},
       {[&] { button->setFontItalic(true), button->setFontSize(8); }, "draw draw"},
       {[&] { button->setValue(true); }, "notify:Value"},
-      {[&] { button->setButtonType(ButtonType::kClassic); }, "draw notify:ButtonType"},
       {[&] { button->setButtonType(ButtonType::kTransparent); }, "behind draw notify:ButtonType"},
       {[&] { button->setCheckBoxBehaviour(true), button->setValue(true); },
        "draw notify:CheckBoxBehaviour draw notify:Value"},
@@ -145,8 +142,7 @@ TEST_F(PropertiesTest, RefusedValuesChangeNothing) {
   EXPECT_EQ(button->MousePointer(), 99);
 }
 
-// A disabled picture on the flat looks is a shadow of its dark pixels only
-// (the golden disc has no light ones).
+// Disabled flat looks shadow a picture's dark pixels only (the golden disc has no light ones).
 TEST_F(PropertiesTest, DisabledPictureShadowsOnlyDarkPixels) {
   Pixels24 pixels(2, 1, 0x101010);
   pixels.set(1, 0, 0xF0F0F0);
@@ -208,8 +204,7 @@ class InputTest : public ButtonTest {
     e.MOUSEOUT = [this] { site->note("Out"); };
   }
 
-  // Plays `script`, a step a word, each a letter and a number; gives the log,
-  // then after a bar the state the button is left in.
+  // Plays `script` (a word a step: a letter, a number); gives the log, a bar, the states.
   std::string play(const std::string& script) {
     ButtonInput& in = button->input();
     const std::map<char, std::function<void(std::int16_t)>> steps = {
@@ -251,7 +246,6 @@ class InputTest : public ButtonTest {
 
 TEST_F(InputTest, Scripts) {
   const std::pair<const char*, const char*> cases[] = {
-      {"d1 u1 c", "Down1 draw Up1 draw draw refresh Click |"},
       {"d2 u2 c", "Down2 Up2 |"},
       {"d4 u4 c", "Down4 draw Up4 draw |"},
       {"d1 u1 c x", "Down1 draw Up1 draw draw refresh Click Down1 draw capture | pressed"},
@@ -318,9 +312,8 @@ TEST(ColorMath, ShadesTintsAndSystemReferences) {
   }
 }
 
-// Two pixels on a green row: dark-only silhouettes at the brightness limit, a
-// black one, and a picture with its mask colour unused; then an icon on its
-// mask-colour square, which the mask colour takes out again.
+// On a green row: dark-only silhouettes at the brightness limit, a black one, an unused
+// mask colour; then an icon on its mask-colour square, which the mask takes out again.
 TEST(BlitPicture, SilhouettesMasksAndIcons) {
   BlitOptions darkOnly, black, unmasked;
   darkOnly.darkOnly = true;

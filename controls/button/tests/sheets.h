@@ -24,11 +24,6 @@ struct SheetSurface {
   const TextMeasurer* measurer = nullptr;
 };
 
-// XP's default ("Luna") system colours, with black text.
-inline Color xpColor(std::int32_t index) {
-  return index == 13 ? 0xC56A31 : index == 18 ? 0 : luna(index);
-}
-
 // Rows: one per entry of `rows`; columns: for each scheme, the five looks. Each
 // button is drawn with the pixels outside its window outline left as paper.
 inline Pixels24 sheetOf(const std::vector<SetUp>& rows, const std::vector<int>& schemes, int height,
@@ -40,7 +35,8 @@ inline Pixels24 sheetOf(const std::vector<SetUp>& rows, const std::vector<int>& 
       FakeButtonSite site;
       site.canvas = std::make_unique<PixelCanvas>(kButtonWidth, height);
       site.canvas->setTextAsBoxes(true);
-      site.systemColors = xpColor;
+      // XP's default ("Luna") system colours, with black text.
+      site.systemColors = [](std::int32_t i) { return i == 13 ? 0xC56A31 : i == 18 ? 0 : luna(i); };
       site.parent = {0xE0F0FF, 0x602000};
       site.mouseInside = true;
       site.isDefault = isDefault;
