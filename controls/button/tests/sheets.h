@@ -14,13 +14,11 @@ namespace vorlane::testing {
 inline constexpr int kCellWidth = 96;
 inline constexpr int kButtonWidth = 86;
 using SetUp = std::function<void(VelkXPButton&)>;
-// Draws a laid-out button of the given size and gives its pixels; a sheet
-// without one draws on the site's in-memory canvas, each caption character a box.
-using SheetPainter = std::function<Pixels24(VelkXPButton&, int width, int height)>;
-// How a sheet is drawn: the painter, and the measurer that lays captions out
-// (null: the fake site's fixed-width one).
+// How a sheet is drawn: by `paint` giving a laid-out button's pixels (none: the site's
+// in-memory canvas, a box per caption character), captions laid out by `measurer`
+// (none: the site's fixed-width one).
 struct SheetSurface {
-  SheetPainter paint;
+  std::function<Pixels24(VelkXPButton&, int width, int height)> paint;
   const TextMeasurer* measurer = nullptr;
 };
 
