@@ -222,17 +222,12 @@ class InputTest : public ButtonTest {
     for (std::string word; words >> word;) {
       steps.at(word[0])(static_cast<std::int16_t>(std::atoi(word.c_str() + 1)));
     }
-    const std::pair<bool, const char*> states[] = {
-        {button->PaintedState() == ButtonState::kPressed, " pressed"},
-        {button->Value(), " checked"},
-        {button->HasFocus(), " focus"},
-        {button->Hovering(), " hover"},
-        {!button->Enabled(), " disabled"}};
     std::string result = site->log + (site->log.empty() ? "|" : " |");
-    for (const auto& [on, name] : states) {
-      result += on ? name : "";
-    }
-    return result;
+    result += button->PaintedState() == ButtonState::kPressed ? " pressed" : "";
+    result += button->Value() ? " checked" : "";
+    result += button->HasFocus() ? " focus" : "";
+    result += button->Hovering() ? " hover" : "";
+    return result + (button->Enabled() ? "" : " disabled");
   }
 };
 
