@@ -70,7 +70,6 @@ class FakeButtonSite final : public ButtonSite {
 
   std::unique_ptr<PixelCanvas> canvas = std::make_unique<PixelCanvas>(75, 23);
   VelkXPButton* button = nullptr;
-  // What the button asked for, in order, separated by spaces.
   std::string log;
   void note(const std::string& entry) { log += (log.empty() ? "" : " ") + entry; }
   std::string windowText;

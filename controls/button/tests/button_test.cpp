@@ -1,6 +1,5 @@
-// The button without a window: saving and loading, what each change draws and
-// tells, input as events and states, and the colour and pixel work the golden
-// pictures do not reach.
+// The button without a window: saving, loading, what each change draws and tells,
+// input, and the colour and pixel work the golden pictures do not reach.
 
 #include <functional>
 #include <map>
@@ -71,7 +70,6 @@ TEST_F(PropertiesTest, LoadingTakesDefaultsForMissingAndUnreadableValues) {
       {"ImageIndex", "-32768", "ImageIndex", "-32768"},
       {"ImageIndex", "32767", "ImageIndex", "32767"},
       {"PICN", "no such picture", "PICN", nullptr},
-      {"HAND", "True", "HAND", "False"},
   };
   for (const auto& c : cases) {
     PropertyBag bag;
@@ -98,7 +96,6 @@ TEST_F(PropertiesTest, WhatEachChangeDrawsAndNotifies) {
       {[&] { button->setPicturePosition(PicturePosition::kRight); }, "notify:PicturePosition draw"},
       {[&] { button->setFontItalic(true), button->setFontSize(8); }, "draw draw"},
       {[&] { button->setValue(true); }, "notify:Value"},
-      {[&] { button->setButtonType(ButtonType::kClassic); }, "draw notify:ButtonType"},
       {[&] { button->setButtonType(ButtonType::kTransparent); }, "behind draw notify:ButtonType"},
       {[&] { button->setCheckBoxBehaviour(true), button->setValue(true); },
        "draw notify:CheckBoxBehaviour draw notify:Value"},
@@ -145,8 +142,7 @@ TEST_F(PropertiesTest, RefusedValuesChangeNothing) {
   EXPECT_EQ(button->MousePointer(), 99);
 }
 
-// A disabled picture on the flat looks is a shadow of its dark pixels only
-// (the golden disc has no light ones).
+// Disabled flat looks shadow a picture's dark pixels only (the golden disc has no light ones).
 TEST_F(PropertiesTest, DisabledPictureShadowsOnlyDarkPixels) {
   Pixels24 pixels(2, 1, 0x101010);
   pixels.set(1, 0, 0xF0F0F0);
@@ -191,25 +187,19 @@ class InputTest : public ButtonTest {
  protected:
   void SetUp() override {
     ButtonTest::SetUp();
-    zeroKey = -1;
     auto& e = button->events();
     const auto note = [this](const char* name) {
       return
           [this, name](std::int16_t& value, auto&...) { site->note(name + std::to_string(value)); };
     };
     e.MouseDown = note("Down"), e.MouseUp = note("Up"), e.MouseMove = note("Move");
-    e.KeyUp = note("KeyUp"), e.KeyPress = note("Press");
-    e.KeyDown = [this, keyDown = note("KeyDown")](std::int16_t& k, std::int16_t& shift) {
-      keyDown(k, shift);
-      k = k == zeroKey ? 0 : k;
-    };
+    e.KeyDown = note("KeyDown"), e.KeyUp = note("KeyUp"), e.KeyPress = note("Press");
     e.Click = [this] { site->note("Click"); };
     e.MouseOver = [this] { site->note("Over"); };
     e.MOUSEOUT = [this] { site->note("Out"); };
   }
 
-  // Plays `script`, a step a word, each a letter and a number; gives the log,
-  // then after a bar the state the button is left in.
+  // Plays `script` (a word a step: a letter, a number); gives the log, a bar, the states.
   std::string play(const std::string& script) {
     ButtonInput& in = button->input();
     const std::map<char, std::function<void(std::int16_t)>> steps = {
@@ -225,7 +215,6 @@ class InputTest : public ButtonTest {
         {'p', [&in](std::int16_t n) { in.onKeyPress(n); }},
         {'f', [&in](std::int16_t n) { in.onFocus(n != 0); }},
         {'t', [this](std::int16_t n) { site->timers_.advance(n); }},
-        {'z', [this](std::int16_t n) { zeroKey = n; }},
         {'v', [this](std::int16_t) { button->setCheckBoxBehaviour(true); }},
         {'e', [this](std::int16_t) { button->setEnabled(false); }},
     };
@@ -233,25 +222,17 @@ class InputTest : public ButtonTest {
     for (std::string word; words >> word;) {
       steps.at(word[0])(static_cast<std::int16_t>(std::atoi(word.c_str() + 1)));
     }
-    const std::pair<bool, const char*> states[] = {
-        {button->PaintedState() == ButtonState::kPressed, " pressed"},
-        {button->Value(), " checked"},
-        {button->HasFocus(), " focus"},
-        {button->Hovering(), " hover"},
-        {!button->Enabled(), " disabled"}};
     std::string result = site->log + (site->log.empty() ? "|" : " |");
-    for (const auto& [on, name] : states) {
-      result += on ? name : "";
-    }
-    return result;
+    result += button->PaintedState() == ButtonState::kPressed ? " pressed" : "";
+    result += button->Value() ? " checked" : "";
+    result += button->HasFocus() ? " focus" : "";
+    result += button->Hovering() ? " hover" : "";
+    return result + (button->Enabled() ? "" : " disabled");
   }
-
-  std::int16_t zeroKey = -1;
 };
 
 TEST_F(InputTest, Scripts) {
   const std::pair<const char*, const char*> cases[] = {
-      {"d1 u1 c", "Down1 draw Up1 draw draw refresh Click |"},
       {"d2 u2 c", "Down2 Up2 |"},
       {"d4 u4 c", "Down4 draw Up4 draw |"},
       {"d1 u1 c x", "Down1 draw Up1 draw draw refresh Click Down1 draw capture | pressed"},
@@ -262,8 +243,6 @@ TEST_F(InputTest, Scripts) {
       {"k32 k32 p32 r32", "KeyDown32 draw KeyDown32 Press32 KeyUp32 draw refresh Click |"},
       {"k32 k65 r32", "KeyDown32 draw KeyDown65 KeyUp32 | pressed"},
       {"k37 k38 k39 k40", "KeyDown37 ShiftTab KeyDown38 ShiftTab KeyDown39 Tab KeyDown40 Tab |"},
-      // A KeyDown handler that zeroes the key code suppresses what the key does.
-      {"z39 k39 z32 k32 r32", "KeyDown39 KeyDown32 KeyUp32 |"},
       {"d1 f1", "Down1 draw draw | pressed focus"},
       {"f1 f0", "draw draw |"},
       // Check-box mode flips Value without notice.
@@ -283,6 +262,9 @@ TEST_F(InputTest, Scripts) {
 TEST_F(InputTest, HandlersChangeTheButtonAndKeyCode) {
   button->events().MouseDown = [](std::int16_t& b, std::int16_t&, float&, float&) { b = 2; };
   EXPECT_EQ(play("d1 c"), "|");
+  // A key code zeroed by the handler does nothing: no Tab, no press, no click.
+  button->events().KeyDown = [](std::int16_t& k, std::int16_t&) { k = 0; };
+  EXPECT_EQ(play("k39 k32 r32"), "KeyUp32 |");
   button->events().MouseDown = [](std::int16_t& b, std::int16_t&, float&, float&) { b = 255; };
   EXPECT_NO_THROW(play("d1"));
   button->events().MouseDown = [](std::int16_t& b, std::int16_t&, float&, float&) { b = 256; };
@@ -301,14 +283,12 @@ TEST_F(InputTest, AccessKeyWalksTheFirstTwoAmpersands) {
   }
 }
 
-// Shades add the amount and clamp toward the change; a soft bevel halves it.
-TEST(ColorMath, ShadesTintsAndSystemReferences) {
+// A soft bevel halves a shade's amount (the golden sheets pin plain shades, their
+// clamping and the tints); a colour that is no system reference translates to black.
+TEST(ColorMath, SoftShadesAndSystemReferences) {
   const std::pair<Color, Color> cases[] = {
       {ShadeColor(0xD8E9EC, 48, true, true), 0xF3FFFF},
       {ShadeColor(0x808080, -5, false, true), 0x7E7E7E},
-      {ShadeColor(0x102030, 600, false, false), 0xFFFFFF},
-      {ShadeColor(0x102030, -600, false, false), 0x000000},
-      {TintColor(0x6A240A, 176), 0xD0BBB3},
       {translateColor(0x8000000F, luna), 0xD8E9EC},
       {translateColor(0x80FF0000, luna), 0},
       {translateColor(0x02123456, luna), 0},
@@ -318,9 +298,8 @@ TEST(ColorMath, ShadesTintsAndSystemReferences) {
   }
 }
 
-// Two pixels on a green row: dark-only silhouettes at the brightness limit, a
-// black one, and a picture with its mask colour unused; then an icon on its
-// mask-colour square, which the mask colour takes out again.
+// On a green row: dark-only silhouettes at the brightness limit, a black one, an unused
+// mask colour; then an icon on its mask-colour square, which the mask takes out again.
 TEST(BlitPicture, SilhouettesMasksAndIcons) {
   BlitOptions darkOnly, black, unmasked;
   darkOnly.darkOnly = true;

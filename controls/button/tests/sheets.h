@@ -14,20 +14,13 @@ namespace vorlane::testing {
 inline constexpr int kCellWidth = 96;
 inline constexpr int kButtonWidth = 86;
 using SetUp = std::function<void(VelkXPButton&)>;
-// Draws a laid-out button of the given size and gives its pixels; a sheet
-// without one draws on the site's in-memory canvas, each caption character a box.
-using SheetPainter = std::function<Pixels24(VelkXPButton&, int width, int height)>;
-// How a sheet is drawn: the painter, and the measurer that lays captions out
-// (null: the fake site's fixed-width one).
+// How a sheet is drawn: by `paint` giving a laid-out button's pixels (none: the site's
+// in-memory canvas, a box per caption character), captions laid out by `measurer`
+// (none: the site's fixed-width one).
 struct SheetSurface {
-  SheetPainter paint;
+  std::function<Pixels24(VelkXPButton&, int width, int height)> paint;
   const TextMeasurer* measurer = nullptr;
 };
-
-// XP's default ("Luna") system colours, with black text.
-inline Color xpColor(std::int32_t index) {
-  return index == 13 ? 0xC56A31 : index == 18 ? 0 : luna(index);
-}
 
 // Rows: one per entry of `rows`; columns: for each scheme, the five looks. Each
 // button is drawn with the pixels outside its window outline left as paper.
@@ -40,7 +33,8 @@ inline Pixels24 sheetOf(const std::vector<SetUp>& rows, const std::vector<int>& 
       FakeButtonSite site;
       site.canvas = std::make_unique<PixelCanvas>(kButtonWidth, height);
       site.canvas->setTextAsBoxes(true);
-      site.systemColors = xpColor;
+      // XP's default ("Luna") system colours, with black text.
+      site.systemColors = [](std::int32_t i) { return i == 13 ? 0xC56A31 : i == 18 ? 0 : luna(i); };
       site.parent = {0xE0F0FF, 0x602000};
       site.mouseInside = true;
       site.isDefault = isDefault;

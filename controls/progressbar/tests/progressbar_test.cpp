@@ -88,7 +88,6 @@ TEST(ProgressBar, EverySkinInBothStylesMatchesTheGoldenSheet) {
         rig.bar.setValue(scenario.style == 0 ? i : i % 2);
       }
       for (const int value : scenario.then) rig.bar.setValue(value);
-      EXPECT_TRUE(rig.shown.empty()) << row;
       sheet.writePixels(8 + skin * 111, 5 + row * 21, rig.surface.pixels());
     }
   }

@@ -1,10 +1,6 @@
-// The push button in real windows under Wine. Real GDI and the in-memory canvas
-// the golden pictures are drawn on agree pixel for pixel, for every look, the
-// default button and pictures, and painting gives back every GDI object it
-// makes. Real mouse input through the program's pump: hover (its poll on fake
-// timers), click and focus, a release that ends no press of its own; the access
-// key dispatch of a form. The space key and Alt+key by real keyboard are the
-// scenario tests' (FirstUse).
+// The push button in real windows: GDI and the in-memory canvas agree pixel for pixel
+// and painting frees its GDI objects; real mouse input and a form's access key
+// dispatch (the space key and Alt+key by keyboard are the FirstUse scenario's).
 
 #include <gtest/gtest.h>
 #include <windows.h>
