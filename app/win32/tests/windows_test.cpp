@@ -102,6 +102,7 @@ std::string describe(const RECT& r) {
          std::to_string(r.right) + ", " + std::to_string(r.bottom) + "}";
 }
 
+// `container` null: on the screen.
 RECT placeIn(HWND window, HWND container) {
   RECT box = {};
   ::GetWindowRect(window, &box);
@@ -109,11 +110,27 @@ RECT placeIn(HWND window, HWND container) {
   return box;
 }
 
-// Checks that the shown `form` holds, at any depth, a window for every row with
+LOGFONTA fontOf(HWND window) {
+  LOGFONTA font = {};
+  ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+  return font;
+}
+
+// Checks that the shown `form` is borderless, `width` × `height` twips at the
+// centre of the screen, and holds, at any depth, a window for every row with
 // its text and rectangle at the screen's real DPI: only where the user sees
 // each control matters, not how the toolkit nests them.
-void expectLayout(HWND form, const std::vector<Placed>& rows) {
+void expectLayout(HWND form, double width, double height, const std::vector<Placed>& rows) {
   const POINT dpi = screenDpi();
+  const LONG widthPx = pixels(width, dpi.x), heightPx = pixels(height, dpi.y);
+  const LONG left = (::GetSystemMetrics(SM_CXSCREEN) - widthPx) / 2;
+  const LONG top = (::GetSystemMetrics(SM_CYSCREEN) - heightPx) / 2;
+  RECT client = {};
+  ::GetClientRect(form, &client);
+  EXPECT_EQ(describe(client), describe({0, 0, widthPx, heightPx}));
+  EXPECT_EQ(describe(placeIn(form, nullptr)), describe({left, top, left + widthPx, top + heightPx}))
+      << "borderless, centred";
   ::RedrawWindow(form, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   std::vector<HWND> windows;
@@ -142,9 +159,7 @@ void expectLayout(HWND form, const std::vector<Placed>& rows) {
       continue;
     }
     if (row.font) {
-      LOGFONTA font = {};
-      ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(*match, WM_GETFONT, 0, 0)), sizeof font,
-                   &font);
+      const LOGFONTA font = fontOf(*match);
       EXPECT_EQ(std::make_tuple(std::string(font.lfFaceName), font.lfHeight, font.lfWeight),
                 std::make_tuple(std::string(row.font->face), -pixels(row.font->points * 20, dpi.y),
                                 LONG{row.font->bold ? FW_BOLD : FW_NORMAL}))
@@ -162,37 +177,15 @@ void expectLayout(HWND form, const std::vector<Placed>& rows) {
   }
 }
 
-// A borderless window of `width` × `height` twips at the centre of the screen.
-void expectBorderlessAtScreenCentre(HWND form, double width, double height) {
-  const POINT dpi = screenDpi();
-  const LONG widthPx = pixels(width, dpi.x), heightPx = pixels(height, dpi.y);
-  const LONG left = (::GetSystemMetrics(SM_CXSCREEN) - widthPx) / 2;
-  const LONG top = (::GetSystemMetrics(SM_CYSCREEN) - heightPx) / 2;
-  RECT client = {}, frame = {};
-  ::GetClientRect(form, &client);
-  ::GetWindowRect(form, &frame);
-  EXPECT_EQ(describe(client), describe({0, 0, widthPx, heightPx}));
-  EXPECT_EQ(describe(frame), describe({left, top, left + widthPx, top + heightPx}))
-      << "borderless, centred";
-}
-
 FontRow arial(double points, bool bold) { return FontRow{"Arial", points, bold}; }
 const FontRow kSign{"Arial Black", 9.75, false};
 const FontRow kOption{"MS Sans Serif", 8.25, false};
 
 void pointAt(HWND window, LONG x, LONG y) {
-  RECT box = {};
-  ::GetWindowRect(window, &box);
+  const RECT box = placeIn(window, nullptr);
   ::mouse_event(MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE,
                 ::MulDiv(box.left + x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1),
                 ::MulDiv(box.top + y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1), 0, 0);
-}
-
-bool underlined(HWND label) {
-  LOGFONTA font = {};
-  ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(label, WM_GETFONT, 0, 0)), sizeof font,
-               &font);
-  return font.lfUnderline;
 }
 
 // The desktop to the test alone, and the real loop with the real pop-up on it.
@@ -202,6 +195,8 @@ class AppWindows : public ::testing::Test {
   Win32TimerService timers{1};
   Win32MessagePump pump;
   Win32Clock clock;
+  Win32ModalMessageBox messages;
+  Win32KeystrokeSender keystrokes;
   frmmsg popup{[](frmmsg& model) { return std::make_unique<PopupWindow>(model, nullptr); }, timers,
                pump, clock};
 };
@@ -209,37 +204,32 @@ class AppWindows : public ::testing::Test {
 TEST_F(AppWindows, SplashEveryControlWhereTheLayoutPutsIt) {
   SplashWindow splash;
   splash.show();
-  HWND form = splash.form().handle();
-  expectBorderlessAtScreenCentre(form, 5130, 3510);
   expectLayout(
-      form, {
-                {"", {50, 50, 5040, 3420}, -1, {}, Fit::kBox, RGB(255, 255, 255)},
-                {"ZendrySoft", {120, 360, 4635, 435}, 0, arial(18, true), Fit::kCentre},
-                {"\xA9", {3480, 360, 255, 255}, 0, kSign},
-                {"Presents", {120, 720, 4740, 285}, 0, arial(12, true), Fit::kCentre},
-                {"Zendry's Vorlane", {480, 1080, 3855, 510}, 0, arial(21.75, true), Fit::kCentre},
-                {"\xA9", {4320, 1080, 255, 255}, 0, kSign},
-                {"", {2040, 1560, 855, 825}, 0},
-                {"Loading...", {120, 2520, 1485, 285}, 0, arial(12, true), Fit::kLeft},
-                {"", {1320, 2520, 1500, 285}, 0, arial(12, true), Fit::kCentre},
-                {"Platform: ME/XP", {3000, 2520, 1545, 240}, 0, arial(9.75, true), Fit::kRight},
-                {"Version 0.1 (Beta)", {3000, 2760, 1665, 240}, 0, arial(9.75, true), Fit::kRight},
-                {"First Build: 18/10/03", {120, 2880, 2055, 255}, 0, arial(8.25, false)},
-                {"Copyright \xA9 ZendrySoft. All rights reserved.",
-                 {120, 3120, 4695, 255},
-                 0,
-                 arial(9, false)},
-            });
+      splash.form().handle(), 5130, 3510,
+      {
+          {"", {50, 50, 5040, 3420}, -1, {}, Fit::kBox, RGB(255, 255, 255)},
+          {"ZendrySoft", {120, 360, 4635, 435}, 0, arial(18, true), Fit::kCentre},
+          {"\xA9", {3480, 360, 255, 255}, 0, kSign},
+          {"Presents", {120, 720, 4740, 285}, 0, arial(12, true), Fit::kCentre},
+          {"Zendry's Vorlane", {480, 1080, 3855, 510}, 0, arial(21.75, true), Fit::kCentre},
+          {"\xA9", {4320, 1080, 255, 255}, 0, kSign},
+          {"", {2040, 1560, 855, 825}, 0},
+          {"Loading...", {120, 2520, 1485, 285}, 0, arial(12, true), Fit::kLeft},
+          {"", {1320, 2520, 1500, 285}, 0, arial(12, true), Fit::kCentre},
+          {"Platform: ME/XP", {3000, 2520, 1545, 240}, 0, arial(9.75, true), Fit::kRight},
+          {"Version 0.1 (Beta)", {3000, 2760, 1665, 240}, 0, arial(9.75, true), Fit::kRight},
+          {"First Build: 18/10/03", {120, 2880, 2055, 255}, 0, arial(8.25, false)},
+          {"Copyright \xA9 ZendrySoft. All rights reserved.",
+           {120, 3120, 4695, 255},
+           0,
+           arial(9, false)},
+      });
 }
 
 TEST_F(AppWindows, OptionsEveryControlWhereTheLayoutPutsIt) {
-  Win32ModalMessageBox messages;
-  Win32KeystrokeSender keystrokes;
   OptionsWindow options([] {}, OptionsServices{messages, timers, pump, keystrokes});
   options.show();
-  HWND form = options.form().handle();
-  expectBorderlessAtScreenCentre(form, 4905, 2265);
-  expectLayout(form,
+  expectLayout(options.form().handle(), 4905, 2265,
                {
                    {"", {50, 50, 4815, 2175}, -1, {}, Fit::kBox, ::GetSysColor(COLOR_WINDOW)},
                    {"Options", {0, 0, 4815, 375}, 0, arial(9.75, true)},
@@ -259,9 +249,8 @@ TEST_F(AppWindows, PopupEveryControlWhereTheLayoutPutsItAndRealInput) {
   PopupWindow& window = static_cast<PopupWindow&>(popup.view());
   popup.viewmsg("");
   HWND form = window.form().handle();
-  expectBorderlessAtScreenCentre(form, 3240, 1665);
   EXPECT_TRUE(::GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
-  expectLayout(form,
+  expectLayout(form, 3240, 1665,
                {
                    {"", {50, 50, 3135, 1575}, -1, {}, Fit::kBox, RGB(255, 255, 255)},
                    {"Zendry's Vorlane", {60, 120, 2865, 360}, 0, arial(15.75, true), Fit::kLeft},
@@ -275,7 +264,7 @@ TEST_F(AppWindows, PopupEveryControlWhereTheLayoutPutsItAndRealInput) {
                });
   // The underline stays until the pointer crosses the bare panel.
   pointAt(window.link().handle(), 10, 8);
-  testing::waitFor(timers, pump, [&] { return underlined(window.link().handle()); });
+  testing::waitFor(timers, pump, [&] { return fontOf(window.link().handle()).lfUnderline; });
   // Space on a page clicks the link (a click and Enter the end-to-end pages
   // use); the page is topmost.
   std::unique_ptr<Timer> space = timers.createTimer(300, true, [&] {
@@ -293,11 +282,9 @@ TEST_F(AppWindows, PopupEveryControlWhereTheLayoutPutsItAndRealInput) {
   EXPECT_FALSE(window.form().visible());
   popup.viewmsg("");
   pointAt(form, 23, 53);
-  testing::waitFor(timers, pump, [&] { return !underlined(window.link().handle()); });
+  testing::waitFor(timers, pump, [&] { return !fontOf(window.link().handle()).lfUnderline; });
   popup.hidemsg();
 }
-
-constexpr std::uint64_t kMiB = 1024 * 1024;
 
 std::uint64_t commitCharge() {
   PROCESS_MEMORY_COUNTERS counters{};
@@ -321,7 +308,7 @@ TEST_F(AppWindows, Command2ClearsTenMegabytesAndGivesThemBack) {
   const std::uint64_t before = commitCharge();
   ::SendMessageA(window.Command2().handle(), BM_CLICK, 0, 0);
   EXPECT_EQ(state.clearpercent, 100);
-  EXPECT_LT(commitCharge(), before + 2 * kMiB);
+  EXPECT_LT(commitCharge(), before + 2 * 1024 * 1024);
   EXPECT_FALSE(popup.shown());
   EXPECT_EQ(allocator.claim(0), nullptr);
   EXPECT_EQ(allocator.claim(~std::size_t{0} - 0xFFFF), nullptr);
@@ -346,8 +333,6 @@ void CALLBACK recordEvent(HWINEVENTHOOK, DWORD event, HWND, LONG object, LONG ch
 // The self-drawn controls as a screen reader hears them, acts on them and
 // hears their changes; every object handed out goes with its last Release.
 TEST_F(AppWindows, EachControlTellsAScreenReaderWhatItIsActsAndAnnouncesItsChanges) {
-  Win32KeystrokeSender keystrokes;
-  Win32ModalMessageBox messages;
   Form form{FormOptions{"Accessibility", 3000, 2000, RGB(255, 255, 255)}};
   XpButtonOptions defaultButton;
   defaultButton.isDefault = true;
