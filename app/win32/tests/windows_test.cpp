@@ -58,12 +58,6 @@ struct Placed {
   std::optional<COLORREF> fill = std::nullopt;
 };
 
-// Read here rather than through the toolkit, so that a wrong figure there shows.
-POINT screenDpi() {
-  WindowDc screen(nullptr);
-  return {::GetDeviceCaps(screen.get(), LOGPIXELSX), ::GetDeviceCaps(screen.get(), LOGPIXELSY)};
-}
-
 LONG pixels(double twips, LONG dpi) {
   return static_cast<LONG>(std::nearbyint(twips * dpi / 1440));
 }
@@ -122,7 +116,10 @@ LOGFONTA fontOf(HWND window) {
 // its text and rectangle at the screen's real DPI: only where the user sees
 // each control matters, not how the toolkit nests them.
 void expectLayout(HWND form, double width, double height, const std::vector<Placed>& rows) {
-  const POINT dpi = screenDpi();
+  // Read here rather than through the toolkit, so that a wrong figure there shows.
+  const WindowDc screen(nullptr);
+  const POINT dpi = {::GetDeviceCaps(screen.get(), LOGPIXELSX),
+                     ::GetDeviceCaps(screen.get(), LOGPIXELSY)};
   const LONG widthPx = pixels(width, dpi.x), heightPx = pixels(height, dpi.y);
   const LONG left = (::GetSystemMetrics(SM_CXSCREEN) - widthPx) / 2;
   const LONG top = (::GetSystemMetrics(SM_CYSCREEN) - heightPx) / 2;
