@@ -77,14 +77,10 @@ RECT expectedRect(const std::vector<Placed>& rows, const Placed& row, HWND windo
   }
   WindowDc dc(window);
   SelectGuard font(dc.get(), reinterpret_cast<HGDIOBJ>(::SendMessageA(window, WM_GETFONT, 0, 0)));
+  // One line, so that an empty text measures a line's height too.
   RECT text = {};
-  if (*row.text == '\0') {
-    TEXTMETRICA metrics = {};
-    ::GetTextMetricsA(dc.get(), &metrics);
-    text.bottom = metrics.tmHeight;
-  } else {
-    ::DrawTextA(dc.get(), row.text, -1, &text, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
-  }
+  ::DrawTextA(dc.get(), row.text, -1, &text,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
   if (row.fit != Fit::kLeft) {
     left += row.fit == Fit::kCentre ? (width - text.right) / 2 : width - text.right;
   }
