@@ -10,8 +10,6 @@
 #include "app/memory/form1.h"
 #include "app/memory/memory_watch.h"
 #include "tests/fakes/fake_popup.h"
-#include "tests/fakes/fake_pump.h"
-#include "tests/fakes/fake_timers.h"
 
 namespace vorlane::testing {
 namespace {
@@ -172,7 +170,7 @@ TEST_F(RamClearerTest, StepsThatFailAreSkippedAndTheRestGoesOn) {
     EXPECT_EQ(failing.fullyWritten, written) << failTo;
     EXPECT_EQ(log[log.size() - 2], progress(10, 100));
   }
-  popup.throwOnView = popup.throwOnHide = memory.failing = true;
+  popup.throwOnStatus = memory.failing = true;
   EXPECT_EQ(clear(3, allocator), 3);  // no cap can be worked out: the amount stays
   EXPECT_EQ(allocator.fullyWritten, 4);
   EXPECT_EQ(log.size(), 5u);
