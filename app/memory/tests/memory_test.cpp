@@ -5,6 +5,7 @@
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/memory/form1.h"
@@ -162,9 +163,7 @@ TEST_F(RamClearerTest, StepsThatFailAreSkippedAndTheRestGoesOn) {
   for (const auto& [failFrom, failTo, throws, written] :
        {std::tuple{3, 3, false, 10}, {3, 3, true, 10}, {5, 1000, false, 5}}) {
     FakeAllocator failing;
-    failing.failFrom = failFrom;
-    failing.failTo = failTo;
-    failing.throws = throws;
+    std::tie(failing.failFrom, failing.failTo, failing.throws) = std::tie(failFrom, failTo, throws);
     EXPECT_NO_THROW(clear(10, failing));
     EXPECT_EQ(failing.claims, 11);
     EXPECT_EQ(failing.fullyWritten, written) << failTo;
