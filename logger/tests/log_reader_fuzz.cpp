@@ -16,19 +16,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       std::abort();
     }
   }
-  if (size > 0) {
-    // The first byte picks the piece size, so the fuzzer explores the cuts too.
-    const std::size_t pieceSize = data[0] % 32 + 1;
-    std::vector<std::int32_t> pieces;
-    const auto keep = [&pieces](std::int32_t sample) { pieces.push_back(sample); };
-    vorlane::LogFieldReader reader;
-    for (std::size_t at = 0; at < size; at += pieceSize) {
-      reader.feed(content.substr(at, pieceSize), keep);
-    }
-    reader.finish(keep);
-    if (pieces != whole) {
-      std::abort();
-    }
+  // The first byte picks the piece size, so the fuzzer explores the cuts too.
+  const std::size_t pieceSize = size > 0 ? data[0] % 32 + 1 : 1;
+  std::vector<std::int32_t> pieces;
+  const auto keep = [&pieces](std::int32_t sample) { pieces.push_back(sample); };
+  vorlane::LogFieldReader reader;
+  for (std::size_t at = 0; at < size; at += pieceSize) {
+    reader.feed(content.substr(at, pieceSize), keep);
+  }
+  reader.finish(keep);
+  if (pieces != whole) {
+    std::abort();
   }
 
   return 0;

@@ -24,8 +24,7 @@ class FakePopup final {
   operator frmmsg&() { return model_; }
 
   std::function<void(const std::string&)> onWait;
-  bool throwOnView = false;
-  bool throwOnHide = false;
+  bool throwOnStatus = false;  // viewmsg and hidemsg throw after journaling
 
  private:
   struct Recorder final : PopupView {
@@ -44,7 +43,7 @@ class FakePopup final {
                               : *link == "Next"  ? "mention: "
                               : *link == "Close" ? "showmsg: "
                                                  : "timemsg: ";
-      record(operation + text_, !link && fake_.throwOnView);
+      record(operation + text_, !link && fake_.throwOnStatus);
     }
     void takeForeground() override {
       fake_.pump_.script([this, msg = text_] {
@@ -54,7 +53,7 @@ class FakePopup final {
       });
     }
     void hide() override {
-      if (!std::exchange(endingWait_, false)) record("hidemsg", fake_.throwOnHide);
+      if (!std::exchange(endingWait_, false)) record("hidemsg", fake_.throwOnStatus);
     }
     void record(const std::string& entry, bool fail) {
       fake_.journal_.push_back(entry);

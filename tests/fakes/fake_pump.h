@@ -19,7 +19,6 @@ class FakePump final : public MessagePump, public ProgramLifetime {
     ++pumps_;
     turn();
   }
-  // Every offered due turn is served.
   bool pumpIfDue() override {
     ++dueOffers_;
     turn();

@@ -5,13 +5,12 @@
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/memory/form1.h"
 #include "app/memory/memory_watch.h"
 #include "tests/fakes/fake_popup.h"
-#include "tests/fakes/fake_pump.h"
-#include "tests/fakes/fake_timers.h"
 
 namespace vorlane::testing {
 namespace {
@@ -164,15 +163,13 @@ TEST_F(RamClearerTest, StepsThatFailAreSkippedAndTheRestGoesOn) {
   for (const auto& [failFrom, failTo, throws, written] :
        {std::tuple{3, 3, false, 10}, {3, 3, true, 10}, {5, 1000, false, 5}}) {
     FakeAllocator failing;
-    failing.failFrom = failFrom;
-    failing.failTo = failTo;
-    failing.throws = throws;
+    std::tie(failing.failFrom, failing.failTo, failing.throws) = std::tie(failFrom, failTo, throws);
     EXPECT_NO_THROW(clear(10, failing));
     EXPECT_EQ(failing.claims, 11);
     EXPECT_EQ(failing.fullyWritten, written) << failTo;
     EXPECT_EQ(log[log.size() - 2], progress(10, 100));
   }
-  popup.throwOnView = popup.throwOnHide = memory.failing = true;
+  popup.throwOnStatus = memory.failing = true;
   EXPECT_EQ(clear(3, allocator), 3);  // no cap can be worked out: the amount stays
   EXPECT_EQ(allocator.fullyWritten, 4);
   EXPECT_EQ(log.size(), 5u);

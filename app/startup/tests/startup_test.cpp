@@ -11,8 +11,6 @@
 #include "app/startup/starter.h"
 #include "host/creation_failure.h"
 #include "tests/fakes/fake_popup.h"
-#include "tests/fakes/fake_pump.h"
-#include "tests/fakes/fake_timers.h"
 
 namespace vorlane::testing {
 namespace {
