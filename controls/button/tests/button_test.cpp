@@ -238,6 +238,7 @@ TEST_F(InputTest, Scripts) {
       {"d1 u1 c x", "Down1 draw Up1 draw draw refresh Click Down1 draw capture | pressed"},
       // Dragged off and back on: pressed without the hover look; released outside: no click.
       {"i1 d1 i0 m1 i1 m1 m2 i0 u1", "Down1 draw Move1 draw Move1 draw Move2 Up1 draw |"},
+      {"t30", "|"},  // the hover poll sleeps until the mouse comes
       {"i1 m0 m0 t30", "Move0 draw Over Move0 | hover"},
       {"i1 m0 t30 i0 t9", "Move0 draw Over draw Out |"},
       {"k32 k32 p32 r32", "KeyDown32 draw KeyDown32 Press32 KeyUp32 draw refresh Click |"},
